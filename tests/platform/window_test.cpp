@@ -42,6 +42,8 @@ struct WindowCase {
   DWORD style;
 };
 
+void PrintTo(const WindowCase& c, std::ostream* os) { *os << c.label; }
+
 class WindowPixelTest : public testing::TestWithParam<WindowCase> {};
 
 TEST_P(WindowPixelTest, ClientShowsPaintedColourAtItsScreenPosition) {
