@@ -11,12 +11,14 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_RUN})
 
 include(GoogleTest)
 
-# converter_test(NAME PREFIX SOURCES... [LIBS ...] [SERIAL] [TIMEOUT s] [MAIN source])
+# converter_test(NAME PREFIX SOURCES... [LIBS ...] [SERIAL] [TIMEOUT s] [MAIN source]
+#                [PROPERTIES name value ...])
 # Builds one GoogleTest program; each of its tests becomes a CTest test named
 # PREFIX.Suite.Test (PREFIX is the top folder under test: classlib, media, engine, ...).
 # SERIAL: the tests need the display to themselves (focus, activation, screen reads).
+# PROPERTIES: further CTest properties of every test (e.g. FIXTURES_REQUIRED).
 function(converter_test name prefix)
-  cmake_parse_arguments(arg "SERIAL" "TIMEOUT;MAIN" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "SERIAL" "TIMEOUT;MAIN" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   if(NOT arg_TIMEOUT)
     set(arg_TIMEOUT 120)
   endif()
@@ -25,7 +27,7 @@ function(converter_test name prefix)
   endif()
   add_executable(${name} ${arg_SOURCES} ${arg_MAIN})
   target_link_libraries(${name} PRIVATE ${arg_LIBS} test_support thirdparty::gtest)
-  set(props TIMEOUT ${arg_TIMEOUT})
+  set(props TIMEOUT ${arg_TIMEOUT} ${arg_PROPERTIES})
   if(arg_SERIAL)
     list(APPEND props RESOURCE_LOCK display)
   endif()
