@@ -7,7 +7,7 @@
 #include "classlib/runtime/SysUtils.h"
 
 bool TMetaClass::InheritsFrom(const TMetaClass* ancestor) const {
-  for (const TMetaClass* c = this; c != nullptr; c = c->parent_) {
+  for (const TMetaClass* c = this; c != nullptr; c = c->ClassParent()) {
     if (c == ancestor) return true;
   }
   return false;
@@ -19,7 +19,7 @@ TObject* TMetaClass::Create(TObject* argument) const {
 }
 
 TClass TObject::StaticClass() {
-  static const TMetaClass meta("TObject", nullptr, &classlib_detail::Construct<TObject>);
+  static constexpr TMetaClass meta("TObject", nullptr, &classlib_detail::Construct<TObject>);
   return &meta;
 }
 

@@ -2,6 +2,7 @@
 #include <type_traits>
 
 #include "classlib/runtime/AnsiString.h"
+#include "classlib/runtime/WinApi.h"  // RegisterClass below is renamed as the system's is
 
 class TObject;
 class TFiler;
@@ -12,14 +13,15 @@ class TFiler;
 class TMetaClass {
  public:
   using Factory = TObject* (*)(TObject* argument);
+  using ParentGetter = const TMetaClass* (*)();
 
-  TMetaClass(const char* name, const TMetaClass* parent, Factory factory)
+  constexpr TMetaClass(const char* name, ParentGetter parent, Factory factory)
       : name_(name), parent_(parent), factory_(factory) {}
   TMetaClass(const TMetaClass&) = delete;
   TMetaClass& operator=(const TMetaClass&) = delete;
 
   AnsiString ClassName() const { return name_; }
-  const TMetaClass* ClassParent() const { return parent_; }
+  const TMetaClass* ClassParent() const { return parent_ != nullptr ? parent_() : nullptr; }
   // True for this class and every class derived from `ancestor`.
   bool InheritsFrom(const TMetaClass* ancestor) const;
   // True when instances can be created (not abstract, constructor fits).
@@ -31,7 +33,7 @@ class TMetaClass {
 
  private:
   const char* name_;
-  const TMetaClass* parent_;
+  ParentGetter parent_;
   Factory factory_;
 };
 
@@ -68,8 +70,8 @@ constexpr TMetaClass::Factory FactoryOf() {
 #define CLASSLIB_CLASS(Class, Parent)                                                     \
  public:                                                                                  \
   static TClass StaticClass() {                                                           \
-    static const TMetaClass meta(#Class, Parent::StaticClass(),                           \
-                                 classlib_detail::FactoryOf<Class>());                    \
+    static constexpr TMetaClass meta(#Class, &Parent::StaticClass,                        \
+                                     classlib_detail::FactoryOf<Class>());                \
     return &meta;                                                                         \
   }                                                                                       \
   TClass ClassType() const override { return StaticClass(); }
