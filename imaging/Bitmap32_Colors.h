@@ -1,12 +1,13 @@
 #pragma once
 // The 32-bit ARGB pixel value of the bitmap library, its conversions and the gamma
 // table that weights sub-pixel drawing.
-#include <windows.h>
 
 #include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <vector>
+
+#include "classlib/runtime/WinApi.h"
 
 namespace imaging {
 

@@ -1,10 +1,8 @@
 #include "imaging/Bitmap32_System.h"
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <cpuid.h>
-#include <windows.h>
+
+#include "classlib/runtime/WinApi.h"
 
 namespace imaging {
 
