@@ -181,6 +181,7 @@ void TThread::CallOnTerminate() { OnTerminate(this); }
 
 int TThread::WaitFor() {
   if (GetCurrentThreadId() == threadId_) throw EThread("A thread cannot wait for itself");
+  if (!started_) return returnValue_;  // never ran: nothing to wait for
   if (GetCurrentThreadId() != g_mainThreadId) {
     WaitForSingleObject(handle_, INFINITE);
     return returnValue_;

@@ -37,8 +37,9 @@ class TThread : public TObject {
   // Asks Execute to stop: Terminated() answers true from now on.
   void Terminate() { terminated_.store(true); }
   bool Terminated() const { return terminated_.load(); }
-  // Waits until the thread has ended and answers ReturnValue. On the window thread the
-  // wait serves Synchronize requests and sent messages.
+  // Waits until the thread has ended and answers ReturnValue (at once for a thread
+  // never started). On the window thread the wait serves Synchronize requests and sent
+  // messages.
   int WaitFor();
 
   bool Suspended() const { return !started_; }
