@@ -2,7 +2,9 @@
 
 #include <cpuid.h>
 
+#include "classlib/runtime/SysUtils.h"
 #include "classlib/runtime/WinApi.h"
+#include "imaging/Bitmap32_Rounding.h"
 
 namespace imaging {
 
@@ -75,5 +77,159 @@ int32_t GetProcessorCount() {
 }
 
 void MaskInstructionSets(TCPUInstructionSets masked) { maskedSets = masked; }
+
+// --- Timer -----------------------------------------------------------------------------
+
+int64_t PerfCountToMicroseconds(int64_t counts, int64_t frequency) {
+  return Round64(static_cast<long double>(1000000 * counts) / frequency);
+}
+
+namespace {
+
+int64_t PerformanceCounter() {
+  LARGE_INTEGER value;
+  QueryPerformanceCounter(&value);
+  return value.QuadPart;
+}
+
+int64_t PerformanceFrequency() {
+  LARGE_INTEGER value;
+  QueryPerformanceFrequency(&value);
+  return value.QuadPart;
+}
+
+}  // namespace
+
+TPerfTimer* GlobalPerfTimer = nullptr;
+
+void TPerfTimer::Start() { start_ = PerformanceCounter(); }
+
+int64_t TPerfTimer::ReadValue() {
+  stop_ = PerformanceCounter();
+  frequency_ = PerformanceFrequency();
+  return PerfCountToMicroseconds(stop_ - start_, frequency_);
+}
+
+AnsiString TPerfTimer::ReadNanoseconds() { return IntToStr(ReadValue()); }
+
+AnsiString TPerfTimer::ReadMilliseconds() { return FloatToStr(static_cast<double>(ReadValue() / 1000.0L)); }
+
+// --- Visual styles ---------------------------------------------------------------------
+
+bool USE_THEMES = false;
+HTHEME SCROLLBAR_THEME = nullptr;
+HTHEME GLOBALS_THEME = nullptr;
+
+decltype(&::OpenThemeData) OpenThemeData = nullptr;
+decltype(&::CloseThemeData) CloseThemeData = nullptr;
+decltype(&::DrawThemeBackground) DrawThemeBackground = nullptr;
+decltype(&::DrawThemeEdge) DrawThemeEdge = nullptr;
+decltype(&::GetThemeColor) GetThemeColor = nullptr;
+decltype(&::GetThemeMetric) GetThemeMetric = nullptr;
+decltype(&::GetThemeMargins) GetThemeMargins = nullptr;
+decltype(&::SetWindowTheme) SetWindowTheme = nullptr;
+decltype(&::IsThemeActive) IsThemeActive = nullptr;
+decltype(&::IsAppThemed) IsAppThemed = nullptr;
+decltype(&::EnableTheming) EnableTheming = nullptr;
+
+namespace {
+
+struct ModuleRelease {
+  void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleRelease> themeLibrary;
+
+template <class Routine>
+void Bind(Routine& routine, const char* name) {
+  routine = reinterpret_cast<Routine>(reinterpret_cast<void*>(GetProcAddress(themeLibrary.get(), name)));
+}
+
+// Sets all eleven routine variables, bound by name or cleared.
+void BindThemeRoutines(bool bind) {
+  auto bindOrClear = [bind](auto& routine, const char* name) {
+    if (bind)
+      Bind(routine, name);
+    else
+      routine = nullptr;
+  };
+  bindOrClear(OpenThemeData, "OpenThemeData");
+  bindOrClear(CloseThemeData, "CloseThemeData");
+  bindOrClear(DrawThemeBackground, "DrawThemeBackground");
+  bindOrClear(DrawThemeEdge, "DrawThemeEdge");
+  bindOrClear(GetThemeColor, "GetThemeColor");
+  bindOrClear(GetThemeMetric, "GetThemeMetric");
+  bindOrClear(GetThemeMargins, "GetThemeMargins");
+  bindOrClear(SetWindowTheme, "SetWindowTheme");
+  bindOrClear(IsThemeActive, "IsThemeActive");
+  bindOrClear(IsAppThemed, "IsAppThemed");
+  bindOrClear(EnableTheming, "EnableTheming");
+}
+
+TThemeNexus* themeNexus = nullptr;
+
+}  // namespace
+
+bool LoadThemeLibrary() {
+  if (themeLibrary) return true;
+  themeLibrary.reset(LoadLibraryA("uxtheme.dll"));
+  if (!themeLibrary) return false;
+  BindThemeRoutines(true);
+  if (!OpenThemeData || !CloseThemeData || !IsThemeActive || !IsAppThemed || !EnableTheming) {
+    FreeThemeLibrary();
+    return false;
+  }
+  return true;
+}
+
+void FreeThemeLibrary() {
+  if (!themeLibrary) return;
+  themeLibrary.reset();
+  BindThemeRoutines(false);
+}
+
+bool ThemesUsable() { return themeLibrary && IsAppThemed() && IsThemeActive(); }
+
+TThemeNexus::TThemeNexus() : window_(TWndMethod(this, &TThemeNexus::WndProc)) { OpenVisualStyles(); }
+
+TThemeNexus::~TThemeNexus() { CloseVisualStyles(); }
+
+void TThemeNexus::OpenVisualStyles() {
+  USE_THEMES = false;
+  if (!LoadThemeLibrary()) return;
+  USE_THEMES = ThemesUsable();
+  if (USE_THEMES) {
+    SCROLLBAR_THEME = OpenThemeData(Handle(), L"SCROLLBAR");
+    GLOBALS_THEME = OpenThemeData(Handle(), L"GLOBALS");
+  }
+}
+
+// Handles are closed whenever the library is still bound (also after the theme was
+// switched off), so none is left open or dangling.
+void TThemeNexus::CloseVisualStyles() {
+  for (HTHEME* theme : {&SCROLLBAR_THEME, &GLOBALS_THEME}) {
+    if (*theme != nullptr && CloseThemeData != nullptr) CloseThemeData(*theme);
+    *theme = nullptr;
+  }
+  USE_THEMES = false;
+  FreeThemeLibrary();
+}
+
+void TThemeNexus::WndProc(TMessage& message) {
+  if (message.Msg == WM_THEMECHANGED) {
+    CloseVisualStyles();
+    OpenVisualStyles();
+  }
+  message.Result = DefWindowProcA(Handle(), message.Msg, message.WParam, message.LParam);
+}
+
+void InitializeSystem() {
+  themeNexus = new TThemeNexus();
+  GlobalPerfTimer = new TPerfTimer();
+}
+
+void FinalizeSystem() {
+  FreeAndNil(GlobalPerfTimer);
+  FreeAndNil(themeNexus);
+}
 
 }  // namespace imaging

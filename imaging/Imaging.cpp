@@ -19,6 +19,7 @@ void BindProcessorRoutines() {
 
 void InitializeImaging() {
   if (startCount++ > 0) return;
+  InitializeSystem();
   InitializeBlend();
   BindLowLevelRoutines();
   SetGamma(0.7f);
@@ -27,6 +28,7 @@ void InitializeImaging() {
 void FinalizeImaging() {
   if (startCount == 0 || --startCount > 0) return;
   FinalizeBlend();
+  FinalizeSystem();
 }
 
 void RebindWithMaskedInstructionSets(TCPUInstructionSets masked) {
