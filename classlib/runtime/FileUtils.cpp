@@ -114,3 +114,48 @@ int FileGetAttr(const AnsiString& fileName) {
 bool FileSetAttr(const AnsiString& fileName, int attributes) {
   return SetFileAttributesA(fileName.c_str(), static_cast<DWORD>(attributes)) != FALSE;
 }
+
+namespace {
+constexpr int kFilteredAttributes = faHidden | faSysFile | faVolumeID | faDirectory;
+
+// Skips entries with an excluded attribute; answers 0 at an accepted entry, else the
+// system's error code.
+int FindMatchingFile(TSearchRec& rec) {
+  while ((rec.FindData.dwFileAttributes & static_cast<DWORD>(rec.ExcludeAttr)) != 0) {
+    if (!FindNextFileA(rec.FindHandle, &rec.FindData)) return static_cast<int>(GetLastError());
+  }
+  FILETIME local;
+  FileTimeToLocalFileTime(&rec.FindData.ftLastWriteTime, &local);
+  WORD date = 0;
+  WORD time = 0;
+  FileTimeToDosDateTime(&local, &date, &time);
+  rec.Time = static_cast<int>((static_cast<unsigned>(date) << 16) | time);
+  rec.Size = (static_cast<int64_t>(rec.FindData.nFileSizeHigh) << 32) | rec.FindData.nFileSizeLow;
+  rec.Attr = static_cast<int>(rec.FindData.dwFileAttributes);
+  rec.Name = rec.FindData.cFileName;
+  return 0;
+}
+}  // namespace
+
+TSearchRec::~TSearchRec() { FindClose(*this); }
+
+int FindFirst(const AnsiString& path, int attr, TSearchRec& rec) {
+  FindClose(rec);
+  rec.ExcludeAttr = ~attr & kFilteredAttributes;
+  rec.FindHandle = FindFirstFileA(path.c_str(), &rec.FindData);
+  if (rec.FindHandle == INVALID_HANDLE_VALUE) return static_cast<int>(GetLastError());
+  const int result = FindMatchingFile(rec);
+  if (result != 0) FindClose(rec);
+  return result;
+}
+
+int FindNext(TSearchRec& rec) {
+  if (rec.FindHandle == INVALID_HANDLE_VALUE) return ERROR_NO_MORE_FILES;
+  if (!FindNextFileA(rec.FindHandle, &rec.FindData)) return static_cast<int>(GetLastError());
+  return FindMatchingFile(rec);
+}
+
+void FindClose(TSearchRec& rec) {
+  if (rec.FindHandle != INVALID_HANDLE_VALUE) ::FindClose(rec.FindHandle);
+  rec.FindHandle = INVALID_HANDLE_VALUE;
+}

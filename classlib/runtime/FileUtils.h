@@ -40,3 +40,30 @@ constexpr int faVolumeID = 0x08;
 constexpr int faDirectory = 0x10;
 constexpr int faArchive = 0x20;
 constexpr int faAnyFile = 0x3F;
+
+// One entry found by FindFirst/FindNext. Holds the system search handle until
+// FindClose or its own end.
+struct TSearchRec {
+  int Time = 0;      // last write time as a packed local DOS date-time (date << 16 | time)
+  int64_t Size = 0;  // bytes
+  int Attr = 0;      // the fa* attributes
+  AnsiString Name;   // name without folder
+  int ExcludeAttr = 0;
+  HANDLE FindHandle = INVALID_HANDLE_VALUE;
+  WIN32_FIND_DATAA FindData = {};
+
+  TSearchRec() = default;
+  TSearchRec(const TSearchRec&) = delete;
+  TSearchRec& operator=(const TSearchRec&) = delete;
+  ~TSearchRec();
+};
+
+// Starts a search of `path` (folder and name pattern). Entries that are hidden, system
+// files, volume labels or folders are reported only when `attr` names that attribute;
+// read-only and archive entries always are (so faAnyFile, 63, reports all). Answers 0
+// when an entry was found, else the system error code (the search is then closed).
+int FindFirst(const AnsiString& path, int attr, TSearchRec& rec);
+// The next entry: 0, or the system error code when there is none (ERROR_NO_MORE_FILES).
+int FindNext(TSearchRec& rec);
+// Ends the search; harmless when already ended.
+void FindClose(TSearchRec& rec);
