@@ -1,5 +1,7 @@
 // The media core over the generated test media, with the native ffprobe's readings and
 // ffmpeg's decoded first frames (written beside the media by the generator) as reference.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -156,6 +158,15 @@ TEST(MediaFileProbe, AgreedNamesRatesAndAspects) {
   char rate[32];
   std::snprintf(rate, sizeof rate, "%.3f", ntsc->VideoStreams()[0].frameRate);
   EXPECT_STREQ(rate, "29.970");
+}
+
+TEST(MediaFileProbe, OpensPathsInTheSystemCodePage) {
+  // "caf\xe9" is "café" in the Western code pages; FFmpeg itself wants UTF-8.
+  const std::string accented = MediaPath("caf\xe9.avi");
+  ASSERT_TRUE(CopyFileA(MediaPath("video_only.avi").c_str(), accented.c_str(), FALSE));
+  const auto file = MediaFile::Open(accented);
+  EXPECT_TRUE(file);
+  DeleteFileA(accented.c_str());
 }
 
 TEST(MediaFileProbe, UnreadableFilesDoNotOpen) {
