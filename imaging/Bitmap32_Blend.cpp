@@ -319,8 +319,11 @@ TColor32 Lighten(TColor32 color, int32_t n) {
   return (color & AlphaMask) | (rgb & ~AlphaMask);
 }
 
-void BindBlendRoutines() {
-  MMX_ACTIVE = HasMMX();
+namespace {
+
+// Binds the multimedia forms (mmx), the extended ones (emmx) or the plain forms.
+void BindForms(bool mmx, bool emmx) {
+  MMX_ACTIVE = mmx;
 
   MergeReg = MergeRegForm;
   MergeMem = MergeMemForm;
@@ -376,10 +379,9 @@ void BindBlendRoutines() {
   BLEND_LINE[cmBlend] = BlendLine;
   BLEND_LINE_EX[cmBlend] = BlendLineEx;
 
-  const bool extended = HasEMMX();
-  ColorMax = extended ? ColorMaxEmmx : ColorMaxPlain;
-  ColorMin = extended ? ColorMinEmmx : ColorMinPlain;
-  ColorAverage = extended ? ColorAverageEmmx : ColorAveragePlain;
+  ColorMax = emmx ? ColorMaxEmmx : ColorMaxPlain;
+  ColorMin = emmx ? ColorMinEmmx : ColorMinPlain;
+  ColorAverage = emmx ? ColorAverageEmmx : ColorAveragePlain;
 
   if (MMX_ACTIVE)
     MakeAlphaTable();
@@ -387,11 +389,16 @@ void BindBlendRoutines() {
     FreeAlphaTable();
 }
 
+}  // namespace
+
+void BindBlendRoutines() { BindForms(HasMMX(), HasEMMX()); }
+
 void InitializeBlend() {
   MakeMergeTables();
   BindBlendRoutines();
 }
 
-void FinalizeBlend() { FreeAlphaTable(); }
+// Back to the plain forms, which need no weight table.
+void FinalizeBlend() { BindForms(false, false); }
 
 }  // namespace imaging

@@ -81,7 +81,7 @@ void EMMS();
 TColor32 Lighten(TColor32 color, int32_t n);
 
 // Start-up: fills the merge tables and binds the variables. Shut-down frees the
-// weight table.
+// weight table and leaves the plain forms bound.
 void InitializeBlend();
 void FinalizeBlend();
 // Binds the variables and tables again by the processor tests.

@@ -75,13 +75,6 @@ int32_t Mirror(int32_t value, int32_t min, int32_t max) {
 
 namespace {
 
-int32_t ClampToMax(int32_t value, int32_t max) { return Clamp(value, max); }
-int32_t ClampToRange(int32_t value, int32_t min, int32_t max) { return Clamp(value, min, max); }
-int32_t WrapToMax(int32_t value, int32_t max) { return Wrap(value, max); }
-int32_t WrapToRange(int32_t value, int32_t min, int32_t max) { return Wrap(value, min, max); }
-int32_t MirrorToMax(int32_t value, int32_t max) { return Mirror(value, max); }
-int32_t MirrorToRange(int32_t value, int32_t min, int32_t max) { return Mirror(value, min, max); }
-
 void FillLongwordPlain(void* dest, int32_t count, uint32_t value) {
   auto* words = static_cast<uint32_t*>(dest);
   for (int32_t i = 0; i < count; ++i) words[i] = value;
@@ -106,8 +99,10 @@ void MoveWords(const void* source, void* dest, int32_t count) {
 
 }  // namespace
 
-const TWrapProc WRAP_PROCS[3] = {ClampToMax, WrapToMax, MirrorToMax};
-const TWrapProcEx WRAP_PROCS_EX[3] = {ClampToRange, WrapToRange, MirrorToRange};
+const TWrapProc WRAP_PROCS[3] = {static_cast<TWrapProc>(Clamp), static_cast<TWrapProc>(Wrap),
+                                 static_cast<TWrapProc>(Mirror)};
+const TWrapProcEx WRAP_PROCS_EX[3] = {static_cast<TWrapProcEx>(Clamp), static_cast<TWrapProcEx>(Wrap),
+                                      static_cast<TWrapProcEx>(Mirror)};
 
 TFillLongword FillLongword = FillLongwordPlain;
 

@@ -10,9 +10,10 @@ namespace {
 
 int startCount = 0;
 
+// Every binding by the processor tests, in start-up order.
 void BindProcessorRoutines() {
-  BindLowLevelRoutines();
   BindBlendRoutines();
+  BindLowLevelRoutines();
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace imaging {
 void InitializeImaging();
 void FinalizeImaging();
 
-// For tests: binds every processor-specific routine again as if the instruction sets
+// For tests: binds every routine with a processor form again as if the instruction sets
 // in `masked` were absent (0 restores the processor's own forms).
 void RebindWithMaskedInstructionSets(TCPUInstructionSets masked);
 

@@ -249,7 +249,7 @@ TEST(BlendValues, DocumentedResults) {
   EXPECT_EQ(ColorScale(0x00804020, 512), 0x00FF8040u);  // the plain form limits each channel
   RebindWithMaskedInstructionSets(0);
   EXPECT_EQ(ColorAverage(0x00000001, 0x00000002), 0x00000002u);
-  EXPECT_EQ(CombineReg(0xFFFFFFFF, 0x00000000, 255), 0xFFFFFFFFu - 0x01010101u);  // no special case
+  EXPECT_EQ(CombineReg(0xFFFFFFFF, 0x00000000, 255), 0xFFFFFFFFu - 0x01010101u);  // weight 255 is not singled out
   EXPECT_EQ(ColorScale(0x00804020, 512), ColorScale(0x00804020, 255));  // the table limits the weight
   EXPECT_EQ(MergeReg(0x80FF0000, 0x800000FF), 0xC0AA0055u);
   EXPECT_EQ(ColorDiv(0x00000000, 0x12345678), 0xFFFFFFFFu);
@@ -295,7 +295,7 @@ TEST(BlendBinding, StartUpBindsTheProcessorFormsIntoVariablesAndTables) {
   EXPECT_EQ(BLEND_MEM_EX[cmMerge], MergeMemEx);
   EXPECT_EQ(BLEND_LINE[cmMerge], MergeLine);
   EXPECT_EQ(BLEND_LINE_EX[cmMerge], MergeLineEx);
-  // The tables hold the processor forms: weight 255 is not a special case there.
+  // The tables hold the processor forms: weight 255 is not singled out there.
   EXPECT_EQ(BLEND_REG[cmBlend](0xFFFFFFFF, 0), 0xFEFEFEFEu);
   EXPECT_EQ(ProductTable[255][128], 128);
   EXPECT_EQ(QuotientTable[192][128], 170);

@@ -166,6 +166,8 @@ TEST(StartUp, IsCountedAndShutDownLeavesNothingBehind) {
   ExpectThemeStateCleared();
   EXPECT_EQ(GlobalPerfTimer, nullptr);
   EXPECT_EQ(alpha_ptr, nullptr);
+  EXPECT_FALSE(MMX_ACTIVE);  // plain forms: nothing left that needs the weight table
+  EXPECT_EQ(BlendReg(0x80FFFFFF, 0xFF000000), 0xBF808080u);
   EXPECT_EQ(ThreadWindows(), windowsBefore);
   FinalizeImaging();  // an unmatched shut-down does nothing
   InitializeImaging();  // for the test main's shut-down
