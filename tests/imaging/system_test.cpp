@@ -24,7 +24,9 @@ TEST(ProcessorTests, AgreeWithTheSystemsFeatureReport) {
   EXPECT_EQ(HasMMX(), (edx & CPUISChecks[ciMMX]) != 0);
   EXPECT_EQ(HasSSE2(), (edx & CPUISChecks[ciSSE2]) != 0);
   // Extended MMX comes with SSE even without the extended feature bit.
-  if (HasSSE()) EXPECT_TRUE(HasEMMX());
+  if (HasSSE()) {
+    EXPECT_TRUE(HasEMMX());
+  }
   EXPECT_EQ(HasInstructionSet(ci3DNow), Has3DNow());
   EXPECT_EQ(HasInstructionSet(ci3DNowExt), Has3DNowExt());
 }
