@@ -47,9 +47,20 @@ ff -f lavfi -i "$(bars 641x481 25 2)" -c:v mpeg4 -q:v 2 odd_641x481.avi
 ff -f lavfi -i "$(bars 720x480 25 2)" -vf setsar=32/27 -c:v libx264 -pix_fmt yuv420p \
    anamorphic_720x480.mp4
 ff -f lavfi -i "$(bars 320x240 30000/1001 2)" -c:v libx264 -pix_fmt yuv420p ntsc_2997.mp4
+# A song with its cover picture, which is no video stream.
+ff -f lavfi -i "$(tone 440 44100 2)" -f lavfi -i "$(bars 64x64 25 1)" -frames:v 1 \
+   -map 0 -map 1 -c:a libmp3lame -c:v mjpeg -disposition:v attached_pic cover_art.mp3
 # The first 40 % of the reference clip.
 size=$(stat -c %s bars_mpeg4_mp3.avi)
 head -c $((size * 2 / 5)) bars_mpeg4_mp3.avi > truncated.avi
+# The reference clip with bytes overwritten every 997 bytes from 40000 to 60000, inside the
+# frames after the first key frame.
+cp bars_mpeg4_mp3.avi damaged.avi
+offset=40000
+while [ $offset -lt 60000 ]; do
+  printf '\377' | dd of=damaged.avi bs=1 seek=$offset conv=notrunc status=none
+  offset=$((offset + 997))
+done
 
 # What the native ffprobe reads, one "key=value" per line.
 for f in *.avi *.mp4 *.mkv *.flv *.wmv *.rm *.mpg *.m4a *.mp3 *.wav; do

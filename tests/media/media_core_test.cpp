@@ -89,7 +89,7 @@ const char* const kProbedFiles[] = {
     "bars_mpeg4_mp3.avi", "bars_h264_aac.mp4", "two_streams.mkv",   "bars.flv",
     "bars.wmv",           "bars.rm",           "bars.mpg",          "surround_6ch.m4a",
     "mono_22050.mp3",     "video_only.avi",    "audio_only.wav",    "odd_641x481.avi",
-    "anamorphic_720x480.mp4", "ntsc_2997.mp4"};
+    "anamorphic_720x480.mp4", "ntsc_2997.mp4",     "cover_art.mp3"};
 
 TEST(MediaFileProbe, StreamTableAgreesWithFfprobe) {
   for (const char* name : kProbedFiles) {
@@ -441,6 +441,17 @@ TEST(MediaDecoding, TruncatedFileEndsEarlyWithoutHanging) {
   EXPECT_GT(sink.frameStarts.size(), 0u);
   EXPECT_LT(sink.frameStarts.size(), 75u);
   ExpectIncreasing(sink.frameStarts);
+}
+
+TEST(MediaDecoding, DamagedFramesAreSkipped) {
+  const auto decoded = DecodeFile("damaged.avi", Streams(0, 0));
+  ASSERT_TRUE(decoded);
+  EXPECT_EQ(decoded->step, MediaDecoder::Step::End);
+  const auto& frames = decoded->sink.frameStarts;
+  EXPECT_GT(frames.size(), 0u);
+  EXPECT_LT(frames.size(), 75u);
+  ExpectIncreasing(frames);
+  EXPECT_NEAR(decoded->sink.audio.size() / 2.0, 3.0 * 44100, 1152 + 1105);
 }
 
 TEST(MediaDecoding, RequestsThatCannotBeServedAreRefused) {
