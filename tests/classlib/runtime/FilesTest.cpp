@@ -6,7 +6,7 @@
 #include "classlib/runtime/FileUtils.h"
 #include "classlib/runtime/Masks.h"
 #include "classlib/runtime/Exceptions.h"
-#include "test_support.h"
+#include "TestFolder.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ void MakeFile(const AnsiString& path, int64_t size, DWORD attributes) {
 class FileSearch : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = IncludeTrailingPathDelimiter(testsupport::FreshTempFolder("classlib-find").c_str());
+    root_ = TestFolder();
     MakeFile(root_ + "a.txt", 10, FILE_ATTRIBUTE_ARCHIVE);
     MakeFile(root_ + "b.TXT", 0, FILE_ATTRIBUTE_READONLY);
     MakeFile(root_ + "h.txt", 1, FILE_ATTRIBUTE_HIDDEN);
