@@ -267,6 +267,37 @@ TEST(MediaDecoding, WholeClipGivesEveryFrameAndAllAudio) {
   }
 }
 
+TEST(MediaDecoding, EveryContainerDeliversAllItsFramesAndSamples) {
+  const struct {
+    const char* name;
+    int frames;
+    int sampleRate;  // 0: no audio
+    int channels;
+  } cases[] = {{"video_only.avi", 50, 0, 0},  {"odd_641x481.avi", 50, 0, 0},
+               {"anamorphic_720x480.mp4", 50, 0, 0}, {"ntsc_2997.mp4", 60, 0, 0},
+               {"two_streams.mkv", 50, 44100, 1}, {"bars.flv", 50, 22050, 2},
+               {"bars.wmv", 50, 44100, 2},      {"bars.rm", 50, 44100, 2},
+               {"bars.mpg", 50, 48000, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto decoded = DecodeFile(c.name, Streams(0, c.sampleRate > 0 ? 0 : -1));
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->step, MediaDecoder::Step::End);
+    const RecordingSink& sink = decoded->sink;
+    ASSERT_EQ(int(sink.frameStarts.size()), c.frames);
+    // Times count from the container's start; muxers may delay one stream a little.
+    EXPECT_GE(sink.frameStarts.front(), 0.0);
+    EXPECT_LT(sink.frameStarts.front(), 0.1);
+    ExpectIncreasing(sink.frameStarts);
+    if (c.sampleRate == 0) continue;
+    // Two seconds, give or take what the encoders add as priming and padding or, for WMA,
+    // drop of the last partial frame (2048 samples).
+    const double samples = double(sink.audio.size()) / c.channels;
+    EXPECT_GE(samples, 2.0 * c.sampleRate - 2048);
+    EXPECT_LE(samples, 2.0 * c.sampleRate + 2 * 1152);
+  }
+}
+
 TEST(MediaDecoding, ClipRangeKeepsFramesAndSamplesInside) {
   DecodeRequest request = Streams(0, 0);
   request.clipStart = 1.0;
