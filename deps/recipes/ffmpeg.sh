@@ -21,13 +21,14 @@ build() {
     inc+=" -I${!dep}/include"
     lib+=" -L${!dep}/lib"
   done
+  # ffmpeg.exe is linked -static like our programs, so it needs no zlib or pthread DLL.
   # SSE2 comes from --cpu=pentium4: a bare -msse2 makes mingw gcc realign the stack,
   # which takes the frame pointer that the CABAC inline assembly needs.
   ./configure --prefix="$PREFIX" \
     --enable-cross-compile --arch=x86 --cpu=pentium4 --target-os=mingw32 --cross-prefix="$HOST-" \
     --cc="$HOST-gcc-posix" --cxx="$HOST-g++-posix" \
     --pkg-config=pkg-config --pkg-config-flags=--static \
-    --extra-cflags="-mfpmath=sse$inc" --extra-ldflags="$lib" \
+    --extra-cflags="-mfpmath=sse$inc" --extra-ldflags="-static$lib" \
     --enable-gpl --enable-version3 --enable-static --disable-shared \
     --disable-autodetect --enable-w32threads --enable-zlib \
     --disable-network --disable-devices --disable-hwaccels --disable-doc --disable-debug \

@@ -5,6 +5,7 @@
 #   avi mp4 3gp flv       media-encode: 2 s of picture and tone through FFmpeg's libraries
 #   mp3 ogg flac          tone-encode: a 2 s stereo tone through LAME, libvorbis, libFLAC
 #   mpc                   mpcenc built from the staged Musepack encoder sources
+#   peer                  the staged ffmpeg.exe (FFMPEG_EXE) converts a clip to MP4
 set -euo pipefail
 case_name=$1 wine_run=$2 bin=$3 out=$4
 mkdir -p "$out"
@@ -96,6 +97,15 @@ case $case_name in
     rm -f "$out/tone.mpc"
     "$wine_run" "$bin/mpcenc.exe" "$wav" "$out/tone.mpc" || fail "mpcenc failed"
     check_audio "$out/tone.mpc" musepack8 44100 2 ;;
+  peer)
+    # A 2 s clip (mono tone) made by the host's ffmpeg, scaled and resampled by the peer.
+    ffmpeg -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=2 \
+      -f lavfi -i sine=frequency=440:sample_rate=44100:duration=2 \
+      -c:v mpeg4 -c:a pcm_s16le "$out/source.avi"
+    rm -f "$out/peer.mp4"
+    "$wine_run" "$FFMPEG_EXE" -v error -nostdin -i "$out/source.avi" -vf scale=176:144 \
+      -c:v libx264 -c:a aac -ar 48000 -ac 2 "$out/peer.mp4" || fail "ffmpeg.exe failed"
+    check_video "$out/peer.mp4" h264 176 144 25 aac 48000 2 ;;
   *) echo "unknown case $case_name"; exit 2 ;;
 esac
 [ "$failures" -eq 0 ] && echo PASSED || { echo "$failures check(s) failed"; exit 1; }
