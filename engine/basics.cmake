@@ -1,7 +1,8 @@
 # Engine basics: shared routines, the environment, the decoder-mode table and the
 # folder search thread.
 list(APPEND ENGINE_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/Quorinvccommon.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/Quorinvccommon.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Searchfilethread.cpp)
 list(APPEND ENGINE_LIBS shell32)
 
 # Build tool: scrambles the plain environment INI into the environment file (and back).
