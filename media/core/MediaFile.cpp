@@ -105,10 +105,10 @@ void MediaFile::ListStreams() {
     const AVCodecParameters& p = *stream->codecpar;
     const bool picture = (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0;
     if (p.codec_type == AVMEDIA_TYPE_VIDEO && !picture && p.width > 0 && p.height > 0 &&
-        video_.size() < kMaxStreamsOfAKind) {
+        video_.size() < kMaxStreamsPerKind) {
       video_.push_back(DescribeVideo(format_.get(), stream));
     } else if (p.codec_type == AVMEDIA_TYPE_AUDIO && p.sample_rate > 0 &&
-               p.ch_layout.nb_channels > 0 && audio_.size() < kMaxStreamsOfAKind) {
+               p.ch_layout.nb_channels > 0 && audio_.size() < kMaxStreamsPerKind) {
       audio_.push_back(DescribeAudio(stream));
     }
   }

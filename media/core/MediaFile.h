@@ -5,11 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "media/contracts/CodecLibrary.h"
 #include "media/core/FFmpegHandles.h"
 
 namespace mediacore {
-
-constexpr int kMaxStreamsOfAKind = 16;
 
 struct VideoStreamEntry {
   int streamIndex = -1;      // index in the container
@@ -28,6 +27,7 @@ struct AudioStreamEntry {
   int channels = 0;          // of the stream itself
 };
 
+// Lists at most kMaxStreamsPerKind streams of each kind; attached pictures are no video.
 class MediaFile {
  public:
   // Null when the file cannot be read or holds neither video nor audio. `path` is 8-bit
