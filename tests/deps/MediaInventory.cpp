@@ -35,7 +35,9 @@ constexpr std::array<std::pair<Kind, const char*>, 7> kKindNames{{
     {Kind::Library, "library"},
 }};
 
-// Encoders of the output profiles and audio presets (FFmpeg's names).
+// Encoders of the output profiles and audio presets (FFmpeg's names). "libxvid" is not
+// among them: the xvidcore source cannot be fetched here, so the "xvid" choices rest on
+// FFmpeg's own "mpeg4" encoder.
 constexpr const char* kEncoders[] = {
     "mpeg4", "msmpeg4v2", "msmpeg4", "mjpeg", "libx264", "zlib", "png", "rawvideo", "h263",
     "flv", "mpeg1video", "mpeg2video", "svq1", "wmv1", "wmv2", "rv10", "rv20", "libmp3lame",

@@ -66,8 +66,9 @@ struct SyntheticMediaWriter::State {
     avformat_free_context(output);
   }
 
-  CodecContext OpenEncoder(const std::string& name, AVStream*& stream) {
-    const AVCodec* codec = Require(avcodec_find_encoder_by_name(name.c_str()), "no encoder " + name);
+  // The encoder's context, not yet opened, and a new stream of the output for it.
+  CodecContext NewEncoder(const AVCodec*& codec, const std::string& name, AVStream*& stream) {
+    codec = Require(avcodec_find_encoder_by_name(name.c_str()), "no encoder " + name);
     CodecContext context(Require(avcodec_alloc_context3(codec), "no context for " + name));
     stream = Require(avformat_new_stream(output, nullptr), "no stream for " + name);
     if (output->oformat->flags & AVFMT_GLOBALHEADER) context->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
@@ -75,8 +76,8 @@ struct SyntheticMediaWriter::State {
   }
 
   void SetUpVideo() {
-    const AVCodec* codec = avcodec_find_encoder_by_name(settings.videoCodec.c_str());
-    video = OpenEncoder(settings.videoCodec, videoStream);
+    const AVCodec* codec = nullptr;
+    video = NewEncoder(codec, settings.videoCodec, videoStream);
     video->width = settings.width;
     video->height = settings.height;
     video->time_base = {1, settings.framesPerSecond};
@@ -100,8 +101,8 @@ struct SyntheticMediaWriter::State {
   }
 
   void SetUpAudio() {
-    const AVCodec* codec = avcodec_find_encoder_by_name(settings.audioCodec.c_str());
-    audio = OpenEncoder(settings.audioCodec, audioStream);
+    const AVCodec* codec = nullptr;
+    audio = NewEncoder(codec, settings.audioCodec, audioStream);
     audio->sample_fmt = codec->sample_fmts ? codec->sample_fmts[0] : AV_SAMPLE_FMT_S16;
     audio->sample_rate = settings.sampleRate;
     av_channel_layout_default(&audio->ch_layout, settings.channels);
