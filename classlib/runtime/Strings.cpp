@@ -215,7 +215,8 @@ void TStrings::SetCommaText(const AnsiString& text) {
 }
 
 void TStrings::BeginUpdate() {
-  if (updateCount_++ == 0) SetUpdateState(true);
+  if (updateCount_ == 0) SetUpdateState(true);  // told while the count is still 0
+  ++updateCount_;
 }
 
 void TStrings::EndUpdate() {
