@@ -1,6 +1,8 @@
 # Tests of the engine basics: shared routines, environment, decoder modes, folder search.
 converter_test(engine_basics_tests engine
   SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/basics/DecoderModeMapTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/basics/EnvLoaderTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/basics/QuorinvccommonTest.cpp
   LIBS engine)
 add_dependencies(engine_basics_tests env_file)

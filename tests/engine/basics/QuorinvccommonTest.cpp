@@ -112,7 +112,7 @@ bool IsLongExistingFolder(const AnsiString& folder) {
   return DirectoryExists(folder) && folder == AnsiString(longForm);
 }
 
-TEST(SpecialFolders, DocumentsFolderExistsWithoutTrailingBackslash) {
+TEST(UserFolders, DocumentsFolderExistsWithoutTrailingBackslash) {
   const AnsiString documents = GetMyDocumentsFolder();
   ASSERT_FALSE(documents.IsEmpty());
   EXPECT_TRUE(IsLongExistingFolder(documents)) << documents;
@@ -136,7 +136,7 @@ class ScopedVariable {
   std::string old_;
 };
 
-TEST(SpecialFolders, TempFolderIsGivenInItsLongForm) {
+TEST(UserFolders, TempFolderIsGivenInItsLongForm) {
   const std::string folder = testsupport::FreshTempFolder("Temporary Folder With A Long Name");
   char shortForm[MAX_PATH] = {};
   ASSERT_GT(GetShortPathNameA(folder.c_str(), shortForm, MAX_PATH), 0u);
