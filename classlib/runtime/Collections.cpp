@@ -4,6 +4,7 @@
 
 #include "classlib/runtime/Exceptions.h"
 #include "classlib/runtime/Format.h"
+#include "classlib/runtime/UpdateScope.h"
 
 TCollectionItem::TCollectionItem(TCollection* collection) { SetCollection(collection); }
 
@@ -63,14 +64,8 @@ void TCollection::Delete(int index) {
 
 void TCollection::Clear() {
   if (items_.empty()) return;
-  BeginUpdate();
-  try {
-    while (!items_.empty()) delete items_.back();
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  const TUpdateScope<TCollection> update(this);
+  while (!items_.empty()) delete items_.back();
 }
 
 TCollectionItem* TCollection::FindItemID(int id) const {
@@ -120,13 +115,7 @@ void TCollection::Assign(TPersistent* source) {
     return;
   }
   if (other == this) return;
-  BeginUpdate();
-  try {
-    Clear();
-    for (TCollectionItem* item : other->items_) Add()->Assign(item);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  const TUpdateScope<TCollection> update(this);
+  Clear();
+  for (TCollectionItem* item : other->items_) Add()->Assign(item);
 }

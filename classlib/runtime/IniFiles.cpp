@@ -8,6 +8,7 @@
 #include "classlib/runtime/Format.h"
 #include "classlib/runtime/Strings.h"
 #include "classlib/runtime/SysUtils.h"
+#include "classlib/runtime/UpdateScope.h"
 #include "classlib/runtime/WinApi.h"
 
 int TCustomIniFile::ReadInteger(const AnsiString& section, const AnsiString& ident, int fallback) {
@@ -37,15 +38,9 @@ void TCustomIniFile::WriteFloat(const AnsiString& section, const AnsiString& ide
 void TCustomIniFile::ReadSectionValues(const AnsiString& section, TStrings* strings) {
   TStringList keys;
   ReadSection(section, &keys);
-  strings->BeginUpdate();
-  try {
-    strings->Clear();
-    for (int i = 0; i < keys.Count(); ++i) strings->Add(keys[i] + "=" + ReadString(section, keys[i], AnsiString()));
-  } catch (...) {
-    strings->EndUpdate();
-    throw;
-  }
-  strings->EndUpdate();
+  const TUpdateScope<TStrings> update(strings);
+  strings->Clear();
+  for (int i = 0; i < keys.Count(); ++i) strings->Add(keys[i] + "=" + ReadString(section, keys[i], AnsiString()));
 }
 
 bool TCustomIniFile::SectionExists(const AnsiString& section) {
@@ -66,10 +61,9 @@ namespace {
 
 // Splits a double-zero-terminated list of texts into `strings`.
 void AddZeroList(const std::vector<char>& buffer, TStrings* strings) {
-  strings->BeginUpdate();
+  const TUpdateScope<TStrings> update(strings);
   strings->Clear();
   for (const char* p = buffer.data(); *p != '\0'; p += std::char_traits<char>::length(p) + 1) strings->Add(p);
-  strings->EndUpdate();
 }
 
 // Calls `read(buffer, size)` with growing buffers until the list fits.
@@ -185,14 +179,13 @@ void TMemIniFile::SetStrings(const TStrings* lines) {
 }
 
 void TMemIniFile::GetStrings(TStrings* lines) const {
-  lines->BeginUpdate();
+  const TUpdateScope<TStrings> update(lines);
   lines->Clear();
   for (const Section& s : sections_) {
     lines->Add("[" + s.name + "]");
     lines->AddStrings(s.lines);
     lines->Add(AnsiString());
   }
-  lines->EndUpdate();
 }
 
 TMemIniFile::Section* TMemIniFile::FindSection(const AnsiString& name) {
@@ -236,19 +229,17 @@ void TMemIniFile::WriteString(const AnsiString& section, const AnsiString& ident
 }
 
 void TMemIniFile::ReadSection(const AnsiString& section, TStrings* strings) {
-  strings->BeginUpdate();
+  const TUpdateScope<TStrings> update(strings);
   strings->Clear();
   if (const Section* s = FindSection(section)) {
     for (int i = 0; i < s->lines->Count(); ++i) strings->Add(LineName(s->lines->Strings(i)));
   }
-  strings->EndUpdate();
 }
 
 void TMemIniFile::ReadSections(TStrings* strings) {
-  strings->BeginUpdate();
+  const TUpdateScope<TStrings> update(strings);
   strings->Clear();
   for (const Section& s : sections_) strings->Add(s.name);
-  strings->EndUpdate();
 }
 
 void TMemIniFile::EraseSection(const AnsiString& section) {

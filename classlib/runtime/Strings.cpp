@@ -6,6 +6,7 @@
 #include "classlib/runtime/Format.h"
 #include "classlib/runtime/Streams.h"
 #include "classlib/runtime/SysUtils.h"
+#include "classlib/runtime/UpdateScope.h"
 
 void TStrings::Error(const char* message, int index) { throw EStringListError(Format(message, {index})); }
 
@@ -27,14 +28,8 @@ void TStrings::InsertObject(int index, const AnsiString& s, TObject* object) {
 }
 
 void TStrings::AddStrings(const TStrings* strings) {
-  BeginUpdate();
-  try {
-    for (int i = 0; i < strings->Count(); ++i) AddObject(strings->Get(i), strings->GetObjectAt(i));
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  const TUpdateScope<TStrings> update(this);
+  for (int i = 0; i < strings->Count(); ++i) AddObject(strings->Get(i), strings->GetObjectAt(i));
 }
 
 void TStrings::Put(int index, const AnsiString& s) {
@@ -126,27 +121,21 @@ AnsiString TStrings::GetTextStr() const {
 }
 
 void TStrings::SetTextStr(const AnsiString& text) {
-  BeginUpdate();
-  try {
-    Clear();
-    const char* p = text.c_str();
-    const char* end = p + text.Length();
-    while (p < end) {
-      const char* start = p;
-      while (p < end && *p != '\r' && *p != '\n') ++p;
-      Add(AnsiString(start, static_cast<int>(p - start)));
-      if (p < end && *p == '\r') {
-        ++p;
-        if (p < end && *p == '\n') ++p;
-      } else if (p < end) {
-        ++p;  // LF
-      }
+  const TUpdateScope<TStrings> update(this);
+  Clear();
+  const char* p = text.c_str();
+  const char* end = p + text.Length();
+  while (p < end) {
+    const char* start = p;
+    while (p < end && *p != '\r' && *p != '\n') ++p;
+    Add(AnsiString(start, static_cast<int>(p - start)));
+    if (p < end && *p == '\r') {
+      ++p;
+      if (p < end && *p == '\n') ++p;
+    } else if (p < end) {
+      ++p;  // LF
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
   }
-  EndUpdate();
 }
 
 namespace {
@@ -170,48 +159,49 @@ AnsiString TStrings::CommaText() const {
   return text;
 }
 
-void TStrings::SetCommaText(const AnsiString& text) {
-  BeginUpdate();
-  try {
-    Clear();
-    int i = 1;
-    const int n = text.Length();
-    auto skipBlanks = [&] {
-      while (i <= n && static_cast<unsigned char>(text[i]) <= ' ') ++i;
-    };
-    skipBlanks();
-    while (i <= n) {
-      AnsiString item;
-      if (text[i] == '"') {
-        ++i;
-        while (i <= n) {
-          if (text[i] == '"') {
-            if (i < n && text[i + 1] == '"') {
-              item += '"';
-              i += 2;
-              continue;
-            }
-            ++i;
-            break;
-          }
-          item += text[i++];
-        }
-      } else {
-        while (i <= n && static_cast<unsigned char>(text[i]) > ' ' && text[i] != ',') item += text[i++];
-      }
-      Add(item);
-      skipBlanks();
-      if (i <= n && text[i] == ',') {
-        ++i;
-        skipBlanks();
-        if (i > n) Add(AnsiString());  // a trailing comma ends with an empty item
-      }
-    }
-  } catch (...) {
-    EndUpdate();
-    throw;
+namespace {
+void SkipBlanks(const AnsiString& text, int& i) {
+  while (i <= text.Length() && static_cast<unsigned char>(text[i]) <= ' ') ++i;
+}
+
+// Reads the item of comma text at `i`, quoted (with "" for a quote) or bare, and moves
+// `i` past it.
+AnsiString CommaItem(const AnsiString& text, int& i) {
+  const int n = text.Length();
+  AnsiString item;
+  if (text[i] != '"') {
+    while (i <= n && static_cast<unsigned char>(text[i]) > ' ' && text[i] != ',') item += text[i++];
+    return item;
   }
-  EndUpdate();
+  for (++i; i <= n; ++i) {
+    if (text[i] != '"') {
+      item += text[i];
+    } else if (i < n && text[i + 1] == '"') {
+      item += '"';
+      ++i;
+    } else {
+      ++i;
+      break;
+    }
+  }
+  return item;
+}
+}  // namespace
+
+void TStrings::SetCommaText(const AnsiString& text) {
+  const TUpdateScope<TStrings> update(this);
+  Clear();
+  int i = 1;
+  SkipBlanks(text, i);
+  while (i <= text.Length()) {
+    Add(CommaItem(text, i));
+    SkipBlanks(text, i);
+    if (i <= text.Length() && text[i] == ',') {
+      ++i;
+      SkipBlanks(text, i);
+      if (i > text.Length()) Add(AnsiString());  // a trailing comma ends with an empty item
+    }
+  }
 }
 
 void TStrings::BeginUpdate() {
@@ -262,15 +252,9 @@ void TStrings::Assign(TPersistent* source) {
     return;
   }
   if (strings == this) return;
-  BeginUpdate();
-  try {
-    Clear();
-    AddStrings(strings);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  const TUpdateScope<TStrings> update(this);
+  Clear();
+  AddStrings(strings);
 }
 
 TStringList::~TStringList() {
