@@ -186,6 +186,15 @@ AnsiString FloatToStrF(double value, int digits) {
   return LocalSeparator(buffer);
 }
 
+AnsiString FloatToStrF(double value, TFloatFormat format, int precision, int digits) {
+  switch (format) {
+    case ffGeneral: return FloatToStrG(value, precision);
+    case ffExponent: return Format("%.*e", {precision, value});
+    case ffNumber: return Format("%.*n", {digits, value});
+    default: return FloatToStrF(value, digits);
+  }
+}
+
 bool TryStrToFloat(const AnsiString& text, double& value) {
   AnsiString t = text.Trim();
   const char separator = FormatSettings().DecimalSeparator;

@@ -58,6 +58,10 @@ bool TryStrToFloat(const AnsiString& text, double& value);
 // Fixed notation with `digits` decimals (rounded as the C library rounds the exact
 // binary value).
 AnsiString FloatToStrF(double value, int digits);
+enum TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber };
+// General: `precision` significant digits; exponent: `precision` digits in the
+// mantissa; fixed: `digits` decimals; number: fixed with thousand separators.
+AnsiString FloatToStrF(double value, TFloatFormat format, int precision, int digits);
 
 // Rounds to the nearest integer, halves to the even neighbour (0.5 -> 0, 1.5 -> 2,
 // -2.5 -> -2). Trunc drops the fraction.

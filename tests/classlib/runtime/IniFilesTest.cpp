@@ -208,11 +208,36 @@ TEST_P(IniBoth, ReadOnlyFileIsNotChanged) {
 INSTANTIATE_TEST_SUITE_P(Classes, IniBoth, ::testing::Values(Kind::File, Kind::Memory),
                          [](const auto& info) { return info.param == Kind::File ? "TIniFile" : "TMemIniFile"; });
 
+TEST_P(IniBoth, MissingFileAnswersDefaultsAndNoSections) {
+  auto missing = Open(GetParam(), folder_ + "absent.ini");
+  EXPECT_EQ(missing->ReadString("Main", "plain", "def"), "def");
+  EXPECT_EQ(missing->ReadInteger("Main", "neg", 3), 3);
+  TStringList names;
+  names.Add("stale");
+  missing->ReadSections(&names);
+  EXPECT_EQ(names.Count(), 0);
+  EXPECT_FALSE(missing->SectionExists("Main"));
+  EXPECT_FALSE(FileExists(folder_ + "absent.ini"));  // reading creates nothing
+}
+
 TEST(IniFiles, FileWritesReachTheDiskAtOnce) {
   const AnsiString path = TestFolder() + "now.ini";
   TIniFile ini(path);
   ini.WriteString("LastSettings", "OutputFolder", "C:\\out");
   EXPECT_GT(ReadText(path).Pos("OutputFolder=C:\\out"), 0);
+}
+
+TEST(IniFiles, MemoryIniRefusesAFileItCannotRead) {
+  // Taking an unreadable file for an empty one would later overwrite it.
+  const AnsiString path = TestFolder() + "locked.ini";
+  {
+    TFileStream file(path, fmCreate);
+    file.WriteBuffer("[A]\r\nk=v\r\n", 10);
+  }
+  HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  EXPECT_THROW(TMemIniFile ini(path), EFOpenError);
+  CloseHandle(lock);
 }
 
 TEST(IniFiles, MemoryIniFromLinesGivesItsLinesBack) {

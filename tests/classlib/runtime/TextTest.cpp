@@ -134,6 +134,22 @@ TEST(Conversions, FloatsFollowTheDecimalSeparator) {
   }
 }
 
+TEST(Conversions, FloatFormatsTable) {
+  SeparatorScope scope(',');
+  struct Case {
+    TFloatFormat format;
+    int precision, digits;
+    double value;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {ffFixed, 18, 2, 3.14159, "3,14"},     {ffFixed, 18, 0, -2.0, "-2"},
+      {ffNumber, 18, 1, 12345.67, "12.345,7"}, {ffGeneral, 4, 0, 3.14159, "3,142"},
+      {ffExponent, 3, 0, 1234.5, "1,23E+003"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FloatToStrF(c.value, c.format, c.precision, c.digits), c.expected);
+}
+
 TEST(Conversions, RoundHalvesToEven) {
   const std::pair<double, int64_t> cases[] = {
       {0.5, 0}, {1.5, 2}, {2.5, 2}, {-2.5, -2}, {-0.5, 0}, {-1.5, -2}, {0.49999999999999994, 0},
