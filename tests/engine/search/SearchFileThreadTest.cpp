@@ -113,6 +113,8 @@ TEST_F(SearchFileThreadTest, FindsExactlyTheFilesOfTheMasksExtensionsInTheRightF
       {"Other;Video\\Sub", "*.avi;*.mpg", true, {"Video\\Sub\\", "Video\\Sub\\Sub2\\", "Other\\"},
        {"Other\\big.avi", "Other\\mid.avi", "Other\\one.avi", "Video\\Sub\\Sub2\\deeper.mpg", "Video\\Sub\\deep.avi"}},
       {"Video\\Sub;Other", "*.mpg", false, {"Other\\", "Video\\Sub\\"}, {}},
+      {"Missing;Other", "*.avi", true, {"Other\\", "Missing\\"},
+       {"Other\\big.avi", "Other\\mid.avi", "Other\\one.avi"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.folders << " / " << c.masks << " / " << c.subfolders);
