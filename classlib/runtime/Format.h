@@ -2,6 +2,8 @@
 #include <concepts>
 #include <cstdint>
 #include <initializer_list>
+#include <string>
+#include <string_view>
 
 #include "classlib/runtime/AnsiString.h"
 
@@ -21,6 +23,8 @@ class TFormatArg {
   TFormatArg(long double value) : kind_(Kind::Float), float_(static_cast<double>(value)) {}  // NOLINT
   TFormatArg(const AnsiString& value) : kind_(Kind::Text), text_(value) {}  // NOLINT
   TFormatArg(const char* value) : kind_(Kind::Text), text_(value) {}        // NOLINT
+  TFormatArg(const std::string& value) : kind_(Kind::Text), text_(value) {} // NOLINT
+  TFormatArg(std::string_view value) : kind_(Kind::Text), text_(value) {}   // NOLINT
   TFormatArg(char value) : kind_(Kind::Text), text_(value) {}               // NOLINT
   TFormatArg(const void* value) : kind_(Kind::Pointer), pointer_(value) {}  // NOLINT
 

@@ -59,6 +59,7 @@ TEST(Format, DirectiveTable) {
     EXPECT_EQ(Format(c.format, c.args), c.expected) << c.format;
   }
   EXPECT_EQ(Format("%d-%s", 3, "x"), "3-x");
+  EXPECT_EQ(Format("%s/%s/%u", std::string("std"), AnsiString("ansi"), size_t{7}), "std/ansi/7");
 }
 
 TEST(Format, MissingOrMismatchedArgumentRaises) {
