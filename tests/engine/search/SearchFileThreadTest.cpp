@@ -113,6 +113,8 @@ TEST_F(SearchFileThreadTest, FindsExactlyTheFilesOfTheMasksExtensionsInTheRightF
       {"Other;Video\\Sub", "*.avi;*.mpg", true, {"Video\\Sub\\", "Video\\Sub\\Sub2\\", "Other\\"},
        {"Other\\big.avi", "Other\\mid.avi", "Other\\one.avi", "Video\\Sub\\Sub2\\deeper.mpg", "Video\\Sub\\deep.avi"}},
       {"Video\\Sub;Other", "*.mpg", false, {"Other\\", "Video\\Sub\\"}, {}},
+      {"Video;Video\\Sub", "*.mpg", true, {"Video\\Sub\\", "Video\\Sub\\Sub2\\", "Video\\", "Video\\Clips.avi\\"},
+       {"Video\\Sub\\Sub2\\deeper.mpg"}},
       {"Missing;Other", "*.avi", true, {"Other\\", "Missing\\"},
        {"Other\\big.avi", "Other\\mid.avi", "Other\\one.avi"}},
   };
