@@ -10,17 +10,21 @@ AnsiString CurrentOutputFolder;
 
 namespace {
 
+constexpr int kDefaultCursor = 0;
+constexpr int kHourGlassCursor = -11;
+constexpr int kAppStartCursor = -19;
+
 int PlainMessageBox(const AnsiString& text, const AnsiString& caption, unsigned flags) {
   return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), flags);
 }
 
-std::atomic<int> g_screenCursor{crDefault};
+std::atomic<int> g_screenCursor{kDefaultCursor};
 
 const char* SystemCursorName(int cursor) {
   switch (cursor) {
-    case crHourGlass:
+    case kHourGlassCursor:
       return IDC_WAIT;
-    case crAppStart:
+    case kAppStartCursor:
       return IDC_APPSTARTING;
     default:
       return IDC_ARROW;
@@ -53,7 +57,7 @@ void SetScreenCursorSetter(TScreenCursorSetter setter) {
 
 MyCursor::MyCursor(int cursor) { g_cursorSetter.load()(cursor); }
 
-MyCursor::~MyCursor() { g_cursorSetter.load()(crDefault); }
+MyCursor::~MyCursor() { g_cursorSetter.load()(kDefaultCursor); }
 
 AnsiString ReplaceFirst(const AnsiString& text, const AnsiString& pattern, const AnsiString& replacement) {
   const int at = text.Pos(pattern);

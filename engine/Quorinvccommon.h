@@ -20,13 +20,10 @@ int ShowMessageBox(const AnsiString& text, const AnsiString& caption, unsigned f
 using TMessageBoxPresenter = int (*)(const AnsiString& text, const AnsiString& caption, unsigned flags);
 void SetMessageBoxPresenter(TMessageBoxPresenter presenter);
 
-// Cursor identifiers of the screen cursor.
-constexpr int crDefault = 0;
-constexpr int crArrow = -2;
-constexpr int crHourGlass = -11;
-constexpr int crAppStart = -19;
+// Cursors are given by the screen object's identifiers: 0 the default cursor, -11 the
+// hourglass, -19 the arrow with the hourglass.
 
-// The screen cursor the process shows (crDefault when nothing is busy).
+// The screen cursor the process shows (0 when nothing is busy).
 int ScreenCursor();
 // Who really changes the screen cursor. Until the screen object exists the cursor is
 // kept here and set on the calling thread; the screen object installs its own setter.

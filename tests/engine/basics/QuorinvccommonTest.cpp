@@ -57,6 +57,10 @@ TEST(ReplaceFirst, ReplacesOnlyTheFirstExactOccurrence) {
   }
 }
 
+constexpr int crDefault = 0;
+constexpr int crHourGlass = -11;
+constexpr int crAppStart = -19;
+
 std::vector<int> g_cursorCalls;
 void RecordCursor(int cursor) { g_cursorCalls.push_back(cursor); }
 
