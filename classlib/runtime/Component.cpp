@@ -69,7 +69,9 @@ void TComponent::ValidateRename(TComponent* component, const AnsiString& current
 
 void TComponent::InsertComponent(TComponent* component) {
   ValidateInsert(component);
+  if (component->owner_ == this) return;
   ValidateRename(component, AnsiString(), component->name_);
+  if (component->owner_ != nullptr) component->owner_->RemoveComponent(component);  // changes owner
   Insert(component);
   Notification(component, opInsert);
 }

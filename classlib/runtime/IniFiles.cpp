@@ -154,20 +154,20 @@ void TMemIniFile::Clear() {
   sections_.clear();
 }
 
+// Reads INI text as the system's profile reader does: a section header runs to the last
+// "]" of its line (a "[" line without one is ignored), a repeated header starts another
+// section that look-ups never reach, and only name=value lines with a name count.
 void TMemIniFile::LoadLines(const TStrings* lines) {
   Section* current = nullptr;
   for (int i = 0; i < lines->Count(); ++i) {
     const AnsiString line = lines->Strings(i).Trim();
     if (line.IsEmpty() || line[1] == ';') continue;
     if (line[1] == '[') {
-      const int close = line.Pos("]");
-      const AnsiString name = (close > 0 ? line.SubString(2, close - 2) : line.SubString(2, line.Length())).Trim();
-      current = FindSection(name);
-      if (current == nullptr) {
-        sections_.push_back(Section{name, new TStringList()});
-        current = &sections_.back();
-      }
-    } else if (current != nullptr && !LineName(line).IsEmpty()) {
+      const int close = line.LastDelimiter("]");
+      if (close == 0) continue;
+      sections_.push_back(Section{line.SubString(2, close - 2).Trim(), new TStringList()});
+      current = &sections_.back();
+    } else if (current != nullptr && line.Pos("=") > 0 && !LineName(line).IsEmpty()) {
       current->lines->Add(line);
     }
   }

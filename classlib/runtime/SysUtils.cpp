@@ -90,37 +90,44 @@ AnsiString IntToHex(int64_t value, int digits) {
   return buffer;
 }
 
-bool TryStrToInt64(const AnsiString& text, int64_t& value) {
+namespace {
+// Reads an optionally signed decimal, or hexadecimal after "$", "0x" or "0X" (which may
+// name any 64-bit pattern); `hex` tells which it was.
+bool ParseInteger(const AnsiString& text, int64_t& value, bool& hex) {
   const AnsiString t = text.Trim();
   const char* p = t.c_str();
   const char* end = p + t.Length();
   bool negative = false;
   if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
-  int base = 10;
+  hex = false;
   if (p < end && *p == '$') {
-    base = 16;
+    hex = true;
     ++p;
   } else if (end - p > 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
-    base = 16;
+    hex = true;
     p += 2;
   }
   if (p == end) return false;
   uint64_t magnitude = 0;
-  const auto [stop, error] = std::from_chars(p, end, magnitude, base);
+  const auto [stop, error] = std::from_chars(p, end, magnitude, hex ? 16 : 10);
   if (error != std::errc() || stop != end) return false;
-  // Hexadecimal may name any bit pattern; decimal must fit the signed range.
-  const uint64_t limit = base == 16 ? std::numeric_limits<uint64_t>::max()
-                                    : static_cast<uint64_t>(std::numeric_limits<int64_t>::max()) + (negative ? 1 : 0);
+  const uint64_t limit = hex ? std::numeric_limits<uint64_t>::max()
+                             : static_cast<uint64_t>(std::numeric_limits<int64_t>::max()) + (negative ? 1 : 0);
   if (magnitude > limit) return false;
   value = negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
   return true;
 }
+}  // namespace
+
+bool TryStrToInt64(const AnsiString& text, int64_t& value) {
+  bool hex = false;
+  return ParseInteger(text, value, hex);
+}
 
 bool TryStrToInt(const AnsiString& text, int& value) {
   int64_t wide = 0;
-  if (!TryStrToInt64(text, wide)) return false;
-  const AnsiString t = text.Trim();
-  const bool hex = t.Pos("$") > 0 || t.Pos("x") > 0 || t.Pos("X") > 0;
+  bool hex = false;
+  if (!ParseInteger(text, wide, hex)) return false;
   if (hex && wide >= 0 && wide <= 0xFFFFFFFFLL) {
     value = static_cast<int>(static_cast<uint32_t>(wide));  // $FFFFFFFF is -1
     return true;
@@ -204,6 +211,8 @@ bool TryStrToFloat(const AnsiString& text, double& value) {
       t[i] = '.';
     } else if (c == '.' || c == ',') {
       return false;  // the other separator is not a decimal point here
+    } else if ((c < '0' || c > '9') && c != '+' && c != '-' && c != 'e' && c != 'E') {
+      return false;  // no "inf", "nan" or hexadecimal floats
     }
   }
   const char* p = t.c_str();

@@ -196,6 +196,12 @@ TEST(Components, NamesAreUniqueAmongSiblings) {
   EXPECT_THROW(owner.InsertComponent(dup), EComponentError);
   EXPECT_EQ(dup->Owner(), nullptr);
   EXPECT_EQ(owner.ComponentCount(), 2);
+  // Moving a component to another owner takes it out of the first one's list.
+  TComponent other2(nullptr);
+  other2.InsertComponent(a);
+  EXPECT_EQ(a->Owner(), &other2);
+  EXPECT_EQ(owner.ComponentCount(), 1);
+  EXPECT_EQ(other2.FindComponent("Taken"), a);
   delete dup;
 }
 

@@ -38,7 +38,17 @@ AnsiString SampleText() {
          "k=v\r\n"
          "[empty section]\r\n"
          "[Second]\r\n"
-         "x=1\r\n";
+         "x=1\r\n"
+         "[Dup]\r\n"
+         "only=first\r\n"
+         "[Quirks]\r\n"
+         "noequals\r\n"
+         "[broken\r\n"
+         "after=1\r\n"
+         "[dup]\r\n"
+         "later=2\r\n"
+         "[T]] trailing\r\n"
+         "q=1\r\n";
 }
 
 void WriteText(const AnsiString& path, const AnsiString& text) {
@@ -105,6 +115,11 @@ TEST_P(IniBoth, ReadStringTable) {
       {"Padded Section", "k", "v"},
       {"padded section", "K", "v"},
       {"Second", "x", "1"},
+      {"Dup", "only", "first"},
+      {"Dup", "later", "def"},  // a repeated section is never reached
+      {"Quirks", "noequals", "def"},
+      {"Quirks", "after", "1"},  // "[broken" is no header
+      {"T]", "q", "1"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ini_->ReadString(c.section, c.key, "def"), c.expected) << c.section << "/" << c.key;
@@ -129,7 +144,7 @@ TEST_P(IniBoth, ReadIntegerAndBoolTable) {
 TEST_P(IniBoth, SectionsAndKeysInFileOrder) {
   TStringList names;
   ini_->ReadSections(&names);
-  EXPECT_EQ(names.CommaText(), "Main,\"Padded Section\",\"empty section\",Second");
+  EXPECT_EQ(names.CommaText(), "Main,\"Padded Section\",\"empty section\",Second,Dup,Quirks,dup,T]");
   ini_->ReadSection("second", &names);
   EXPECT_EQ(names.CommaText(), "x");
   ini_->ReadSection("nowhere", &names);

@@ -131,6 +131,8 @@ TEST(Conversions, FloatsFollowTheDecimalSeparator) {
     EXPECT_THROW(StrToFloat("1,5"), EConvertError);
     EXPECT_THROW(StrToFloat("abc"), EConvertError);
     EXPECT_THROW(StrToFloat(""), EConvertError);
+    EXPECT_THROW(StrToFloat("inf"), EConvertError);
+    EXPECT_THROW(StrToFloat("1.5x"), EConvertError);
     EXPECT_DOUBLE_EQ(StrToFloat(" 2.5e3 "), 2500.0);
   }
 }
