@@ -41,6 +41,16 @@ std::vector<RGBQUAD> DefaultColors(TPixelFormat format) {
   }
 }
 
+// The colour that `color` becomes under `map`: the first entry whose key it is exactly.
+COLORREF MappedColor(COLORREF color, std::span<const TColorMap> map) {
+  for (const TColorMap& entry : map) {
+    if ((static_cast<COLORREF>(ColorToRGB(entry.From)) & 0xFFFFFF) == color) {
+      return static_cast<COLORREF>(ColorToRGB(entry.To)) & 0xFFFFFF;
+    }
+  }
+  return color;
+}
+
 TPixelFormat FormatOfBits(int bitCount) {
   switch (bitCount) {
     case 1: return pf1bit;
@@ -333,13 +343,7 @@ void TBitmap::LoadFromMemory(const uint8_t* data, size_t size, bool hasFileHeade
       bitsOffset = offset - kFileHeader;
     }
     bmpcodec::Dib dib = bmpcodec::ParseDib(data + skip, size - skip, bitsOffset);
-    for (const TColorMap& entry : map) {
-      COLORREF from = static_cast<COLORREF>(ColorToRGB(entry.From)) & 0xFFFFFF;
-      COLORREF to = static_cast<COLORREF>(ColorToRGB(entry.To)) & 0xFFFFFF;
-      for (RGBQUAD& color : dib.colors) {
-        if (RgbOf(color) == from) color = Quad(to);
-      }
-    }
+    for (RGBQUAD& color : dib.colors) color = Quad(MappedColor(RgbOf(color), map));
     bool direct = dib.compression == BI_RGB && dib.bitCount != 16;
     TPixelFormat format = dib.bitCount == 16 ? pf24bit : FormatOfBits(dib.bitCount);
     Image image(dib.width, dib.height, format, dib.colors);
@@ -363,15 +367,10 @@ void TBitmap::LoadFromMemory(const uint8_t* data, size_t size, bool hasFileHeade
       for (int row = 0; row < image.height; ++row) {
         uint8_t* pixel = image.bits + static_cast<size_t>(row) * image.Stride();
         for (int x = 0; x < image.width; ++x, pixel += bytes) {
-          COLORREF color = RGB(pixel[2], pixel[1], pixel[0]);
-          for (const TColorMap& entry : map) {
-            if (color != (static_cast<COLORREF>(ColorToRGB(entry.From)) & 0xFFFFFF)) continue;
-            COLORREF to = static_cast<COLORREF>(ColorToRGB(entry.To));
-            pixel[0] = GetBValue(to);
-            pixel[1] = GetGValue(to);
-            pixel[2] = GetRValue(to);
-            break;
-          }
+          COLORREF to = MappedColor(RGB(pixel[2], pixel[1], pixel[0]), map);
+          pixel[0] = GetBValue(to);
+          pixel[1] = GetGValue(to);
+          pixel[2] = GetRValue(to);
         }
       }
     }

@@ -175,6 +175,14 @@ void TPen::SetStyle(TPenStyle style) { Set(&Data::style, style); }
 TPenMode TPen::Mode() const { return Snapshot().mode; }
 void TPen::SetMode(TPenMode mode) { Set(&Data::mode, mode); }
 
+int TPen::Rop2() const {
+  static constexpr int kRop2[] = {R2_BLACK,       R2_WHITE,       R2_NOP,         R2_NOT,
+                                  R2_COPYPEN,     R2_NOTCOPYPEN,  R2_MERGEPENNOT, R2_MASKPENNOT,
+                                  R2_MERGENOTPEN, R2_MASKNOTPEN,  R2_MERGEPEN,    R2_NOTMERGEPEN,
+                                  R2_MASKPEN,     R2_NOTMASKPEN,  R2_XORPEN,      R2_NOTXORPEN};
+  return kRop2[Mode()];
+}
+
 HGDIOBJ TPen::CreateHandleObject() {
   HPEN pen = CreatePen(static_cast<int>(data_.style), data_.width, static_cast<COLORREF>(ColorToRGB(data_.color)));
   if (pen == nullptr) throw EOutOfResources("Out of system resources");

@@ -122,7 +122,7 @@ class TPen : public TGraphicsObject {
   TPenMode Mode() const;
   void SetMode(TPenMode mode);
   // The system mix mode (R2_*) of Mode.
-  int Rop2() const { return static_cast<int>(Mode()) + 1; }
+  int Rop2() const;
 
   void Assign(TPersistent* source) override;
 

@@ -116,21 +116,27 @@ int TCustomImageList::AddIcon(TIcon* icon) {
 
 void TCustomImageList::Insert(int index, TBitmap* image, TBitmap* mask) {
   CheckIndex(index, Count() + 1);
-  MoveAdded(Add(image, mask), index);
+  int count = Count();
+  Add(image, mask);
+  Add(image, mask);
+  MoveAdded(count, index);
 }
 
 void TCustomImageList::InsertMasked(int index, TBitmap* image, TColor maskColor) {
   CheckIndex(index, Count() + 1);
-  MoveAdded(AddMasked(image, maskColor), index);
+  int count = Count();
+  AddMasked(image, maskColor);
+  AddMasked(image, maskColor);
+  MoveAdded(count, index);
 }
 
+// The new images were added twice at the end, from `first` on: the images from `index`
+// move up to make room, the second copies fill the room and are then removed.
 void TCustomImageList::MoveAdded(int first, int index) {
-  // Each image added at the end bubbles down to its place, the first one to `index`.
-  int last = Count() - 1;
-  for (int added = first; added <= last; ++added) {
-    int target = index + (added - first);
-    for (int at = added; at > target; --at) ImageList_Copy(handle_, at - 1, handle_, at, ILCF_SWAP);
-  }
+  int added = (Count() - first) / 2;
+  for (int at = first - 1; at >= index; --at) ImageList_Copy(handle_, at + added, handle_, at, ILCF_MOVE);
+  for (int i = 0; i < added; ++i) ImageList_Copy(handle_, index + i, handle_, first + added + i, ILCF_MOVE);
+  for (int i = 0; i < added; ++i) ImageList_Remove(handle_, first + added);
   Change();
 }
 

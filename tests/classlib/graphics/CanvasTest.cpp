@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cctype>
+#include <string>
 #include <functional>
 #include <thread>
 #include <vector>
@@ -117,7 +119,14 @@ const PixelCase kPixelCases[] = {
      {{2, 2, kBack}, {3, 2, kBack}, {11, 11, kBack}, {2, 5, kBack}}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Table, CanvasPixels, testing::ValuesIn(kPixelCases));
+INSTANTIATE_TEST_SUITE_P(Table, CanvasPixels, testing::ValuesIn(kPixelCases),
+                         [](const testing::TestParamInfo<PixelCase>& info) {
+                           std::string name;
+                           for (const char* c = info.param.name; *c != '\0'; ++c) {
+                             if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+                           }
+                           return name;
+                         });
 
 TEST(Canvas, FocusRectangleOnceChangesPixels) {
   TBitmap bitmap;
@@ -234,8 +243,10 @@ TEST(Canvas, OpaqueDrawCopiesEveryPixel) {
 }
 
 TEST(Canvas, AttachesToForeignContextAndRestoresItsObjects) {
-  HDC dc = CreateCompatibleDC(nullptr);
-  HBITMAP surface = CreateCompatibleBitmap(dc, 10, 10);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP surface = CreateCompatibleBitmap(screen, 10, 10);
+  ReleaseDC(nullptr, screen);
   HGDIOBJ oldBitmap = SelectObject(dc, surface);
   HGDIOBJ originalFont = GetCurrentObject(dc, OBJ_FONT);
   HGDIOBJ originalPen = GetCurrentObject(dc, OBJ_PEN);

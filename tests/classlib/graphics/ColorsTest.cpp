@@ -24,7 +24,7 @@ TEST(Colors, NamesAndValuesConvertBothWays) {
   const Case cases[] = {
       {"clOlive", 32896},          {"clLime", 65280},    {"clGray", 8421504},        {"clMoneyGreen", 0xC0DCC0},
       {"clBtnFace", clBtnFace},    {"clNone", clNone},   {"clDefault", clDefault},   {"cl3DDkShadow", cl3DDkShadow},
-      {"$00A0B0C1", 0xA0B0C1},     {"$80000005", clWindow},
+      {"$00A0B0C1", 0xA0B0C1},     {"$80000063", SystemColor(0x63)},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(StringToColor(c.text), c.color) << c.text;
@@ -32,6 +32,7 @@ TEST(Colors, NamesAndValuesConvertBothWays) {
   }
   EXPECT_EQ(StringToColor("CLRED"), clRed);
   EXPECT_EQ(StringToColor("255"), clRed);
+  EXPECT_EQ(StringToColor("$80000005"), clWindow);
   EXPECT_THROW(StringToColor("clNoSuchColour"), EConvertError);
 }
 

@@ -193,13 +193,14 @@ TEST_F(Pictures, JpegDataForFormResourcesRoundTrips) {
   EXPECT_EQ(stream.Position(), stream.Size());
 }
 
-// An ICO file with one 16 x 16 32-bit image: red, with the left half transparent.
+// An ICO file with one 16 x 16 32-bit image: red, with the left half transparent (black
+// under a set mask bit).
 std::string MakeIconFile() {
   TIcon made;
   TBitmap color;
   color.SetSize(16, 16);
   color.Canvas()->Brush()->SetColor(clRed);
-  color.Canvas()->FillRect(Rect(0, 0, 16, 16));
+  color.Canvas()->FillRect(Rect(8, 0, 16, 16));
   TBitmap mask;
   mask.SetMonochrome(true);
   mask.SetSize(16, 16);
