@@ -150,7 +150,7 @@ bool QuorinVCEnvLoader::LoadFromFile(const AnsiString& path) {
     const TemporaryFile plain(MakeTempFileName());
     bytes.SaveToFile(plain.Name());
     QuorinVCEnvLoader loaded(*this);
-    TIniFile ini(plain.Name());
+    TMemIniFile ini(plain.Name());
     loaded.ReadEnvironment(ini);
     *this = loaded;
     return true;
