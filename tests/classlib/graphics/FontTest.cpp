@@ -126,7 +126,6 @@ TEST(PenAndBrush, PatternBitmapBrushPaintsThePattern) {
   TBitmap target;
   target.SetSize(16, 16);
   target.Canvas()->Brush()->SetBitmap(&pattern);
-  pattern.FreeContext();
   target.Canvas()->FillRect(Rect(0, 0, 16, 16));
   EXPECT_EQ(target.Canvas()->Pixels(0, 0), clBlue);
   EXPECT_EQ(target.Canvas()->Pixels(8, 8), clBlue);
