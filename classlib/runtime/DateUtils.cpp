@@ -129,50 +129,62 @@ class DateFormatter {
   AnsiString Run(const AnsiString& format, int depth = 0) {
     AnsiString out;
     const AnsiString lower = format.LowerCase();
-    const bool twelveHour = lower.Pos("am/pm") > 0 || lower.Pos("a/p") > 0;
-    int i = 1;
-    const int n = format.Length();
-    while (i <= n) {
+    twelveHour_ = lower.Pos("am/pm") > 0 || lower.Pos("a/p") > 0;
+    for (int i = 1; i <= format.Length();) {
+      const int used = Literal(format, lower, i, out);
+      if (used > 0) {
+        i += used;
+        continue;
+      }
       const char c = lower[i];
       const int run = RunLength(lower, i);
-      if (c == '"' || c == '\'') {
-        const int close = format.SubString(i + 1, n).Pos(AnsiString(format[i]));
-        const int end = close == 0 ? n + 1 : i + close;
-        out += format.SubString(i + 1, end - i - 1);
-        i = end + 1;
-        continue;
-      }
-      if (lower.SubString(i, 5) == "am/pm") {
-        out += hour_ < 12 ? settings_.TimeAMString : settings_.TimePMString;
-        i += 5;
-        continue;
-      }
-      if (lower.SubString(i, 3) == "a/p") {
-        out += hour_ < 12 ? "a" : "p";
-        i += 3;
-        continue;
-      }
-      switch (c) {
-        case 'd': out += Day(run); lastWasHour_ = false; break;
-        case 'm': out += lastWasHour_ ? Number(minute_, run >= 2 ? 2 : 1) : Month(run); lastWasHour_ = false; break;
-        case 'y': out += run <= 2 ? Number(year_ % 100, 2) : Number(year_, 4); lastWasHour_ = false; break;
-        case 'h': out += Number(twelveHour ? (hour_ % 12 == 0 ? 12 : hour_ % 12) : hour_, run >= 2 ? 2 : 1); lastWasHour_ = true; break;
-        case 'n': out += Number(minute_, run >= 2 ? 2 : 1); lastWasHour_ = false; break;
-        case 's': out += Number(second_, run >= 2 ? 2 : 1); lastWasHour_ = false; break;
-        case 'z': out += Number(ms_, run >= 3 ? 3 : 1); lastWasHour_ = false; break;
-        case 'c':
-          if (depth == 0) out += Run(settings_.ShortDateFormat, 1) + " " + Run(settings_.LongTimeFormat, 1);
-          break;
-        case '/': out += settings_.DateSeparator; break;
-        case ':': out += settings_.TimeSeparator; break;
-        default: out += AnsiString(format.SubString(i, run)); break;
-      }
+      out += Token(c, run, depth, format.SubString(i, run));
       i += IsToken(c) ? TokenLength(c, run) : run;
     }
     return out;
   }
 
  private:
+  // Quoted text and the am/pm markers at `i`: appends them and answers the characters
+  // used, 0 when none stands there.
+  int Literal(const AnsiString& format, const AnsiString& lower, int i, AnsiString& out) const {
+    const char c = format[i];
+    if (c == '"' || c == '\'') {
+      const int close = format.SubString(i + 1, format.Length()).Pos(AnsiString(c));
+      const int length = close == 0 ? format.Length() - i : close - 1;
+      out += format.SubString(i + 1, length);
+      return length + (close == 0 ? 1 : 2);
+    }
+    if (lower.SubString(i, 5) == "am/pm") {
+      out += hour_ < 12 ? settings_.TimeAMString : settings_.TimePMString;
+      return 5;
+    }
+    if (lower.SubString(i, 3) == "a/p") {
+      out += hour_ < 12 ? "a" : "p";
+      return 3;
+    }
+    return 0;
+  }
+
+  AnsiString Token(char c, int run, int depth, const AnsiString& text) {
+    const bool afterHour = lastWasHour_;
+    lastWasHour_ = c == 'h' || (lastWasHour_ && !IsToken(c));
+    switch (c) {
+      case 'd': return Day(run);
+      case 'm': return afterHour ? Number(minute_, run >= 2 ? 2 : 1) : Month(run);
+      case 'y': return run <= 2 ? Number(year_ % 100, 2) : Number(year_, 4);
+      case 'h': return Number(twelveHour_ ? (hour_ % 12 == 0 ? 12 : hour_ % 12) : hour_, run >= 2 ? 2 : 1);
+      case 'n': return Number(minute_, run >= 2 ? 2 : 1);
+      case 's': return Number(second_, run >= 2 ? 2 : 1);
+      case 'z': return Number(ms_, run >= 3 ? 3 : 1);
+      case 'c':
+        return depth == 0 ? Run(settings_.ShortDateFormat, 1) + " " + Run(settings_.LongTimeFormat, 1) : AnsiString();
+      case '/': return AnsiString(settings_.DateSeparator);
+      case ':': return AnsiString(settings_.TimeSeparator);
+      default: return text;
+    }
+  }
+
   static bool IsToken(char c) { return c == 'd' || c == 'm' || c == 'y' || c == 'h' || c == 'n' || c == 's' || c == 'z'; }
   static int TokenLength(char c, int run) {
     const int longest = c == 'd' ? 4 : c == 'm' ? 4 : c == 'y' ? 4 : c == 'z' ? 3 : 2;
@@ -202,6 +214,7 @@ class DateFormatter {
   const TFormatSettings& settings_;
   int year_, month_, day_, hour_, minute_, second_, ms_, dayOfWeek_;
   bool lastWasHour_ = false;
+  bool twelveHour_ = false;
 };
 
 int CurrentYear() {
@@ -220,51 +233,57 @@ AnsiString DateToStr(TDateTime date, const TFormatSettings& settings) {
   return FormatDateTime(settings.ShortDateFormat, date, settings);
 }
 
-bool TryStrToDate(const AnsiString& text, TDateTime& date, const TFormatSettings& settings) {
-  // The numbers, in the order they stand.
-  std::vector<int> numbers;
-  std::vector<int> widths;
+namespace {
+
+struct DateNumber {
+  int value;
+  int digits;
+};
+
+// The numbers of a date text separated by the date separator (two or three of them);
+// false for any other text.
+bool ReadDateNumbers(const AnsiString& text, char separator, std::vector<DateNumber>& numbers) {
   const AnsiString t = text.Trim();
   int i = 1;
   while (i <= t.Length()) {
-    int value = 0;
-    int digits = 0;
-    while (i <= t.Length() && t[i] >= '0' && t[i] <= '9' && digits < 5) {
-      value = value * 10 + (t[i] - '0');
-      ++digits;
-      ++i;
+    DateNumber n{0, 0};
+    for (; i <= t.Length() && t[i] >= '0' && t[i] <= '9' && n.digits < 5; ++i, ++n.digits) {
+      n.value = n.value * 10 + (t[i] - '0');
     }
-    if (digits == 0) return false;
-    numbers.push_back(value);
-    widths.push_back(digits);
+    if (n.digits == 0) return false;
+    numbers.push_back(n);
     if (i > t.Length()) break;
-    if (t[i] != settings.DateSeparator || numbers.size() == 3) return false;
+    if (t[i] != separator || numbers.size() == 3 || i == t.Length()) return false;
     ++i;
-    if (i > t.Length()) return false;
   }
-  if (numbers.size() < 2) return false;
+  return numbers.size() >= 2;
+}
+
+// A year given with one or two digits, placed in the century window.
+int ExpandYear(int year, const TFormatSettings& settings) {
+  const int base = CurrentYear() - settings.TwoDigitYearCenturyWindow;
+  year += base / 100 * 100;
+  if (settings.TwoDigitYearCenturyWindow > 0 && year < base) year += 100;
+  return year;
+}
+
+}  // namespace
+
+bool TryStrToDate(const AnsiString& text, TDateTime& date, const TFormatSettings& settings) {
+  std::vector<DateNumber> numbers;
+  if (!ReadDateNumbers(text, settings.DateSeparator, numbers)) return false;
   // The order of day, month and year follows the short date format.
   const AnsiString order = settings.ShortDateFormat.LowerCase();
   const int dPos = order.Pos("d"), mPos = order.Pos("m"), yPos = order.Pos("y");
-  int day = 0, month = 0, year = CurrentYear(), yearWidth = 4;
-  if (numbers.size() == 2) {
-    const bool dayFirst = dPos > 0 && dPos < mPos;
-    day = numbers[dayFirst ? 0 : 1];
-    month = numbers[dayFirst ? 1 : 0];
-  } else {
-    const bool yearFirst = yPos > 0 && yPos < dPos && yPos < mPos;
-    const bool dayFirst = dPos > 0 && dPos < mPos;
-    const size_t yi = yearFirst ? 0 : 2;
-    const size_t first = yearFirst ? 1 : 0;
-    day = numbers[dayFirst ? first : first + 1];
-    month = numbers[dayFirst ? first + 1 : first];
-    year = numbers[yi];
-    yearWidth = widths[yi];
-  }
-  if (yearWidth <= 2) {
-    const int base = CurrentYear() - settings.TwoDigitYearCenturyWindow;
-    year += base / 100 * 100;
-    if (settings.TwoDigitYearCenturyWindow > 0 && year < base) year += 100;
+  const bool dayFirst = dPos > 0 && dPos < mPos;
+  const bool yearFirst = numbers.size() == 3 && yPos > 0 && yPos < dPos && yPos < mPos;
+  const size_t first = yearFirst ? 1 : 0;
+  const int day = numbers[dayFirst ? first : first + 1].value;
+  const int month = numbers[dayFirst ? first + 1 : first].value;
+  int year = CurrentYear();
+  if (numbers.size() == 3) {
+    const DateNumber& y = numbers[yearFirst ? 0 : 2];
+    year = y.digits <= 2 ? ExpandYear(y.value, settings) : y.value;
   }
   return TryEncodeDate(year, month, day, date);
 }
