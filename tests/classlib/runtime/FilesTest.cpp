@@ -69,7 +69,10 @@ class FileSearch : public ::testing::Test {
   std::vector<AnsiString> Find(const AnsiString& pattern, int attr) {
     std::vector<AnsiString> names;
     TSearchRec rec;
-    for (int r = FindFirst(root_ + pattern, attr, rec); r == 0; r = FindNext(rec)) names.push_back(rec.Name);
+    for (int r = FindFirst(root_ + pattern, attr, rec); r == 0; r = FindNext(rec)) {
+      names.push_back(rec.Name);
+      if ((rec.Attr & faDirectory) == 0) EXPECT_EQ(rec.Time, kKnownDosTime) << rec.Name;  // every file was dated
+    }
     FindClose(rec);
     std::sort(names.begin(), names.end());
     return names;
