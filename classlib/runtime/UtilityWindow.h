@@ -8,7 +8,7 @@
 // the method goes to HandleException and the message answers 0.
 // Made on the calling thread, which must serve its messages.
 HWND AllocateHWnd(const TWndMethod& method);
-// Destroys a window made by AllocateHWnd (null is ignored).
+// Destroys a window made by AllocateHWnd, on the thread that made it (null is ignored).
 void DeallocateHWnd(HWND window);
 
 // Owns one such window for its lifetime.
