@@ -3,6 +3,7 @@
 #include "imaging/Bitmap32_Blend.h"
 #include "imaging/Bitmap32_Colors.h"
 #include "imaging/Bitmap32_LowLevel.h"
+#include "imaging/Pngimage.h"
 
 namespace imaging {
 
@@ -24,10 +25,12 @@ void InitializeImaging() {
   InitializeBlend();
   BindLowLevelRoutines();
   SetGamma(0.7f);
+  InitializePngImage();
 }
 
 void FinalizeImaging() {
   if (startCount == 0 || --startCount > 0) return;
+  FinalizePngImage();
   FinalizeBlend();
   FinalizeSystem();
 }
