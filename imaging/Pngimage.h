@@ -38,7 +38,8 @@ class TPNGObject : public TGraphic {
   int Height() const override;
   void SetWidth(int width) override { Resize(width, Height()); }
   void SetHeight(int height) override { Resize(Width(), height); }
-  bool Transparent() const override { return GetTransparencyMode() != ptmNone; }
+  // False without a header.
+  bool Transparent() const override { return HeaderPresent() && GetTransparencyMode() != ptmNone; }
   // A stream is read whole: signature, then chunks up to IEND. A failure raises the
   // exception of its kind and leaves the chunks read before it.
   void LoadFromStream(TStream* stream) override;

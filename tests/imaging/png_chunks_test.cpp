@@ -114,6 +114,16 @@ TEST(PngChunks, AncillaryFieldsAreDecoded) {
   EXPECT_TRUE(png->HasPixelInformation());
 }
 
+TEST(PngChunks, PixelInformationIsAddedInMetresWhenMissing) {
+  TPNGObject png(2, 8, 2, 2);
+  EXPECT_FALSE(png.HasPixelInformation());
+  TChunkpHYs* physical = png.GetPixelInformation();
+  EXPECT_EQ(physical->UnitType, utMeter);
+  EXPECT_EQ(physical->PPUnitX, 0u);
+  EXPECT_EQ(png.GetPixelInformation(), physical);
+  EXPECT_EQ(ChunkNames(png), (Names{"IHDR", "pHYs", "IDAT", "IEND"}));
+}
+
 // Writes one chunk alone and reads it back into a fresh chunk of the same class.
 template <class T>
 T* RoundTrip(TPNGObject& owner, TChunk* chunk, Bytes* written = nullptr) {

@@ -54,6 +54,16 @@ TEST(PngDraw, OpaquePictureIsCopied) {
   }
 }
 
+TEST(PngDraw, CanvasDrawPlacesThePictureAtItsOwnSize) {
+  const auto png = LoadFixture("c6_d8_3x3_plain");
+  Target target(5, 5, clWhite);
+  target.Canvas()->Draw(2, 1, png.get());
+  EXPECT_EQ(target.Rgb(1, 1), clWhite);
+  EXPECT_EQ(target.Rgb(2, 0), clWhite);
+  const uint8_t alpha = png->GetAlphaScanline(0)[0];
+  EXPECT_EQ(target.Rgb(2, 1), BlendRgb(alpha, png->GetPixels(0, 0), clWhite));
+}
+
 TEST(PngDraw, AlphaKeepsReplacesOrBlends) {
   TPNGObject png(6, 8, 3, 1);
   const uint8_t alpha[3] = {0, 255, 128};
@@ -109,6 +119,12 @@ TEST(PngDraw, GreyTransparentColourIsLeftOut) {
   for (int x = 0; x < 6; ++x) {
     EXPECT_EQ(target.Rgb(x, 1), levels[x] == 10 ? clRed : levels[x] * 0x010101) << x;
   }
+}
+
+TEST(PngDraw, BlendBufferTooLargeForTheSystemRaises) {
+  TPNGObject png(6, 8, 2, 2);
+  Target target(2, 2, clWhite);
+  EXPECT_THROW(png.DrawPartialTrans(target.Canvas()->Handle(), Rect(0, 0, 60000, 60000)), EPNGOutMemory);
 }
 
 TEST(PngDraw, PhysicalSizeAtNinetySixDpi) {

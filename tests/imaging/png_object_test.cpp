@@ -24,8 +24,20 @@ TEST(PngObject, EmptyPictureHasNoHeader) {
   EXPECT_THROW(png.GetHeader(), EPNGHeaderNotPresent);
   EXPECT_THROW(png.GetTransparencyMode(), EPNGHeaderNotPresent);
   EXPECT_THROW(png.Resize(2, 2), EPNGHeaderNotPresent);
+  EXPECT_FALSE(png.Transparent());
   png.SetTransparentColor(clRed);  // nothing to change
   EXPECT_TRUE(png.Empty());
+}
+
+TEST(PngObject, MissingResourceRaisesItsOwnError) {
+  TPNGObject png;
+  try {
+    png.LoadFromResourceName(GetModuleHandleA(nullptr), "NO_SUCH_PICTURE");
+    FAIL() << "loaded";
+  } catch (const EPNGCouldNotLoadResource& e) {
+    EXPECT_EQ(e.Message(), PngText(EPNGCouldNotLoadResourceText));
+  }
+  EXPECT_THROW(png.LoadFromResourceID(GetModuleHandleA(nullptr), 4711), EPNGCouldNotLoadResource);
 }
 
 TEST(PngObject, MaxIdatSizeNeverFallsBelowTheDefault) {
