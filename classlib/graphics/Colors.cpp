@@ -76,8 +76,6 @@ TColor ColorToRGB(TColor color) {
   return color;
 }
 
-int ColorNameCount() { return static_cast<int>(kNamedColors.size()); }
-
 bool IdentToColor(const AnsiString& ident, TColor& color) {
   for (const NamedColor& entry : kNamedColors) {
     if (SameText(ident, entry.name)) {

@@ -74,7 +74,6 @@ TColor ColorToRGB(TColor color);
 // The 52 named colours in a fixed order: the 16 standard colours (clBlack ... clWhite),
 // clMoneyGreen, clSkyBlue, clCream, clMedGray, then the system colours and the two
 // markers sorted by name (clActiveBorder ... clWindowText).
-int ColorNameCount();
 // Name to colour and back; false when unknown.
 bool IdentToColor(const AnsiString& ident, TColor& color);
 bool ColorToIdent(TColor color, AnsiString& ident);

@@ -22,8 +22,6 @@ class TGraphicsObject : public TPersistent {
 
   // True while the system object exists.
   bool HandleAllocated() const;
-  void Lock() { lock_.Acquire(); }
-  void Unlock() { lock_.Release(); }
 
   TNotifyEvent OnChange;
 

@@ -112,13 +112,6 @@ void TIcon::Reset(HICON icon, std::vector<uint8_t> file) {
 
 void TIcon::SetHandle(HICON icon) { Reset(icon, {}); }
 
-HICON TIcon::ReleaseHandle() {
-  HICON icon = icon_;
-  icon_ = nullptr;
-  Reset(nullptr, {});
-  return icon;
-}
-
 void TIcon::Draw(TCanvas* canvas, const TRect& rect) {
   if (icon_ == nullptr) return;
   DrawIconEx(canvas->Handle(), rect.Left, rect.Top, icon_, rect.Width(), rect.Height(), 0, nullptr, DI_NORMAL);

@@ -28,8 +28,6 @@ class TIcon : public TGraphic {
   HICON Handle() const { return icon_; }
   // Takes over `icon`.
   void SetHandle(HICON icon);
-  // Hands the system icon over to the caller; the icon becomes empty.
-  HICON ReleaseHandle();
 
   void LoadFromStream(TStream* stream) override;
   void SaveToStream(TStream* stream) override;

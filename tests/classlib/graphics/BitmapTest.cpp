@@ -1,6 +1,7 @@
 // Bitmaps: pixel formats, BMP reading and writing, bad input, resources and colour maps.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <map>
 #include <vector>
@@ -127,6 +128,53 @@ TEST(Bitmap, BadHeadersRaise) {
     TBitmap target;
     EXPECT_THROW(target.LoadFromStream(&damaged), EInvalidGraphic) << d.what;
     EXPECT_TRUE(target.Empty()) << d.what;
+  }
+}
+
+// A BMP file made by hand: header fields, then masks or colours, then the bits.
+std::vector<uint8_t> HandMadeBmp(int width, int height, int bitCount, DWORD compression,
+                                 const std::vector<uint32_t>& table, const std::vector<uint8_t>& bits) {
+  BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), width, height, 1, static_cast<WORD>(bitCount), compression,
+                        static_cast<DWORD>(bits.size()), 0, 0, 0, 0};
+  if (bitCount <= 8) info.biClrUsed = static_cast<DWORD>(table.size());
+  uint32_t offset = 14 + sizeof(info) + static_cast<uint32_t>(table.size() * 4);
+  std::vector<uint8_t> file(offset + bits.size());
+  BITMAPFILEHEADER header{0x4D42, static_cast<DWORD>(file.size()), 0, 0, offset};
+  std::memcpy(file.data(), &header, 14);
+  std::memcpy(file.data() + 14, &info, sizeof(info));
+  std::memcpy(file.data() + 14 + sizeof(info), table.data(), table.size() * 4);
+  std::memcpy(file.data() + offset, bits.data(), bits.size());
+  return file;
+}
+
+TEST(Bitmap, CompressedAndSixteenBitFilesAreRead) {
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> file;
+    TPixelFormat format;
+    std::vector<std::array<int, 3>> expect;  // x, y, colour
+  };
+  const uint32_t red = 0x00FF0000;  // as RGBQUAD bytes: blue, green, red, 0
+  const uint32_t blue = 0x000000FF;
+  const Case cases[] = {
+      {"rle8", HandMadeBmp(2, 2, 8, BI_RLE8, {red, blue}, {2, 0, 0, 0, 2, 1, 0, 1}), pf8bit,
+       {{0, 0, clBlue}, {1, 0, clBlue}, {0, 1, clRed}, {1, 1, clRed}}},
+      {"16-bit 555", HandMadeBmp(2, 1, 16, BI_RGB, {}, {0x00, 0x7C, 0x1F, 0x00}), pf24bit,
+       {{0, 0, clRed}, {1, 0, clBlue}}},
+      {"16-bit 565 bit fields", HandMadeBmp(2, 1, 16, BI_BITFIELDS, {0xF800, 0x07E0, 0x001F}, {0xE0, 0x07, 0x00, 0xF8}),
+       pf24bit, {{0, 0, clLime}, {1, 0, clRed}}},
+  };
+  for (const Case& c : cases) {
+    TMemoryStream stream;
+    stream.WriteBuffer(c.file.data(), static_cast<int>(c.file.size()));
+    stream.SetPosition(0);
+    TBitmap bitmap;
+    bitmap.LoadFromStream(&stream);
+    EXPECT_EQ(bitmap.PixelFormat(), c.format) << c.what;
+    EXPECT_EQ(stream.Position(), stream.Size()) << c.what;
+    for (const auto& [x, y, color] : c.expect) {
+      EXPECT_EQ(bitmap.Canvas()->Pixels(x, y), color) << c.what << " at " << x << "," << y;
+    }
   }
 }
 
