@@ -6,6 +6,8 @@
 
 #include "classlib/graphics/Graphics.h"
 
+#include <shellapi.h>
+
 namespace {
 
 // A strip of `cells` 16 x 16 cells on a fuchsia key background, each with a square of
@@ -126,18 +128,26 @@ TEST(ImageList, DrawGoesThroughTheVirtualDoDraw) {
 }
 
 TEST(ImageList, SharedSystemListOutlivesTheImageList) {
-  HIMAGELIST shared = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
-  auto strip = Strip(2);
-  strip->FreeContext();
-  ImageList_AddMasked(shared, strip->Handle(), RGB(255, 0, 255));
+  // The shell's image list of small file icons belongs to the system.
+  SHFILEINFOA info{};
+  auto shared = reinterpret_cast<HIMAGELIST>(
+      SHGetFileInfoA("C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  ASSERT_NE(shared, nullptr);
+  int count = ImageList_GetImageCount(shared);
+  ASSERT_GT(count, 0);
   {
     TImageList list(nullptr);
     list.SetShareImages(true);
     list.SetHandle(shared);
-    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Count(), count);
+    int width = 0;
+    int height = 0;
+    ImageList_GetIconSize(shared, &width, &height);
+    EXPECT_EQ(list.Width(), width);
   }
-  EXPECT_EQ(ImageList_GetImageCount(shared), 2);
-  EXPECT_TRUE(ImageList_Destroy(shared));
+  EXPECT_EQ(ImageList_GetImageCount(shared), count);
+  auto surface = Surface();
+  EXPECT_TRUE(ImageList_Draw(shared, 0, surface->Canvas()->Handle(), 0, 0, ILD_NORMAL));
 }
 
 TEST(ImageList, DataForFormResourcesRoundTrips) {

@@ -28,7 +28,7 @@ converter_test(classlib_graphics_tests classlib
     graphics/ImageListTest.cpp
     graphics/PictureTest.cpp
     ${graphics_gen_dir}/GraphicsTest.rc
-  LIBS classlib_graphics)
+  LIBS classlib_graphics shell32)
 target_include_directories(classlib_graphics_tests PRIVATE ${graphics_gen_dir})
 add_dependencies(classlib_graphics_tests classlib_graphics_test_glyph)
 
