@@ -2,7 +2,9 @@
 
 #include "imaging/Bitmap32_Blend.h"
 #include "imaging/Bitmap32_Colors.h"
+#include "imaging/Bitmap32_Interpolator.h"
 #include "imaging/Bitmap32_LowLevel.h"
+#include "imaging/Bitmap32_Resamplers.h"
 #include "imaging/Pngimage.h"
 
 namespace imaging {
@@ -15,6 +17,7 @@ int startCount = 0;
 void BindProcessorRoutines() {
   BindBlendRoutines();
   BindLowLevelRoutines();
+  BindInterpolator();
 }
 
 }  // namespace
@@ -24,13 +27,16 @@ void InitializeImaging() {
   InitializeSystem();
   InitializeBlend();
   BindLowLevelRoutines();
+  BindInterpolator();
   SetGamma(0.7f);
+  InitializeResamplers();
   InitializePngImage();
 }
 
 void FinalizeImaging() {
   if (startCount == 0 || --startCount > 0) return;
   FinalizePngImage();
+  FinalizeResamplers();
   FinalizeBlend();
   FinalizeSystem();
 }

@@ -1,0 +1,239 @@
+#pragma once
+// TBitmap32: the library's 32-bit ARGB bitmap. Its pixels live in a top-down DIB
+// section without row padding, selected into a memory device context, so the system can
+// draw on it and blit it directly. Every drawing operation reports the area it changed
+// (OnAreaChanged) and the bitmap as a whole changed (OnChange) unless an update is open.
+//
+// Name letters of the drawing operations: S clipped to the clip rectangle (reads outside
+// answer OuterColor), T blended through the CombineMode, P stippled, X 16.16 fixed-point
+// positions, F float positions, W wrapped by the WrapMode, B clamped to the bounds,
+// R read through the resampler. A form without S does no checks: its caller stays inside.
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+
+#include "classlib/runtime/Streams.h"
+#include "classlib/runtime/WinApi.h"
+#include "imaging/Bitmap32_Blend.h"
+#include "imaging/Bitmap32_LowLevel.h"
+#include "imaging/Bitmap32_Persistent.h"
+#include "imaging/Bitmap32_Samplers.h"
+#include "imaging/Bitmap32_Types.h"
+
+namespace imaging {
+
+class TBitmap32 : public TCustomMap {
+  CLASSLIB_CLASS(TBitmap32, TCustomMap)
+ public:
+  // An empty bitmap with a nearest-neighbour resampler.
+  TBitmap32();
+  ~TBitmap32() override;
+
+  // --- Storage and notification --------------------------------------------------------
+  bool Empty() const override;
+  // First pixel of the storage (pixel (x, y) at x + y * Width()), or null when empty.
+  TColor32* Bits() const { return bits_; }
+  HBITMAP BitmapHandle() const;
+  // The memory device context with the storage selected, or null when empty.
+  HDC Handle() const;
+  const BITMAPINFO& BitmapInfo() const { return bitmapInfo_; }
+  TRect BoundsRect() const { return TRect{0, 0, Width(), Height()}; }
+  const TRect& ClipRect() const { return clipRect_; }
+  const TFixedRect& FixedClipRect() const { return fixedClipRect_; }
+  // True when the clip rectangle differs from the bounds.
+  bool Clipping() const { return clipping_; }
+  // The clip rectangle becomes rect within the bounds; no notification.
+  void SetClipRect(const TRect& rect);
+  void ResetClipRect() { SetClipRect(BoundsRect()); }
+
+  void Clear() { Clear(clBlack32); }
+  void Clear(TColor32 color);
+
+  TDrawMode DrawMode() const { return drawMode_; }
+  void SetDrawMode(TDrawMode value);
+  TCombineMode CombineMode() const { return combineMode_; }
+  void SetCombineMode(TCombineMode value);
+  TWrapMode WrapMode() const { return wrapMode_; }
+  void SetWrapMode(TWrapMode value);
+  uint32_t MasterAlpha() const { return masterAlpha_; }
+  void SetMasterAlpha(uint32_t value);
+  // What safe reads answer outside the clip rectangle; set without notification.
+  TColor32 OuterColor = 0;
+  TColor32 PenColor = 0xFFFFFFFF;
+
+  TCustomResampler* Resampler() const { return resampler_; }
+  // Takes ownership of `resampler` (ignored when null or current); the old one is freed.
+  void SetResampler(TCustomResampler* resampler);
+  AnsiString ResamplerClassName() const;
+  // Replaces the resampler by a new one of the registered class of that exact name; an
+  // empty, unknown or current name changes nothing.
+  void SetResamplerClassName(const AnsiString& name);
+
+  // Reports the whole bitmap as changed.
+  void Changed() override;
+  // Reports `area` of kind `info`, then the bitmap as changed.
+  virtual void Changed(const TRect& area, uint32_t info);
+  // Fires OnChange only (a property, not the pixels, changed).
+  void PropertyChanged() { TCustomMap::Changed(); }
+  // While measuring, the clipped drawing operations only report the areas they would
+  // change, to `callback` in place of OnAreaChanged, whatever the update count.
+  void BeginMeasuring(const TAreaChangedEvent& callback);
+  void EndMeasuring();
+  bool MeasuringMode() const { return measuring_; }
+
+  TNotifyEvent OnHandleChanged;
+  TPixelCombineEvent OnPixelCombine;
+  TAreaChangedEvent OnAreaChanged;
+
+  // --- Pixels --------------------------------------------------------------------------
+  TColor32* GetScanLine(int32_t y) const { return bits_ + y * Width(); }
+  TColor32* GetPixelPtr(int32_t x, int32_t y) const { return bits_ + x + y * Width(); }
+  TColor32 GetPixel(int32_t x, int32_t y) const { return *GetPixelPtr(x, y); }
+  void SetPixel(int32_t x, int32_t y, TColor32 value) { *GetPixelPtr(x, y) = value; }
+  TColor32 GetPixelS(int32_t x, int32_t y) const;
+  void SetPixelS(int32_t x, int32_t y, TColor32 value);
+  TColor32 GetPixelB(int32_t x, int32_t y) const;
+  void SetPixelT(int32_t x, int32_t y, TColor32 value);
+  // Blends into *ptr and advances ptr by one pixel.
+  void SetPixelT(TColor32*& ptr, TColor32 value);
+  void SetPixelTS(int32_t x, int32_t y, TColor32 value);
+  TColor32 GetPixelW(int32_t x, int32_t y) const;
+  void SetPixelW(int32_t x, int32_t y, TColor32 value);
+
+  // Sub-pixel cores at 24.8 positions (no EMMS inside).
+  void SET_T256(int32_t x, int32_t y, TColor32 color);
+  void SET_TS256(int32_t x, int32_t y, TColor32 color);
+  TColor32 GET_T256(int32_t x, int32_t y) const;
+  TColor32 GET_TS256(int32_t x, int32_t y) const;
+  void SetPixelX(TFixed x, TFixed y, TColor32 color);
+  void SetPixelXS(TFixed x, TFixed y, TColor32 color);
+  void SetPixelF(float x, float y, TColor32 color);
+  void SetPixelFS(float x, float y, TColor32 color);
+  TColor32 GetPixelX(TFixed x, TFixed y) const;
+  TColor32 GetPixelXS(TFixed x, TFixed y) const;
+  TColor32 GetPixelF(float x, float y) const;
+  TColor32 GetPixelFS(float x, float y) const;
+  TColor32 GetPixelXW(TFixed x, TFixed y) const;
+  void SetPixelXW(TFixed x, TFixed y, TColor32 color);
+  TColor32 GetPixelFW(float x, float y) const;
+  void SetPixelFW(float x, float y, TColor32 color);
+  TColor32 GetPixelR(float x, float y) const;
+
+  // --- Stipple -------------------------------------------------------------------------
+  // Copies the pattern and restarts the counter.
+  void SetStipple(const TArrayOfColor32& pattern);
+  void SetStipple(std::initializer_list<TColor32> pattern) { SetStipple(TArrayOfColor32(pattern)); }
+  void AdvanceStippleCounter(float lengthPixels);
+  // The pattern colour at the counter, mixed between neighbouring entries; advances the
+  // counter by the step. An empty pattern answers 0xFF000000.
+  TColor32 GetStippleColor();
+  float StippleStep() const { return stippleStep_; }
+  void SetStippleStep(float value) { stippleStep_ = value; }
+  float StippleCounter() const { return stippleCounter_; }
+  void SetStippleCounter(float value) { stippleCounter_ = value; }
+
+  // --- Runs (both end pixels included) --------------------------------------------------
+  void HorzLine(int32_t x1, int32_t y, int32_t x2, TColor32 value);
+  void HorzLineS(int32_t x1, int32_t y, int32_t x2, TColor32 value);
+  void HorzLineT(int32_t x1, int32_t y, int32_t x2, TColor32 value);
+  void HorzLineTS(int32_t x1, int32_t y, int32_t x2, TColor32 value);
+  void HorzLineTSP(int32_t x1, int32_t y, int32_t x2);
+  void VertLine(int32_t x, int32_t y1, int32_t y2, TColor32 value);
+  void VertLineS(int32_t x, int32_t y1, int32_t y2, TColor32 value);
+  void VertLineT(int32_t x, int32_t y1, int32_t y2, TColor32 value);
+  void VertLineTS(int32_t x, int32_t y1, int32_t y2, TColor32 value);
+  void VertLineTSP(int32_t x, int32_t y1, int32_t y2);
+
+  // --- Rectangles (half-open) ----------------------------------------------------------
+  void FillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value);
+  void FillRectS(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value);
+  void FillRectS(const TRect& rect, TColor32 value);
+  void FillRectT(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value);
+  void FillRectTS(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value);
+  void FillRectTS(const TRect& rect, TColor32 value);
+  void FrameRectS(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value);
+  void FrameRectS(const TRect& rect, TColor32 value) { FrameRectS(rect.Left, rect.Top, rect.Right, rect.Bottom, value); }
+  void FrameRectTS(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value);
+  void FrameRectTS(const TRect& rect, TColor32 value) { FrameRectTS(rect.Left, rect.Top, rect.Right, rect.Bottom, value); }
+  void FrameRectTSP(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  // A raised (contrast > 0) or sunken (contrast < 0) frame; contrast in percent.
+  void RaiseRectTS(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t contrast);
+  void RaiseRectTS(const TRect& rect, int32_t contrast) { RaiseRectTS(rect.Left, rect.Top, rect.Right, rect.Bottom, contrast); }
+
+  // --- Transfers -----------------------------------------------------------------------
+  // Draw pulls `src` onto this bitmap with the source's drawing properties; a null
+  // source does nothing. A stretched Draw scales with the source's resampler.
+  void Draw(int32_t dstX, int32_t dstY, TBitmap32* src);
+  void Draw(int32_t dstX, int32_t dstY, const TRect& srcRect, TBitmap32* src);
+  void Draw(const TRect& dstRect, const TRect& srcRect, TBitmap32* src);
+  // Stretch-blits srcRect of a device context into dstRect.
+  void Draw(const TRect& dstRect, const TRect& srcRect, HDC src);
+  void DrawTo(TBitmap32* dst);
+  void DrawTo(TBitmap32* dst, int32_t dstX, int32_t dstY);
+  void DrawTo(TBitmap32* dst, int32_t dstX, int32_t dstY, const TRect& srcRect);
+  void DrawTo(TBitmap32* dst, const TRect& dstRect);
+  void DrawTo(TBitmap32* dst, const TRect& dstRect, const TRect& srcRect);
+  void DrawTo(HDC dst, int32_t dstX, int32_t dstY);
+  void DrawTo(HDC dst, const TRect& dstRect, const TRect& srcRect);
+  // Stretched output to a device context in tiles of at most 1024 x 1024 pixels.
+  void TileTo(HDC dst, const TRect& dstRect, const TRect& srcRect);
+  void ResetAlpha() { ResetAlpha(0xFF); }
+  void ResetAlpha(uint8_t alpha);
+
+  // Size and pixels / drawing properties, resampler settings and font.
+  void CopyMapTo(TBitmap32* dst) const;
+  void CopyPropertiesTo(TBitmap32* dst) const;
+  // The streamed "Data" payload: width, height (little-endian 32-bit) and the pixels.
+  void ReadData(TStream* stream);
+  void WriteData(TStream* stream) const;
+  // Same class and same pixels; two empty bitmaps are equal whatever their classes.
+  bool Equal(const TBitmap32* other) const;
+
+  // Shifts the pixels as one run (crossing row ends); fillBack paints the uncovered part.
+  void Roll(int32_t dx, int32_t dy, bool fillBack, TColor32 fillColor);
+  // With a destination (other than this bitmap) the result goes there; else in place.
+  void FlipHorz(TBitmap32* dst = nullptr);
+  void FlipVert(TBitmap32* dst = nullptr);
+  void Rotate90(TBitmap32* dst = nullptr);
+  void Rotate180(TBitmap32* dst = nullptr);
+  void Rotate270(TBitmap32* dst = nullptr);
+
+ protected:
+  void ChangeSize(int32_t& width, int32_t& height, int32_t newWidth, int32_t newHeight) override;
+  // Re-binds what depends on the device context and fires OnHandleChanged.
+  virtual void HandleChanged();
+
+ private:
+  class Storage;
+
+  void ReportArea(const TRect& area, uint32_t info);
+  bool InClip(int32_t x, int32_t y) const;
+  void CheckedRun(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool horizontal, TColor32 value, bool blended);
+  void StippledRun(int32_t fixedAxis, int32_t a1, int32_t a2, bool horizontal);
+  void BlendRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value);
+  bool LimitToClip(int32_t& x1, int32_t& y1, int32_t& x2, int32_t& y2) const;
+  void Frame(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 topLeft, TColor32 bottomRight, bool blended);
+  TBitmap32* FlipTarget(TBitmap32* dst) const;
+  template <class Map>
+  void RotateInto(TBitmap32* dst, bool swapSides, Map map);
+
+  std::unique_ptr<Storage> storage_;
+  TColor32* bits_ = nullptr;
+  TRect clipRect_;
+  TFixedRect fixedClipRect_;
+  TRect clipRect256_;
+  bool clipping_ = false;
+  TDrawMode drawMode_ = dmOpaque;
+  TCombineMode combineMode_ = cmBlend;
+  TWrapMode wrapMode_ = wmClamp;
+  BITMAPINFO bitmapInfo_{};
+  uint32_t masterAlpha_ = 255;
+  float stippleCounter_ = 0;
+  TArrayOfColor32 stipplePattern_;
+  float stippleStep_ = 1.0f;
+  TAreaChangedEvent savedOnAreaChanged_;
+  bool measuring_ = false;
+  TCustomResampler* resampler_ = nullptr;
+};
+
+}  // namespace imaging

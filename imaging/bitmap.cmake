@@ -1,0 +1,7 @@
+# TBitmap32 and the resampling framework.
+list(APPEND IMAGING_SOURCES
+  Bitmap32_Persistent.cpp
+  Bitmap32_Samplers.cpp
+  Bitmap32_Interpolator.cpp
+  Bitmap32.cpp
+  Bitmap32_Resamplers.cpp)
