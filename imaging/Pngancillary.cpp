@@ -36,7 +36,8 @@ bool TChunkPLTE::LoadFromStream(TStream* stream, const char* name, uint32_t leng
   TChunk::LoadFromStream(stream, name, length);
   if (DataSize() % 3 != 0 || DataSize() > 768) RaiseError<EPNGInvalidPalette>(EPNGInvalidPaletteText);
   count_ = static_cast<int>(DataSize() / 3);
-  if (!GetHeader()->HasPalette()) return true;  // a suggested palette of a colour image
+  // A colour image's PLTE only suggests colours; an empty one has none to give.
+  if (!GetHeader()->HasPalette() || count_ == 0) return true;
   const uint8_t* gamma = Owner()->GammaTable;
   std::vector<uint8_t> block(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
   auto* palette = reinterpret_cast<LOGPALETTE*>(block.data());

@@ -82,7 +82,7 @@ TChunk* TPNGList::Add(const TChunkClass& chunkClass) {
   TChunk* chunk = chunkClass.create(Owner());
   const unsigned position = PositionFor(chunkClass);
   if (position >= Count()) {
-    TPNGPointerList::Add(chunk);
+    Append(chunk);
   } else {
     Insert(chunk, position);
   }

@@ -64,6 +64,8 @@ class TPNGList : public TPNGPointerList {
   T* Add() {
     return static_cast<T*>(Add(ChunkClass<T>()));
   }
+  // Puts the chunk last, where reading and copying want it, without the rules of Add.
+  void Append(TChunk* chunk) { TPNGPointerList::Add(chunk); }
   // The first chunk of that class or derived from it, or null.
   TChunk* FindChunk(const TChunkClass& chunkClass) const;
   template <class T>

@@ -58,7 +58,7 @@ TColor Rgb(int red, int green, int blue) { return static_cast<TColor>(red | (gre
 }  // namespace
 
 void TPNGObject::Draw(TCanvas* canvas, const TRect& rect) {
-  if (Empty() || !HeaderPresent()) return;
+  if (!HasImage()) return;
   const TChunkIHDR* header = RequireHeader();
   HDC dc = canvas->Handle();
   switch (GetTransparencyMode()) {
@@ -103,7 +103,7 @@ void TPNGObject::DrawMasked(HDC dc, const TRect& rect, COLORREF transparentColor
 }
 
 void TPNGObject::DrawPartialTrans(HDC dc, const TRect& rect) {
-  const TChunkIHDR* header = RequireHeader();
+  const TChunkIHDR* header = RequireImage();
   if (rect.Right == rect.Left || rect.Bottom == rect.Top) return;
   TRect area = rect;
   if (area.Right < area.Left) std::swap(area.Left, area.Right);
@@ -187,24 +187,24 @@ void TPNGObject::DrawUsingPixelInformation(TCanvas* canvas, const TPoint& positi
 // ---- rows and pixels ----
 
 uint8_t* TPNGObject::GetScanline(int y) const {
-  const TChunkIHDR* header = RequireHeader();
+  const TChunkIHDR* header = RequireImage();
   return header->ImageData() + size_t(header->BytesPerRow()) * (header->Height() - 1 - y);
 }
 
 uint8_t* TPNGObject::GetAlphaScanline(int y) const {
-  const TChunkIHDR* header = RequireHeader();
+  const TChunkIHDR* header = RequireImage();
   if (header->ImageAlpha() == nullptr) return nullptr;
   return header->ImageAlpha() + size_t(y) * header->Width();
 }
 
 uint8_t* TPNGObject::GetExtraScanline(int y) const {
-  const TChunkIHDR* header = RequireHeader();
+  const TChunkIHDR* header = RequireImage();
   if (header->ExtraImageData() == nullptr) return nullptr;
   return header->ExtraImageData() + size_t(header->BytesPerRow()) * (header->Height() - 1 - y);
 }
 
 TColor TPNGObject::GetPixels(int x, int y) const {
-  if (x < 0 || y < 0 || x >= Width() || y >= Height()) return 0;
+  if (!HasImage() || x < 0 || y < 0 || x >= Width() || y >= Height()) return 0;
   const TChunkIHDR* header = RequireHeader();
   const uint8_t* row = GetScanline(y);
   switch (header->ColorType()) {
@@ -229,7 +229,7 @@ TColor TPNGObject::GetPixels(int x, int y) const {
 }
 
 void TPNGObject::SetPixels(int x, int y, TColor color) {
-  if (x < 0 || y < 0 || x >= Width() || y >= Height()) return;
+  if (!HasImage() || x < 0 || y < 0 || x >= Width() || y >= Height()) return;
   const TChunkIHDR* header = RequireHeader();
   uint8_t* row = GetScanline(y);
   const TColor rgb = ColorToRGB(color);
@@ -256,6 +256,6 @@ void TPNGObject::SetPixels(int x, int y, TColor color) {
 
 void TPNGObject::Resize(int width, int height) {
   if (width < 1 || height < 1) RaiseError<EPNGInvalidNewSize>(EPNGInvalidNewSizeText);
-  RequireHeader()->ResizeStorage(static_cast<uint32_t>(width), static_cast<uint32_t>(height));
+  RequireImage()->ResizeStorage(static_cast<uint32_t>(width), static_cast<uint32_t>(height));
   Changed();
 }

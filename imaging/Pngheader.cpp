@@ -265,6 +265,10 @@ void TChunkIHDR::Assign(TChunk* source) {
   auto* header = dynamic_cast<TChunkIHDR*>(source);
   if (header == nullptr) RaiseError<EPngError>(EPNGCannotAssignChunkText);
   IHDRData = header->IHDRData;
+  if (header->ImageData() == nullptr) {  // a header that failed to load has no image
+    FreeImageData();
+    return;
+  }
   PrepareImageData();
   CopyImageFrom(*header);
 }

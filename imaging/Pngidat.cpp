@@ -33,7 +33,7 @@ class TIdatReader {
     zlib_.next_out = buffer;
     zlib_.avail_out = count;
     while (zlib_.avail_out > 0 && !ended_) {
-      if (zlib_.avail_in == 0 && !FillInput()) break;
+      if (zlib_.avail_in == 0) FillInput();
       const int result = inflate(&zlib_, Z_NO_FLUSH);
       if (result < 0 || result == Z_NEED_DICT) {
         // Damaged data is reported as such when its chunk's CRC says so.
@@ -82,16 +82,20 @@ class TIdatReader {
     endPosition_ = stream_->Position() + length;
   }
 
-  bool FillInput() {
-    if (stream_->Position() >= endPosition_) NextChunk();
-    const auto wanted = static_cast<int>(std::min<int64_t>(endPosition_ - stream_->Position(), kInputSize));
-    if (wanted == 0) return true;  // an empty IDAT chunk: go on with the next one
-    const int got = stream_->Read(input_.data(), wanted);
-    if (got <= 0) RaiseError<EPngUnexpectedEnd>(EPNGUnexpectedEndText);
-    crc_ = update_crc(crc_, input_.data(), static_cast<size_t>(got));
-    zlib_.next_in = input_.data();
-    zlib_.avail_in = static_cast<uInt>(got);
-    return true;
+  // Reads the next block of compressed data, moving on to the next IDAT chunk (empty
+  // ones included) as needed.
+  void FillInput() {
+    for (;;) {
+      if (stream_->Position() >= endPosition_) NextChunk();
+      const auto wanted = static_cast<int>(std::min<int64_t>(endPosition_ - stream_->Position(), kInputSize));
+      if (wanted == 0) continue;
+      const int got = stream_->Read(input_.data(), wanted);
+      if (got <= 0) RaiseError<EPngUnexpectedEnd>(EPNGUnexpectedEndText);
+      crc_ = update_crc(crc_, input_.data(), static_cast<size_t>(got));
+      zlib_.next_in = input_.data();
+      zlib_.avail_in = static_cast<uInt>(got);
+      return;
+    }
   }
 
   TStream* stream_;

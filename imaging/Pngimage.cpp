@@ -63,9 +63,16 @@ bool TPNGObject::HeaderPresent() const {
   return chunks_.Count() > 0 && dynamic_cast<TChunkIHDR*>(chunks_.GetItem(0)) != nullptr;
 }
 
+bool TPNGObject::HasImage() const { return HeaderPresent() && RequireHeader()->ImageData() != nullptr; }
+
 TChunkIHDR* TPNGObject::RequireHeader() const {
   if (!HeaderPresent()) RaiseError<EPNGHeaderNotPresent>(EPNGHeaderNotPresentText);
   return static_cast<TChunkIHDR*>(chunks_.GetItem(0));
+}
+
+TChunkIHDR* TPNGObject::RequireImage() const {
+  if (!HasImage()) RaiseError<EPNGHeaderNotPresent>(EPNGHeaderNotPresentText);
+  return RequireHeader();
 }
 
 TChunkIHDR* TPNGObject::GetHeader() const { return RequireHeader(); }
@@ -122,7 +129,7 @@ bool TPNGObject::ReadChunk(TStream* stream, bool& imageDataSeen) {
   }
   imageDataSeen = imageDataSeen || isImageData;
   TChunk* chunk = CreateChunkByName(this, name);
-  chunks_.TPNGPointerList::Add(chunk);
+  chunks_.Append(chunk);
   if (typeid(*chunk) == typeid(TChunk) && (head[4] & 0x20) == 0) {
     RaiseError<EPNGUnknownCriticalChunk>(EPNGUnknownCriticalChunkText);
   }
@@ -182,7 +189,7 @@ void TPNGObject::AssignPNG(TPNGObject* source) {
   for (unsigned i = 0; i < source->chunks_.Count(); ++i) {
     TChunk* original = source->chunks_.GetItem(i);
     TChunk* copy = original->NewOfSameClass(this);
-    chunks_.TPNGPointerList::Add(copy);
+    chunks_.Append(copy);
     copy->Assign(original);
   }
   Changed();
@@ -194,7 +201,7 @@ void TPNGObject::AssignHandle(HBITMAP handle, bool transparent, COLORREF transpa
   if (GetObjectA(handle, sizeof(description), &description) == 0) return;  // not a bitmap: empty
   const int bits = description.bmBitsPixel * description.bmPlanes;
   auto* header = static_cast<TChunkIHDR*>(ChunkClass<TChunkIHDR>().create(this));
-  chunks_.TPNGPointerList::Add(header);
+  chunks_.Append(header);
   header->IHDRData.Width = static_cast<uint32_t>(description.bmWidth);
   header->IHDRData.Height = static_cast<uint32_t>(std::abs(description.bmHeight));
   header->IHDRData.ColorType = bits < 16 ? COLOR_PALETTE : COLOR_RGB;
@@ -205,16 +212,16 @@ void TPNGObject::AssignHandle(HBITMAP handle, bool transparent, COLORREF transpa
   TChunkPLTE* palette = nullptr;
   if (header->HasPalette()) {
     palette = static_cast<TChunkPLTE*>(ChunkClass<TChunkPLTE>().create(this));
-    chunks_.TPNGPointerList::Add(palette);
+    chunks_.Append(palette);
     palette->SetCount(1 << bits);
   }
   TChunktRNS* transparency = nullptr;
   if (transparent) {
     transparency = static_cast<TChunktRNS*>(ChunkClass<TChunktRNS>().create(this));
-    chunks_.TPNGPointerList::Add(transparency);
+    chunks_.Append(transparency);
   }
-  chunks_.TPNGPointerList::Add(ChunkClass<TChunkIDAT>().create(this));
-  chunks_.TPNGPointerList::Add(ChunkClass<TChunkIEND>().create(this));
+  chunks_.Append(ChunkClass<TChunkIDAT>().create(this));
+  chunks_.Append(ChunkClass<TChunkIEND>().create(this));
   if (palette != nullptr) {
     header->BitmapInfo().bmiHeader.biClrUsed = 1u << bits;
     header->UpdateColorTable();
@@ -309,7 +316,7 @@ void TPNGObject::SetTransparentColor(TColor color) {
 }
 
 void TPNGObject::CreateAlpha() {
-  TChunkIHDR* header = RequireHeader();
+  TChunkIHDR* header = RequireImage();
   switch (header->ColorType()) {
     case COLOR_GRAYSCALE:
       header->ConvertGrayTo8Bit();
@@ -357,7 +364,7 @@ void TPNGObject::RemoveTransparency() {
 HPALETTE TPNGObject::GetPalette() const { return RequireHeader()->ImagePalette(); }
 
 void TPNGObject::DoSetPalette(HPALETTE palette, bool copyColors) {
-  TChunkIHDR* header = RequireHeader();
+  TChunkIHDR* header = RequireImage();
   if (!header->HasPalette()) return;
   if (copyColors) {
     header->PaletteToDIB(palette);

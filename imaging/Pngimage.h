@@ -55,6 +55,8 @@ class TPNGObject : public TGraphic {
   void ClearChunks();
   void InitializeGamma();
   bool HeaderPresent() const;
+  // A header with its decoded storage (a header whose reading failed has none).
+  bool HasImage() const;
   TChunkIHDR* GetHeader() const;
   TCanvas* Canvas() const { return canvas_; }
   void GetPixelInfo(uint32_t& rowBytes, uint32_t& offset) const;
@@ -115,6 +117,8 @@ class TPNGObject : public TGraphic {
   void ReadChunks(TStream* stream);
   bool ReadChunk(TStream* stream, bool& imageDataSeen);
   TChunkIHDR* RequireHeader() const;
+  // The header, which must hold its storage (EPNGHeaderNotPresent otherwise).
+  TChunkIHDR* RequireImage() const;
   void DrawMasked(HDC dc, const TRect& rect, COLORREF transparentColor);
   void ConvertGrayTo8Bit();
 

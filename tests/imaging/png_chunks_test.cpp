@@ -135,7 +135,7 @@ T* RoundTrip(TPNGObject& owner, TChunk* chunk, Bytes* written = nullptr) {
   uint8_t head[8];
   stream.Read(head, 8);
   auto* copy = new T(&owner);
-  owner.Chunks().TPNGPointerList::Add(copy);
+  owner.Chunks().Append(copy);
   copy->LoadFromStream(&stream, reinterpret_cast<const char*>(head + 4), ReadBigEndian32(head));
   return copy;
 }

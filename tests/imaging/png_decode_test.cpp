@@ -2,7 +2,9 @@
 // the storage mappings (rows, colour table, alpha, low bytes, gamma on colour samples).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "png_test_support.h"
 
@@ -123,6 +125,14 @@ void ExpectSameStorage(const TPNGObject& a, const TPNGObject& b) {
 
 TEST(PngDecode, Adam7ThreeByThreeEqualsItsPlainTwin) {
   ExpectSameStorage(*LoadFixture("twin_adam7"), *LoadFixture("twin_plain"));
+}
+
+TEST(PngDecode, EmptyIdatChunksBetweenOthersAreSteppedOver) {
+  const Bytes split = FixtureBytes("split_idat");
+  const auto second = std::search(split.begin() + 40, split.end(), std::begin("IDAT"), std::end("IDAT") - 1) - 4;
+  const Bytes empty = Chunk("IDAT", {});
+  const Bytes withEmpty = Concat({Bytes(split.begin(), second), empty, empty, Bytes(second, split.end())});
+  ExpectSameStorage(*LoadBytes(withEmpty), *LoadFixture("split_idat"));
 }
 
 TEST(PngDecode, FilterTypeSevenDecodesAsNone) {

@@ -4,6 +4,8 @@
 
 #include <typeinfo>
 
+#include "classlib/graphics/Bitmap.h"
+
 #include "png_test_support.h"
 
 using namespace pngtest;
@@ -130,6 +132,13 @@ TEST(PngErrors, StorageTooLargeForTheSystemLeavesThePictureEmpty) {
   EXPECT_EQ(png.Width(), 0);
 }
 
+// A small 32-bit drawing surface shared by the damage tests.
+TCanvas* Canvas() {
+  static TBitmap bitmap;
+  if (bitmap.Empty()) bitmap.SetSize(4, 4);
+  return bitmap.Canvas();
+}
+
 // Every outcome of damaged input is a picture or an exception of the PNG family.
 bool IsPngFailure(const std::type_info& type) {
   static const std::type_info* const kinds[] = {
@@ -145,12 +154,18 @@ bool IsPngFailure(const std::type_info& type) {
   return false;
 }
 
+// Whatever was read, the picture can still be asked for pixels and drawn.
 void ExpectPictureOrPngFailure(const Bytes& bytes, const std::string& what) {
-  const Outcome outcome = Attempt([&] {
-    auto png = LoadBytes(bytes);
-    png->GetPixels(0, 0);
-  });
+  TPNGObject png;
+  TMemoryStream stream;
+  stream.Write(bytes.data(), static_cast<int>(bytes.size()));
+  stream.SetPosition(0);
+  const Outcome outcome = Attempt([&] { png.LoadFromStream(&stream); });
   if (outcome.type != nullptr) EXPECT_TRUE(IsPngFailure(*outcome.type)) << what << ": " << outcome.type->name();
+  png.GetPixels(0, 0);
+  png.SetPixels(0, 0, clRed);
+  const Outcome drawn = Attempt([&] { png.Draw(Canvas(), Rect(0, 0, 4, 4)); });
+  if (drawn.type != nullptr) EXPECT_TRUE(IsPngFailure(*drawn.type)) << what << " drawing: " << drawn.type->name();
 }
 
 class PngDamage : public testing::TestWithParam<const char*> {};
