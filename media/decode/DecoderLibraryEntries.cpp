@@ -1,28 +1,96 @@
-// Entries of mcdecode.dll. No decoder is available yet: every entry answers failure.
+// Entries of mcdecode.dll: decoder handles over the media core. No exception leaves an
+// entry: any failure answers false (0 for a handle).
 #include "media/contracts/DecoderLibrary.h"
+#include "media/decode/DecoderHandleTable.h"
+
+namespace {
+
+// Never destroyed: at process exit no playing thread is left to join.
+mcdecode::DecoderHandleTable& Handles() {
+  static auto* table = new mcdecode::DecoderHandleTable;
+  return *table;
+}
+
+// Runs `body` with the handle's session; `failure` for an unknown handle or an exception.
+template <typename Result, typename Body>
+Result WithSession(DecoderHandle handle, Result failure, Body&& body) noexcept {
+  try {
+    const auto session = Handles().Find(handle);
+    return session ? body(*session) : failure;
+  } catch (...) {
+    return failure;
+  }
+}
+
+}  // namespace
 
 extern "C" {
 
-DecoderHandle MC_CALL CreateDecoderHandle() { return 0; }
+DecoderHandle MC_CALL CreateDecoderHandle() {
+  try {
+    return Handles().Create();
+  } catch (...) {
+    return 0;
+  }
+}
 
-void MC_CALL DestroyDecoderHandle(DecoderHandle) {}
+void MC_CALL DestroyDecoderHandle(DecoderHandle handle) {
+  try {
+    const auto session = Handles().Remove(handle);
+    if (session) session->Shutdown();
+  } catch (...) {
+  }
+}
 
-Bool8 MC_CALL OpenDecoderHandle(DecoderHandle, const DecoderOpenBlock*) { return 0; }
+Bool8 MC_CALL OpenDecoderHandle(DecoderHandle handle, const DecoderOpenBlock* block) {
+  return WithSession<Bool8>(handle, 0, [&](mcdecode::DecoderSession& session) {
+    return Bool8(block != nullptr && session.Open(*block));
+  });
+}
 
-Bool8 MC_CALL GetDecoderMediaInfo(DecoderHandle, DecoderMediaInfo*) { return 0; }
+Bool8 MC_CALL GetDecoderMediaInfo(DecoderHandle handle, DecoderMediaInfo* info) {
+  return WithSession<Bool8>(handle, 0, [&](mcdecode::DecoderSession& session) {
+    return Bool8(info != nullptr && session.GetMediaInfo(*info));
+  });
+}
 
-Bool8 MC_CALL SetDecoderRange(DecoderHandle, double, double) { return 0; }
+Bool8 MC_CALL SetDecoderRange(DecoderHandle handle, double start, double end) {
+  return WithSession<Bool8>(handle, 0, [&](mcdecode::DecoderSession& session) {
+    return Bool8(session.SetRange(start, end));
+  });
+}
 
-Bool8 MC_CALL SetDecoderOption(DecoderHandle, std::int32_t) { return 0; }
+// No option is known: every value is accepted and ignored.
+Bool8 MC_CALL SetDecoderOption(DecoderHandle handle, std::int32_t) {
+  return WithSession<Bool8>(handle, 0, [](mcdecode::DecoderSession&) { return Bool8(1); });
+}
 
-Bool8 MC_CALL RunDecoder(DecoderHandle) { return 0; }
+Bool8 MC_CALL RunDecoder(DecoderHandle handle) {
+  return WithSession<Bool8>(handle, 0,
+                            [](mcdecode::DecoderSession& session) { return Bool8(session.Run()); });
+}
 
-Bool8 MC_CALL PauseDecoder(DecoderHandle) { return 0; }
+Bool8 MC_CALL PauseDecoder(DecoderHandle handle) {
+  return WithSession<Bool8>(handle, 0,
+                            [](mcdecode::DecoderSession& session) { return Bool8(session.Pause()); });
+}
 
-Bool8 MC_CALL GetDecoderPosition(DecoderHandle, double*) { return 0; }
+Bool8 MC_CALL GetDecoderPosition(DecoderHandle handle, double* position) {
+  return WithSession<Bool8>(handle, 0, [&](mcdecode::DecoderSession& session) {
+    return Bool8(position != nullptr && session.GetPosition(*position));
+  });
+}
 
-Bool8 MC_CALL SeekDecoder(DecoderHandle, double) { return 0; }
+Bool8 MC_CALL SeekDecoder(DecoderHandle handle, double time) {
+  return WithSession<Bool8>(handle, 0, [&](mcdecode::DecoderSession& session) {
+    return Bool8(session.Seek(time));
+  });
+}
 
-std::int32_t MC_CALL GetDecoderState(DecoderHandle) { return DecoderStopped; }
+std::int32_t MC_CALL GetDecoderState(DecoderHandle handle) {
+  return WithSession<std::int32_t>(handle, DecoderStopped, [](mcdecode::DecoderSession& session) {
+    return session.State();
+  });
+}
 
 }  // extern "C"
