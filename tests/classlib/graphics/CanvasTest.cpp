@@ -334,7 +334,11 @@ TEST(ControlCanvas, DrawsOnAWindowAndReleasesItsContext) {
     EXPECT_EQ(WindowFromDC(dc), window);
     canvas.FreeHandle();
     EXPECT_FALSE(canvas.HandleAllocated());
+    canvas.SetWindow(window, true);  // the whole window, frame included
+    canvas.FillRect(Rect(0, 0, 10, 10));
+    EXPECT_EQ(WindowFromDC(canvas.Handle()), window);
     canvas.SetWindow(nullptr);
+    EXPECT_FALSE(canvas.HandleAllocated());
     EXPECT_THROW(canvas.FillRect(Rect(0, 0, 1, 1)), EInvalidOperation);
   }
   DestroyWindow(window);
