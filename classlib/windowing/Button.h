@@ -1,0 +1,35 @@
+#pragma once
+#include "classlib/windowing/Forms.h"
+#include "classlib/windowing/WinControl.h"
+
+// True when `key` is the accelerator of `caption` (the letter after a single "&",
+// case ignored).
+bool IsAccel(char key, const AnsiString& caption);
+
+// A push button over the system BUTTON class. Click comes from the button's own
+// notification (CN_COMMAND); Default answers Enter and Cancel answers Escape anywhere in
+// its form; a ModalResult ends a modal form.
+class TButton : public TWinControl {
+  CLASSLIB_CLASS(TButton, TWinControl)
+ public:
+  explicit TButton(TComponent* owner);
+  bool Default() const { return default_; }
+  void SetDefault(bool on);
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool on) { cancel_ = on; }
+  TModalResult ModalResult() const { return modalResult_; }
+  void SetModalResult(TModalResult result) { modalResult_ = result; }
+  void Click() override;
+  void Dispatch(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+
+ private:
+  void CMDialogKey(TMessage& message);
+  void CMDialogChar(TMessage& message);
+
+  bool default_ = false;
+  bool cancel_ = false;
+  TModalResult modalResult_ = mrNone;
+};
