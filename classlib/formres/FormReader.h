@@ -1,0 +1,100 @@
+#pragma once
+#include <functional>
+#include <map>
+#include <memory>
+#include <typeindex>
+#include <vector>
+
+#include "classlib/formres/FormText.h"
+#include "classlib/runtime/Component.h"
+
+class TFiler;
+class TFormReader;
+
+// Implemented by components that decide where the components read inside them go:
+// called before their children are read, it may direct the children's parent (an inner
+// pane) or owner through the reader.
+class IReadStateHook {
+ public:
+  virtual ~IReadStateHook() = default;
+  virtual void ReadState(TFormReader& reader) = 0;
+};
+
+// Builds a form (any root component) from its parsed text:
+//  1. creates the components (owner the root, parent the enclosing component), with
+//     csLoading and csReading set, and applies their properties in file order;
+//  2. fixes the references once the whole text is read (local names, or "Form.name"
+//     against the live forms; a form not created yet resolves it when it has loaded);
+//  3. calls Loaded per component in creation order (the root first), flags cleared;
+//  4. binds the events to the handlers of the form class;
+//  5. binds the form class's component fields.
+// Any failure raises EFormError naming form class, file, line and culprit, after every
+// component created so far has been freed.
+class TFormReader {
+ public:
+  TFormReader(TComponent* root, TClass formClass, const AnsiString& fileName);
+  ~TFormReader();
+  TFormReader(const TFormReader&) = delete;
+  TFormReader& operator=(const TFormReader&) = delete;
+
+  void Read(const TFormObject& text);
+
+  TComponent* Root() const { return root_; }
+  const AnsiString& FileName() const { return fileName_; }
+  // Where the children now being read go; IReadStateHook::ReadState may redirect them.
+  TComponent* Parent() const { return parent_; }
+  TComponent* Owner() const { return owner_; }
+  void SetParent(TComponent* parent) { parent_ = parent; }
+  void SetOwner(TComponent* owner) { owner_ = owner; }
+
+  // Applies properties to an object that is not a component of the form (a collection
+  // item, a nested object).
+  void ApplyProperties(TPersistent* instance, const std::vector<TFormProperty>& properties);
+  // A reference to a component by "name" or "Form.name", set after the whole form is
+  // read; `set` answers false when the component is not of the property's class.
+  void AddReference(const AnsiString& target, std::function<bool(TComponent*)> set);
+  // An event naming a form handler, bound after Loaded; `event` points at a TEvent of
+  // the type `eventType`.
+  void AddEvent(void* event, std::type_index eventType, const AnsiString& handler);
+
+ private:
+  struct Reference {
+    AnsiString target;
+    std::function<bool(TComponent*)> set;
+    int line;
+    AnsiString property;
+  };
+  struct EventBinding {
+    void* event;
+    std::type_index type;
+    AnsiString handler;
+    int line;
+    AnsiString property;
+  };
+
+  void ReadRoot(const TFormObject& text);
+  void ReadChildren(const TFormObject& text, TComponent* instance);
+  TComponent* CreateComponent(const TFormObject& text);
+  void ApplyProperty(TPersistent* instance, const TFormProperty& property);
+  TFiler& FilerOf(TPersistent* instance);
+  void FixReferences();
+  void ResolveReference(const Reference& reference);
+  void CallLoaded();
+  void BindEvents();
+  void BindFields();
+  [[noreturn]] void Fail(int line, const AnsiString& problem) const;
+  void FreeCreated();
+
+  TComponent* root_;
+  TClass formClass_;
+  AnsiString fileName_;
+  TComponent* parent_;
+  TComponent* owner_;
+  int line_ = 0;
+  int rootLine_ = 0;
+  AnsiString property_;
+  std::vector<TComponent*> created_;  // creation order, the root first
+  std::vector<Reference> references_;
+  std::vector<EventBinding> events_;
+  std::map<TPersistent*, std::unique_ptr<TFiler>> filers_;
+};

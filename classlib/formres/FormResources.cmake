@@ -1,0 +1,26 @@
+# add_form_resources(<target> <form file> ...)
+# Compiles each form file into the target as an RCDATA resource named after the form
+# class of its first line ("object Name: TClass"), with a FORMFILE resource of the same
+# name holding the file's name. The .rc file is generated when the build is configured;
+# a changed form file rebuilds it, a changed class name reconfigures.
+function(add_form_resources target)
+  enable_language(RC)
+  set(rc_text "")
+  foreach(form ${ARGN})
+    get_filename_component(form_path ${form} ABSOLUTE)
+    get_filename_component(form_name ${form} NAME)
+    file(STRINGS ${form_path} header REGEX "^[ \t]*object[ \t]" LIMIT_COUNT 1)
+    if(NOT header MATCHES "object[ \t]+[A-Za-z_0-9]+[ \t]*:[ \t]*([A-Za-z_][A-Za-z_0-9]*)")
+      message(FATAL_ERROR "${form_path}: the first line must be 'object Name: TClass'")
+    endif()
+    set(form_class ${CMAKE_MATCH_1})
+    string(APPEND rc_text "${form_class} RCDATA \"${form_path}\"\n")
+    string(APPEND rc_text "${form_class} FORMFILE BEGIN \"${form_name}\\0\" END\n")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${form_path})
+    list(APPEND form_paths ${form_path})
+  endforeach()
+  set(rc_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_forms.rc)
+  file(CONFIGURE OUTPUT ${rc_file} CONTENT "${rc_text}")
+  set_source_files_properties(${rc_file} PROPERTIES OBJECT_DEPENDS "${form_paths}")
+  target_sources(${target} PRIVATE ${rc_file})
+endfunction()

@@ -1,0 +1,5 @@
+#pragma once
+
+// Registers the class library's streamed classes (components, fonts, pictures, image
+// lists) for form resources. Start-up calls it once, before the first form is read.
+void InitializeFormClasses();
