@@ -1,8 +1,12 @@
-// Entries of mccodec.dll. No encoder or converter is available yet: the creating entries
-// answer none, and every decoder object is a closed one.
+// Entries of mccodec.dll. Encoder contexts and frame converters are made here; no colour
+// converter is available yet (its entry answers none), and every decoder object is a
+// closed one.
 #include <new>
 
+#include "media/codec/CallGuard.h"
 #include "media/codec/ClosedDecoderObject.h"
+#include "media/codec/EncoderContextImpl.h"
+#include "media/codec/FrameConverterImpl.h"
 #include "media/contracts/CodecLibrary.h"
 
 namespace {
@@ -14,13 +18,30 @@ ClosedDecoderObject fallbackDecoderObject;
 
 extern "C" {
 
-EncoderContext* MC_CALL CreateEncoderContext(const char*) { return nullptr; }
+EncoderContext* MC_CALL CreateEncoderContext(const char* outputPath) {
+  return mccodec::Guarded<EncoderContext*>(nullptr, [&] {
+    return new mccodec::EncoderContextImpl(outputPath != nullptr ? outputPath : "");
+  });
+}
 
-void MC_CALL ReleaseEncoderContext(EncoderContext*) {}
+void MC_CALL ReleaseEncoderContext(EncoderContext* context) {
+  mccodec::Guarded(0, [&] {
+    delete static_cast<mccodec::EncoderContextImpl*>(context);
+    return 0;
+  });
+}
 
-FrameConverter* MC_CALL CreateFrameConverter() { return nullptr; }
+FrameConverter* MC_CALL CreateFrameConverter() {
+  return mccodec::Guarded<FrameConverter*>(nullptr,
+                                           [] { return new mccodec::FrameConverterImpl; });
+}
 
-void MC_CALL ReleaseFrameConverter(FrameConverter*) {}
+void MC_CALL ReleaseFrameConverter(FrameConverter* converter) {
+  mccodec::Guarded(0, [&] {
+    delete static_cast<mccodec::FrameConverterImpl*>(converter);
+    return 0;
+  });
+}
 
 DecoderObject* MC_CALL CreateDecoderObject(const char*) {
   DecoderObject* object = new (std::nothrow) ClosedDecoderObject;

@@ -1,0 +1,68 @@
+#include "media/codec/OutputSession.h"
+
+#include <array>
+#include <stdexcept>
+
+extern "C" {
+#include <libavutil/opt.h>
+}
+
+namespace mccodec {
+
+OutputSession::OutputSession(const EncoderSettings& settings, const std::string& path)
+    : writer_(settings.Muxer()) {
+  video_ = std::make_unique<VideoTrack>(settings, writer_);
+  if (settings.AudioCodec() != nullptr) audio_ = std::make_unique<AudioTrack>(settings, writer_);
+  PassOptionsOn(settings);
+  video_->Open();
+  if (audio_) audio_->Open();
+  writer_.Start(path, settings.Texts(), settings.Bitexact());
+}
+
+void OutputSession::PassOptionsOn(const EncoderSettings& settings) {
+  const std::array<void*, 3> holders{video_->Context(),
+                                     audio_ ? static_cast<void*>(audio_->Context()) : nullptr,
+                                     writer_.Format()};
+  for (const auto& [name, value] : settings.PassedOn()) {
+    bool applied = false;
+    for (void* holder : holders) {
+      if (holder == nullptr ||
+          av_opt_find(holder, name.c_str(), nullptr, 0, AV_OPT_SEARCH_CHILDREN) == nullptr) {
+        continue;
+      }
+      if (av_opt_set(holder, name.c_str(), value.c_str(), AV_OPT_SEARCH_CHILDREN) < 0) {
+        throw std::runtime_error("option value refused: " + name);
+      }
+      applied = true;
+      break;
+    }
+    if (!applied) throw std::runtime_error("no encoder or muxer has option " + name);
+  }
+}
+
+double OutputSession::SinceStart(double start) {
+  if (!origin_) origin_ = start;
+  return start - *origin_;
+}
+
+void OutputSession::EncodeVideo(const void* pixels, double start) {
+  video_->Encode(pixels, SinceStart(start));
+}
+
+void OutputSession::EncodeAudio(const std::int16_t* samples, int bytes, double start) {
+  if (audio_) audio_->Encode(samples, bytes, SinceStart(start));
+}
+
+bool OutputSession::Finish() {
+  bool flushed = true;
+  try {
+    video_->Finish();
+    if (audio_) audio_->Finish();
+  } catch (const std::exception&) {
+    flushed = false;
+  }
+  const bool written = writer_.Finish();
+  return flushed && written;
+}
+
+}  // namespace mccodec
