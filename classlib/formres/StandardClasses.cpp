@@ -33,6 +33,9 @@ void ReadPictureData(TPicture* picture, TStream* stream) {
 }  // namespace
 
 void InitializeFormClasses() {
+  static bool done = false;
+  if (done) return;
+  done = true;
   RegisterClassProperties(TComponent::StaticClass(),
                           {IntegerProperty<TComponent>("Tag", &TComponent::SetTag, 0)});
   RegisterClassProperties(

@@ -24,3 +24,10 @@ add_form_resources(classlib_formres_tests
   formres/OrderForm.form
   formres/HolderForm.form
   formres/BadForm.form)
+
+# Forms with windows on the display: keeps it to itself.
+converter_test(classlib_formres_display_tests classlib
+  SOURCES formres/WindowedFormTest.cpp
+  LIBS classlib_formres
+  SERIAL TIMEOUT 60)
+add_form_resources(classlib_formres_display_tests formres/PanelForm.form)
