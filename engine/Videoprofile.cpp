@@ -139,8 +139,6 @@ bool TVideoProfile::IsEqual(const TVideoProfile* other) const {
 
 std::unique_ptr<TVideoProfile> TVideoProfile::Clone() const {
   std::unique_ptr<TVideoProfile> copy = NewOfKind(ProfileName, filePath_);
-  copy->Width = Width;
-  copy->Height = Height;
   ReadOnlyFields().CopyTo(copy->Fields());
   copy->paramNames_->AddStrings(paramNames_.get());
   copy->paramValues_->AddStrings(paramValues_.get());

@@ -32,6 +32,7 @@ struct KindCase {
 };
 
 std::string KindName(const ::testing::TestParamInfo<KindCase>& info) { return info.param.format; }
+void PrintTo(const KindCase& kind, std::ostream* out) { *out << kind.format; }
 
 const std::vector<KindCase>& Kinds() {
   static const std::vector<KindCase> kinds = {
@@ -193,7 +194,7 @@ TEST_P(ProfileKinds, CloneIsAnIndependentCopy) {
   EXPECT_EQ(copy->AdditionalParamValues()->CommaText(), "250,2,avi");
 
   copy->SetAdditionalParam("g", "12");
-  copy->SetAdditionalParam("frame_aspect_ratio", "4:3");
+  copy->SetAdditionalParam("video_qscale", "4:3");
   EXPECT_EQ(original->AdditionalParamNames()->CommaText(), "g,bf,f");
   EXPECT_EQ(original->AdditionalParamValues()->CommaText(), "250,2,avi");
 }
@@ -219,6 +220,7 @@ struct HandWrittenCase {
 };
 
 std::string CaseName(const ::testing::TestParamInfo<HandWrittenCase>& info) { return info.param.title; }
+void PrintTo(const HandWrittenCase& c, std::ostream* out) { *out << c.title; }
 
 const std::vector<HandWrittenCase>& HandWrittenFiles() {
   static const std::vector<HandWrittenCase> cases = {
@@ -378,12 +380,12 @@ TEST(ProfileEstimate, KilobytesForADuration) {
 
 TEST(ProfileParameters, SameNameReplacesOtherCaseAppends) {
   TAVIProfile profile("p", "");
-  profile.SetAdditionalParam("frame_aspect_ratio", "4:3");
-  profile.SetAdditionalParam("frame_aspect_ratio", "16:9");
+  profile.SetAdditionalParam("video_qscale", "4:3");
+  profile.SetAdditionalParam("video_qscale", "16:9");
   ASSERT_EQ(profile.AdditionalParamNames()->Count(), 1);
   EXPECT_EQ(profile.AdditionalParamValues()->Strings(0), "16:9");
-  profile.SetAdditionalParam("Frame_Aspect_Ratio", "1:1");
-  EXPECT_EQ(profile.AdditionalParamNames()->CommaText(), "frame_aspect_ratio,Frame_Aspect_Ratio");
+  profile.SetAdditionalParam("Video_QScale", "1:1");
+  EXPECT_EQ(profile.AdditionalParamNames()->CommaText(), "video_qscale,Video_QScale");
   EXPECT_EQ(profile.AdditionalParamValues()->CommaText(), "16:9,1:1");
 }
 
