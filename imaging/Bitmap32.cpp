@@ -5,12 +5,44 @@
 #include <cstring>
 #include <vector>
 
+#include "classlib/graphics/Bitmap.h"
+#include "classlib/graphics/Icon.h"
 #include "classlib/runtime/Exceptions.h"
+#include "classlib/runtime/SysUtils.h"
 #include "imaging/Bitmap32_Interpolator.h"
 #include "imaging/Bitmap32_Resamplers.h"
 #include "imaging/Bitmap32_Rounding.h"
 
 namespace imaging {
+
+static_assert(sizeof(TRect) == sizeof(RECT), "TRect must lie like RECT");
+
+namespace {
+
+// Taken once at start-up: the font put back into a context when the bitmap's font goes,
+// and the bitmap that measures text for bitmaps without a context (its canvas lock
+// guards it between threads).
+HGDIOBJ StockFont = nullptr;
+::TBitmap* MeasuringBitmap = nullptr;
+
+// Runs `notify` on the way out, also when the work fails.
+template <class Notify>
+struct TOnExit {
+  Notify notify;
+  ~TOnExit() { notify(); }
+};
+template <class Notify>
+TOnExit(Notify) -> TOnExit<Notify>;
+
+}  // namespace
+
+void InitializeBitmap32() {
+  StockFont = GetStockObject(SYSTEM_FONT);
+  MeasuringBitmap = new ::TBitmap;
+  MeasuringBitmap->SetSize(8, 8);
+}
+
+void FinalizeBitmap32() { FreeAndNil(MeasuringBitmap); }
 
 // The DIB section, its memory device context and the selection of one into the other.
 class TBitmap32::Storage {
@@ -59,13 +91,17 @@ TBitmap32::TBitmap32() {
   header.biPlanes = 1;
   header.biBitCount = 32;
   header.biCompression = BI_RGB;
+  font_ = new TFont;
+  font_->OnChange = TNotifyEvent(this, &TBitmap32::FontChanged);
   new TNearestResampler(this);
 }
 
 TBitmap32::~TBitmap32() {
   BeginUpdate();
   Lock();
+  DeleteCanvas();
   SetSize(0, 0);
+  delete font_;
   delete resampler_;
   Unlock();
 }
@@ -77,6 +113,8 @@ HBITMAP TBitmap32::BitmapHandle() const { return storage_ != nullptr ? storage_-
 HDC TBitmap32::Handle() const { return storage_ != nullptr ? storage_->DC() : nullptr; }
 
 void TBitmap32::ChangeSize(int32_t& width, int32_t& height, int32_t newWidth, int32_t newHeight) {
+  FontChanged(nullptr);
+  DeleteCanvas();
   storage_.reset();
   bits_ = nullptr;
   width = 0;
@@ -101,7 +139,52 @@ void TBitmap32::ChangeSize(int32_t& width, int32_t& height, int32_t newWidth, in
 }
 
 void TBitmap32::HandleChanged() {
+  if (canvas_ != nullptr) canvas_->SetHandle(Handle());
   if (OnHandleChanged) OnHandleChanged(this);
+}
+
+// --- Canvas and font ------------------------------------------------------------------------
+
+TCanvas* TBitmap32::GetCanvas() {
+  if (canvas_ == nullptr) {
+    canvas_ = new TCanvas;
+    canvas_->SetHandle(Handle());
+    canvas_->OnChange = TNotifyEvent(this, &TBitmap32::CanvasChanged);
+  }
+  return canvas_;
+}
+
+void TBitmap32::DeleteCanvas() {
+  if (canvas_ == nullptr) return;
+  canvas_->SetHandle(nullptr);
+  FreeAndNil(canvas_);
+}
+
+// The system batches GDI output per thread: flush it before the pixels are read.
+void TBitmap32::CanvasChanged(TObject*) {
+  GdiFlush();
+  Changed();
+}
+
+void TBitmap32::SetFont(TFont* font) {
+  font_->Assign(font);
+  FontChanged(font_);
+}
+
+// The font's system object is about to be retired: put the stock font back first.
+void TBitmap32::FontChanged(TObject*) {
+  if (selectedFont_ == nullptr) return;
+  if (Handle() != nullptr) SelectObject(Handle(), StockFont);
+  selectedFont_ = nullptr;
+}
+
+void TBitmap32::UpdateFont() {
+  HDC dc = Handle();
+  if (dc == nullptr) return;
+  if (selectedFont_ == nullptr) selectedFont_ = font_->Handle();
+  SelectObject(dc, selectedFont_);
+  SetTextColor(dc, static_cast<COLORREF>(ColorToRGB(font_->Color())));
+  SetBkMode(dc, TRANSPARENT);
 }
 
 void TBitmap32::SetClipRect(const TRect& rect) {
@@ -178,6 +261,201 @@ void TBitmap32::BeginMeasuring(const TAreaChangedEvent& callback) {
 void TBitmap32::EndMeasuring() {
   measuring_ = false;
   OnAreaChanged = savedOnAreaChanged_;
+}
+
+// --- Text ---------------------------------------------------------------------------------------
+
+namespace {
+
+struct TAnsiText {
+  using String = AnsiString;
+  static SIZE Extent(HDC dc, const String& text) {
+    SIZE size{0, 0};
+    if (!text.IsEmpty()) GetTextExtentPoint32A(dc, text.c_str(), text.Length(), &size);
+    return size;
+  }
+  static void Out(HDC dc, int32_t x, int32_t y, const RECT* clip, const String& text) {
+    ExtTextOutA(dc, x, y, clip != nullptr ? ETO_CLIPPED : 0, clip, text.c_str(), text.Length(), nullptr);
+  }
+  static void Format(HDC dc, RECT* rect, UINT flags, const String& text) {
+    DrawTextA(dc, text.c_str(), text.Length(), rect, flags);
+  }
+  static String WithBlank(const String& text) { return text + " "; }
+};
+
+struct TWideText {
+  using String = std::wstring;
+  static SIZE Extent(HDC dc, const String& text) {
+    SIZE size{0, 0};
+    if (!text.empty()) GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+  }
+  static void Out(HDC dc, int32_t x, int32_t y, const RECT* clip, const String& text) {
+    ExtTextOutW(dc, x, y, clip != nullptr ? ETO_CLIPPED : 0, clip, text.c_str(), static_cast<UINT>(text.size()),
+                nullptr);
+  }
+  static void Format(HDC dc, RECT* rect, UINT flags, const String& text) {
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), rect, flags);
+  }
+  static String WithBlank(const String& text) { return text + L" "; }
+};
+
+// Makes the font's system object anew with the given output quality.
+void SetFontQuality(TFont* font, BYTE quality) {
+  LOGFONTA description{};
+  description.lfHeight = font->Height();
+  const TFontStyles style = font->Style();
+  description.lfWeight = style.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
+  description.lfItalic = style.Contains(fsItalic);
+  description.lfUnderline = style.Contains(fsUnderline);
+  description.lfStrikeOut = style.Contains(fsStrikeOut);
+  description.lfCharSet = font->Charset();
+  const AnsiString name = SameText(font->Name(), "Default") ? TFont().Name() : font->Name();
+  lstrcpynA(description.lfFaceName, name.c_str(), LF_FACESIZE);
+  description.lfQuality = quality;
+  const TFontPitch pitch = font->Pitch();
+  description.lfPitchAndFamily = pitch == fpVariable ? VARIABLE_PITCH : (pitch == fpFixed ? FIXED_PITCH : DEFAULT_PITCH);
+  font->SetHandle(CreateFontIndirectA(&description));
+}
+
+// White text on 0 becomes `color` with the text's coverage (its blue byte) as alpha.
+void TextBlueToAlpha(TColor32* pixels, int32_t count, TColor32 color) {
+  for (int32_t i = 0; i < count; ++i)
+    if (pixels[i] != 0) pixels[i] = color | (pixels[i] & 0xFF) << 24;
+}
+
+// Each pixel of `small` gets `color` with the average blue of its scale x scale block
+// of `large` as alpha.
+void TextScaleDown(TBitmap32& small, const TBitmap32& large, int32_t scale, TColor32 color) {
+  for (int32_t y = 0; y < small.Height(); ++y)
+    for (int32_t x = 0; x < small.Width(); ++x) {
+      uint32_t sum = 0;
+      for (int32_t j = 0; j < scale; ++j)
+        for (int32_t i = 0; i < scale; ++i) sum += large.GetPixel(x * scale + i, y * scale + j) & 0xFF;
+      small.SetPixel(x, y, color | (sum / scale / scale) << 24);
+    }
+}
+
+}  // namespace
+
+template <class Text>
+SIZE TBitmap32::ExtentOf(const typename Text::String& text) {
+  UpdateFont();
+  if (Handle() != nullptr) return Text::Extent(Handle(), text);
+  TCanvas* canvas = MeasuringBitmap->Canvas();
+  canvas->Lock();
+  TOnExit unlock{[canvas] { canvas->Unlock(); }};
+  HDC dc = canvas->Handle();
+  const HGDIOBJ previous = SelectObject(dc, font_->Handle());
+  const SIZE size = Text::Extent(dc, text);
+  SelectObject(dc, previous);
+  return size;
+}
+
+SIZE TBitmap32::TextExtent(const AnsiString& text) { return ExtentOf<TAnsiText>(text); }
+SIZE TBitmap32::TextExtentW(const std::wstring& text) { return ExtentOf<TWideText>(text); }
+
+template <class Text>
+void TBitmap32::TextAt(int32_t x, int32_t y, const TRect* clip, const typename Text::String& text) {
+  UpdateFont();
+  if (!measuring_ && Handle() != nullptr) {
+    Text::Out(Handle(), x, y, reinterpret_cast<const RECT*>(clip), text);
+    GdiFlush();
+  }
+  const SIZE extent = ExtentOf<Text>(text);
+  Changed(TRect{x, y, x + extent.cx + 1, y + extent.cy + 1}, AREA_KIND_RECT);
+}
+
+void TBitmap32::Textout(int32_t x, int32_t y, const AnsiString& text) {
+  TextAt<TAnsiText>(x, y, clipping_ ? &clipRect_ : nullptr, text);
+}
+
+void TBitmap32::TextoutW(int32_t x, int32_t y, const std::wstring& text) {
+  TextAt<TWideText>(x, y, clipping_ ? &clipRect_ : nullptr, text);
+}
+
+void TBitmap32::Textout(int32_t x, int32_t y, const TRect& clip, const AnsiString& text) {
+  TextAt<TAnsiText>(x, y, &clip, text);
+}
+
+void TBitmap32::TextoutW(int32_t x, int32_t y, const TRect& clip, const std::wstring& text) {
+  TextAt<TWideText>(x, y, &clip, text);
+}
+
+template <class Text>
+void TBitmap32::TextIn(const TRect& rect, UINT flags, const typename Text::String& text) {
+  UpdateFont();
+  TRect area = rect;
+  if (!measuring_ && Handle() != nullptr) {
+    Text::Format(Handle(), reinterpret_cast<RECT*>(&area), flags, text);
+    GdiFlush();
+  }
+  Changed(area, AREA_KIND_RECT);
+}
+
+void TBitmap32::Textout(const TRect& rect, UINT flags, const AnsiString& text) { TextIn<TAnsiText>(rect, flags, text); }
+
+void TBitmap32::TextoutW(const TRect& rect, UINT flags, const std::wstring& text) {
+  TextIn<TWideText>(rect, flags, text);
+}
+
+template <class Text>
+void TBitmap32::RenderTextOf(int32_t x, int32_t y, const typename Text::String& text, int32_t aaLevel,
+                             TColor32 color) {
+  if (Empty()) return;
+  const uint32_t alpha = color >> 24;
+  color &= 0x00FFFFFF;
+  aaLevel = Constrain(aaLevel, -1, 4);
+  const auto measured = Text::WithBlank(text);
+  const BYTE quality = aaLevel == -1 ? ANTIALIASED_QUALITY : NONANTIALIASED_QUALITY;
+  SetFontQuality(font_, quality);
+  TOnExit restore{[this] { SetFontQuality(font_, DEFAULT_QUALITY); }};
+  TBitmap32 rendered;
+  if (aaLevel <= 0) {
+    const SIZE size = ExtentOf<Text>(measured);
+    rendered.SetSize(size.cx, size.cy);
+    rendered.SetFont(font_);
+    rendered.Clear(0);
+    rendered.Font()->SetColor(clWhite);
+    SetFontQuality(rendered.Font(), quality);
+    rendered.TextAt<Text>(0, 0, nullptr, text);
+    TextBlueToAlpha(rendered.Bits(), rendered.Width() * rendered.Height(), color);
+  } else {
+    const int32_t scale = 1 << aaLevel;
+    TCanvas* canvas = MeasuringBitmap->Canvas();
+    canvas->Lock();
+    TOnExit unlock{[canvas] { canvas->Unlock(); }};
+    TFont* large = canvas->Font();
+    large->Assign(font_);
+    large->SetHeight(font_->Height() * scale);
+    HDC dc = canvas->Handle();
+    const HGDIOBJ previous = SelectObject(dc, large->Handle());
+    SIZE size = Text::Extent(dc, measured);
+    SelectObject(dc, previous);
+    size.cx = (size.cx / scale + 1) * scale;
+    size.cy = (size.cy / scale + 1) * scale;
+    TBitmap32 supersampled;
+    supersampled.SetSize(size.cx, size.cy);
+    supersampled.Clear(0);
+    supersampled.SetFont(large);
+    supersampled.Font()->SetColor(clWhite);
+    SetFontQuality(supersampled.Font(), quality);
+    supersampled.TextAt<Text>(0, 0, nullptr, text);
+    rendered.SetSize(size.cx / scale, size.cy / scale);
+    TextScaleDown(rendered, supersampled, scale, color);
+  }
+  rendered.SetDrawMode(dmBlend);
+  rendered.SetMasterAlpha(alpha);
+  rendered.SetCombineMode(combineMode_);
+  rendered.DrawTo(this, x, y);
+}
+
+void TBitmap32::RenderText(int32_t x, int32_t y, const AnsiString& text, int32_t aaLevel, TColor32 color) {
+  RenderTextOf<TAnsiText>(x, y, text, aaLevel, color);
+}
+
+void TBitmap32::RenderTextW(int32_t x, int32_t y, const std::wstring& text, int32_t aaLevel, TColor32 color) {
+  RenderTextOf<TWideText>(x, y, text, aaLevel, color);
 }
 
 // --- Pixels ---------------------------------------------------------------------------------
@@ -553,14 +831,10 @@ void TBitmap32::FillRectT(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor
     return;
   }
   if (alpha == 0) return;
-  struct Report {
-    TBitmap32* self;
-    TRect area;
-    ~Report() {
-      EMMS();
-      self->Changed(area, AREA_KIND_RECT);
-    }
-  } report{this, TRect{x1, y1, x2, y2}};
+  TOnExit report{[&] {
+    EMMS();
+    Changed(TRect{x1, y1, x2, y2}, AREA_KIND_RECT);
+  }};
   BlendRect(x1, y1, x2, y2, value);
 }
 
@@ -702,6 +976,139 @@ void TBitmap32::ResetAlpha(uint8_t alpha) {
   Changed();
 }
 
+// --- Conversions and input/output ------------------------------------------------------------
+
+void TBitmap32::Assign(TPersistent* source) {
+  BeginUpdate();
+  TOnExit finish{[this] {
+    EndUpdate();
+    Changed();
+  }};
+  if (source == nullptr) {
+    SetSize(0, 0);
+  } else if (auto* bitmap32 = dynamic_cast<TBitmap32*>(source)) {
+    bitmap32->CopyMapTo(this);
+    bitmap32->CopyPropertiesTo(this);
+  } else if (auto* bitmap = dynamic_cast<::TBitmap*>(source)) {
+    CopyFromBitmap(bitmap);
+  } else if (auto* graphic = dynamic_cast<TGraphic*>(source)) {
+    AssignDrawnGraphic(graphic);
+  } else if (auto* picture = dynamic_cast<TPicture*>(source)) {
+    TGraphic* held = picture->Graphic();
+    if (auto* heldBitmap = dynamic_cast<::TBitmap*>(held)) CopyFromBitmap(heldBitmap);
+    else if (dynamic_cast<TIcon*>(held) != nullptr) AssignWithTransparency(held);
+    else if (held != nullptr) AssignDrawnGraphic(held);
+    else SetSize(0, 0);
+  } else {
+    TCustomMap::Assign(source);
+  }
+}
+
+// The picture drawn through a temporary canvas into (0, 0, width, height).
+void TBitmap32::DrawGraphic(TGraphic* graphic, int32_t width, int32_t height) {
+  TCanvas canvas;
+  canvas.SetHandle(Handle());
+  graphic->Draw(&canvas, ::TRect{0, 0, width, height});
+  canvas.SetHandle(nullptr);
+  GdiFlush();
+}
+
+void TBitmap32::AssignDrawnGraphic(TGraphic* graphic) {
+  SetSize(graphic->Width(), graphic->Height());
+  if (Empty()) return;
+  DrawGraphic(graphic, Width(), Height());
+  ResetAlpha();
+}
+
+// Drawn once on white and once on red: where the two differ the picture is transparent.
+void TBitmap32::AssignWithTransparency(TGraphic* graphic) {
+  SetSize(graphic->Width(), graphic->Height());
+  if (Empty()) return;
+  Clear(0xFFFFFFFF);
+  DrawGraphic(graphic, Width(), Height());
+  TBitmap32 onRed;
+  onRed.SetSize(Width(), Height());
+  onRed.Clear(0xFFFF0000);
+  onRed.DrawGraphic(graphic, Width(), Height());
+  for (int32_t i = 0; i < Width() * Height(); ++i) {
+    const TColor32 rgb = bits_[i] & 0x00FFFFFF;
+    bits_[i] = rgb == (onRed.bits_[i] & 0x00FFFFFF) ? rgb | 0xFF000000 : rgb;
+  }
+}
+
+void TBitmap32::CopyFromBitmap(::TBitmap* source) {
+  SetSize(source->Width(), source->Height());
+  if (Empty()) return;
+  TCanvas* canvas = source->Canvas();
+  canvas->Lock();
+  {
+    TOnExit unlock{[canvas] { canvas->Unlock(); }};
+    BitBlt(Handle(), 0, 0, Width(), Height(), canvas->Handle(), 0, 0, SRCCOPY);
+    GdiFlush();
+  }
+  if (source->PixelFormat() != pf32bit) ResetAlpha();
+  if (source->Transparent()) {
+    const TColor32 key = Color32(source->TransparentColor()) & 0x00FFFFFF;
+    for (int32_t i = 0; i < Width() * Height(); ++i)
+      if ((bits_[i] & 0x00FFFFFF) == key) bits_[i] &= 0x00FFFFFF;
+  }
+  SetFont(canvas->Font());
+}
+
+void TBitmap32::AssignTo(TPersistent* dest) {
+  if (auto* picture = dynamic_cast<TPicture*>(dest)) CopyToBitmap(picture->Bitmap());
+  else if (auto* bitmap = dynamic_cast<::TBitmap*>(dest)) CopyToBitmap(bitmap);
+  else TCustomMap::AssignTo(dest);
+}
+
+void TBitmap32::CopyToBitmap(::TBitmap* dest) {
+  dest->SetPixelFormat(pf32bit);
+  dest->Canvas()->Font()->Assign(font_);
+  dest->SetSize(Width(), Height());
+  if (Empty()) return;
+  DrawTo(dest->Canvas()->Handle(), 0, 0);
+  GdiFlush();
+}
+
+void TBitmap32::LoadFromStream(TStream* stream) {
+  TOnExit notify{[this] { Changed(); }};
+  ::TBitmap bitmap;
+  bitmap.LoadFromStream(stream);
+  Assign(&bitmap);
+}
+
+void TBitmap32::SaveToStream(TStream* stream) {
+  ::TBitmap bitmap;
+  AssignTo(&bitmap);
+  bitmap.SaveToStream(stream);
+}
+
+void TBitmap32::LoadFromFile(const AnsiString& fileName) {
+  TPicture picture;
+  picture.LoadFromFile(fileName);
+  Assign(&picture);
+}
+
+void TBitmap32::SaveToFile(const AnsiString& fileName) {
+  ::TBitmap bitmap;
+  AssignTo(&bitmap);
+  bitmap.SaveToFile(fileName);
+}
+
+void TBitmap32::LoadFromResourceID(HINSTANCE instance, int id) {
+  TOnExit notify{[this] { Changed(); }};
+  ::TBitmap bitmap;
+  bitmap.LoadFromResourceID(instance, id);
+  Assign(&bitmap);
+}
+
+void TBitmap32::LoadFromResourceName(HINSTANCE instance, const AnsiString& name) {
+  TOnExit notify{[this] { Changed(); }};
+  ::TBitmap bitmap;
+  bitmap.LoadFromResourceName(instance, name);
+  Assign(&bitmap);
+}
+
 void TBitmap32::CopyMapTo(TBitmap32* dst) const {
   dst->SetSize(Width(), Height());
   if (!Empty()) MoveLongword(bits_, dst->bits_, Width() * Height());
@@ -715,13 +1122,11 @@ void TBitmap32::CopyPropertiesTo(TBitmap32* dst) const {
   dst->OuterColor = OuterColor;
   dst->SetResamplerClassName(ResamplerClassName());
   if (resampler_ != nullptr && dst->resampler_ != nullptr) dst->resampler_->Assign(resampler_);
+  dst->SetFont(font_);
 }
 
 void TBitmap32::ReadData(TStream* stream) {
-  struct Notify {
-    TBitmap32* self;
-    ~Notify() { self->Changed(); }
-  } notify{this};
+  TOnExit notify{[this] { Changed(); }};
   int32_t size[2] = {0, 0};
   stream->ReadBuffer(size, sizeof(size));
   // A damaged payload must not make the bitmap allocate more than the stream holds.

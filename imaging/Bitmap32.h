@@ -11,7 +11,11 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <string>
 
+#include "classlib/graphics/Canvas.h"
+#include "classlib/graphics/Graphic.h"
+#include "classlib/graphics/GraphicsObjects.h"
 #include "classlib/runtime/Streams.h"
 #include "classlib/runtime/WinApi.h"
 #include "imaging/Bitmap32_Blend.h"
@@ -20,8 +24,12 @@
 #include "imaging/Bitmap32_Samplers.h"
 #include "imaging/Bitmap32_Types.h"
 
+class TBitmap;
+
 namespace imaging {
 
+// A bitmap may be made, drawn on and freed on any thread (frame bitmaps are made on the
+// decoding thread); one thread uses it at a time, or callers share it under Lock.
 class TBitmap32 : public TCustomMap {
   CLASSLIB_CLASS(TBitmap32, TCustomMap)
  public:
@@ -84,6 +92,42 @@ class TBitmap32 : public TCustomMap {
   TNotifyEvent OnHandleChanged;
   TPixelCombineEvent OnPixelCombine;
   TAreaChangedEvent OnAreaChanged;
+
+  // --- Canvas and font ------------------------------------------------------------------
+  // The class-library canvas on the device context, made on first use; drawing through it
+  // reports the whole bitmap as changed. Resizing frees it.
+  TCanvas* GetCanvas();
+  bool CanvasAllocated() const { return canvas_ != nullptr; }
+  void DeleteCanvas();
+  // The font of the text operations (owned).
+  TFont* Font() const { return font_; }
+  // Copies the font's attributes.
+  void SetFont(TFont* font);
+  // Selects the font into the device context with its colour and a transparent background.
+  void UpdateFont();
+
+  // --- Text ----------------------------------------------------------------------------
+  // The W forms take wide text and call the wide system functions.
+  SIZE TextExtent(const AnsiString& text);
+  SIZE TextExtentW(const std::wstring& text);
+  int32_t TextWidth(const AnsiString& text) { return TextExtent(text).cx; }
+  int32_t TextHeight(const AnsiString& text) { return TextExtent(text).cy; }
+  int32_t TextWidthW(const std::wstring& text) { return TextExtentW(text).cx; }
+  int32_t TextHeightW(const std::wstring& text) { return TextExtentW(text).cy; }
+  // Text in the font colour on a transparent background at (x, y), clipped to the clip
+  // rectangle when clipping; reports (x, y, x + width + 1, y + height + 1).
+  void Textout(int32_t x, int32_t y, const AnsiString& text);
+  void TextoutW(int32_t x, int32_t y, const std::wstring& text);
+  void Textout(int32_t x, int32_t y, const TRect& clip, const AnsiString& text);
+  void TextoutW(int32_t x, int32_t y, const TRect& clip, const std::wstring& text);
+  // Formatted by the system's DrawText flags; reports the rectangle DrawText leaves.
+  void Textout(const TRect& rect, UINT flags, const AnsiString& text);
+  void TextoutW(const TRect& rect, UINT flags, const std::wstring& text);
+  // Blends the text in `color` (its alpha as master alpha) at (x, y). aaLevel -1 uses the
+  // system's font smoothing, 0 none, 1..4 renders 2, 4, 8 or 16 times larger and scales
+  // down; other levels are taken into -1..4.
+  void RenderText(int32_t x, int32_t y, const AnsiString& text, int32_t aaLevel, TColor32 color);
+  void RenderTextW(int32_t x, int32_t y, const std::wstring& text, int32_t aaLevel, TColor32 color);
 
   // --- Pixels --------------------------------------------------------------------------
   TColor32* GetScanLine(int32_t y) const { return bits_ + y * Width(); }
@@ -180,6 +224,21 @@ class TBitmap32 : public TCustomMap {
   void ResetAlpha() { ResetAlpha(0xFF); }
   void ResetAlpha(uint8_t alpha);
 
+  // --- Conversions and input/output ------------------------------------------------------
+  // From null (empty), a TBitmap32 (pixels and properties), a class-library TBitmap (its
+  // pixels; alpha 255 unless it has 32 bits, alpha 0 on its transparent colour), a
+  // TPicture (an icon's transparent parts get alpha 0) or any other TGraphic (drawn,
+  // alpha 255). Notifies once at the end, also on failure.
+  void Assign(TPersistent* source) override;
+  // Class-library bitmap streams and files; LoadFromFile reads any registered picture
+  // format (a picture's own alpha is not kept).
+  void LoadFromStream(TStream* stream);
+  void SaveToStream(TStream* stream);
+  void LoadFromFile(const AnsiString& fileName);
+  void SaveToFile(const AnsiString& fileName);
+  void LoadFromResourceID(HINSTANCE instance, int id);
+  void LoadFromResourceName(HINSTANCE instance, const AnsiString& name);
+
   // Size and pixels / drawing properties, resampler settings and font.
   void CopyMapTo(TBitmap32* dst) const;
   void CopyPropertiesTo(TBitmap32* dst) const;
@@ -202,6 +261,8 @@ class TBitmap32 : public TCustomMap {
   void ChangeSize(int32_t& width, int32_t& height, int32_t newWidth, int32_t newHeight) override;
   // Re-binds what depends on the device context and fires OnHandleChanged.
   virtual void HandleChanged();
+  // Into a TPicture (made to hold a bitmap) or a class-library TBitmap: 32 bits per pixel.
+  void AssignTo(TPersistent* dest) override;
 
  private:
   class Storage;
@@ -216,8 +277,26 @@ class TBitmap32 : public TCustomMap {
   TBitmap32* FlipTarget(TBitmap32* dst) const;
   template <class Map>
   void RotateInto(TBitmap32* dst, bool swapSides, Map map);
+  void FontChanged(TObject* sender);
+  void CanvasChanged(TObject* sender);
+  template <class Text>
+  SIZE ExtentOf(const typename Text::String& text);
+  template <class Text>
+  void TextAt(int32_t x, int32_t y, const TRect* clip, const typename Text::String& text);
+  template <class Text>
+  void TextIn(const TRect& rect, UINT flags, const typename Text::String& text);
+  template <class Text>
+  void RenderTextOf(int32_t x, int32_t y, const typename Text::String& text, int32_t aaLevel, TColor32 color);
+  void CopyFromBitmap(::TBitmap* source);
+  void CopyToBitmap(::TBitmap* dest);
+  void DrawGraphic(TGraphic* graphic, int32_t width, int32_t height);
+  void AssignDrawnGraphic(TGraphic* graphic);
+  void AssignWithTransparency(TGraphic* graphic);
 
   std::unique_ptr<Storage> storage_;
+  TCanvas* canvas_ = nullptr;
+  TFont* font_ = nullptr;
+  HGDIOBJ selectedFont_ = nullptr;
   TColor32* bits_ = nullptr;
   TRect clipRect_;
   TFixedRect fixedClipRect_;
@@ -235,5 +314,10 @@ class TBitmap32 : public TCustomMap {
   bool measuring_ = false;
   TCustomResampler* resampler_ = nullptr;
 };
+
+// Start-up of the bitmap unit: the stock system font and the measuring bitmap;
+// shut-down frees the measuring bitmap.
+void InitializeBitmap32();
+void FinalizeBitmap32();
 
 }  // namespace imaging

@@ -10,13 +10,8 @@ namespace imaging {
 
 uint8_t GAMMA_TABLE[256];
 
-COLORREF WinColorToRGB(TWinColor color) {
-  if (color < 0) return GetSysColor(color & 0xFF);
-  return static_cast<COLORREF>(color);
-}
-
-TColor32 Color32(TWinColor color) {
-  const COLORREF rgb = WinColorToRGB(color);
+TColor32 Color32(TColor color) {
+  const auto rgb = static_cast<COLORREF>(ColorToRGB(color));
   return Color32(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
 }
 
@@ -30,8 +25,8 @@ TColor32 Gray32(uint8_t intensity, uint8_t alpha) {
   return (TColor32{alpha} << 24) + intensity * TColor32{0x010101};
 }
 
-TWinColor WinColor(TColor32 color32) {
-  return static_cast<TWinColor>(RGB(RedComponent(color32), GreenComponent(color32), BlueComponent(color32)));
+TColor WinColor(TColor32 color32) {
+  return static_cast<TColor>(RGB(RedComponent(color32), GreenComponent(color32), BlueComponent(color32)));
 }
 
 TArrayOfColor32 ArrayOfColor32(std::initializer_list<TColor32> colors) { return TArrayOfColor32(colors); }

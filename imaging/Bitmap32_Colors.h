@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "classlib/graphics/Colors.h"
 #include "classlib/runtime/WinApi.h"
 
 namespace imaging {
@@ -15,10 +16,6 @@ namespace imaging {
 using TColor32 = uint32_t;
 using TArrayOfColor32 = std::vector<TColor32>;
 using TPalette32 = std::array<TColor32, 256>;
-
-// The class library's colour value 0x00BBGGRR; a negative value names the system
-// colour whose index is its low byte.
-using TWinColor = int32_t;
 
 enum TColor32Component : uint8_t { ccBlue = 0, ccGreen = 1, ccRed = 2, ccAlpha = 3 };
 // A set of components: bit n stands for the component of value n.
@@ -31,14 +28,12 @@ constexpr TColor32 clRed32 = 0xFFFF0000;
 // Weight of a sub-pixel coverage i/255; filled by SetGamma.
 extern uint8_t GAMMA_TABLE[256];
 
-// The 0x00BBGGRR value of a class-library colour, system colours resolved.
-COLORREF WinColorToRGB(TWinColor color);
-
-TColor32 Color32(TWinColor color);
+// The class-library colour, system colours resolved (ColorToRGB), made opaque.
+TColor32 Color32(TColor color);
 TColor32 Color32(uint8_t red, uint8_t green, uint8_t blue, uint8_t alpha = 0xFF);
 TColor32 Color32(uint8_t index, const TPalette32& palette);
 TColor32 Gray32(uint8_t intensity, uint8_t alpha = 0xFF);
-TWinColor WinColor(TColor32 color32);
+TColor WinColor(TColor32 color32);
 TArrayOfColor32 ArrayOfColor32(std::initializer_list<TColor32> colors);
 
 void Color32ToRGB(TColor32 color32, uint8_t& red, uint8_t& green, uint8_t& blue);

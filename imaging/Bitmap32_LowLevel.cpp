@@ -124,7 +124,7 @@ bool TestClip(int32_t& a, int32_t& b, int32_t start, int32_t stop) {
 
 bool TestClip(int32_t& a, int32_t& b, int32_t size) { return TestClip(a, b, 0, size); }
 
-TColor32 ColorSwap(TWinColor winColor) {
+TColor32 ColorSwap(TColor winColor) {
   const auto rgb = static_cast<uint32_t>(winColor);
   return 0xFF000000u | ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
 }

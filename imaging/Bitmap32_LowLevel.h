@@ -72,7 +72,7 @@ constexpr int32_t SAR_15(int32_t value) { return value >> 15; }
 constexpr int32_t SAR_16(int32_t value) { return value >> 16; }
 
 // The class-library colour as an opaque TColor32, without resolving system colours.
-TColor32 ColorSwap(TWinColor winColor);
+TColor32 ColorSwap(TColor winColor);
 
 // A scratch block of at least `size` bytes (rounded up to a multiple of 4), taken from
 // the heap; StackFree releases it (nullptr is ignored).

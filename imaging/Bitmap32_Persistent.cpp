@@ -1,5 +1,6 @@
 #include "imaging/Bitmap32_Persistent.h"
 
+#include "classlib/graphics/Graphic.h"
 #include "classlib/runtime/Exceptions.h"
 #include "classlib/runtime/WinApi.h"
 
@@ -43,6 +44,8 @@ void TCustomMap::SetSizeFrom(TPersistent* source) {
     SetSize(0, 0);
   } else if (auto* map = dynamic_cast<TCustomMap*>(source)) {
     SetSize(map->Width(), map->Height());
+  } else if (auto* graphic = dynamic_cast<TGraphic*>(source)) {
+    SetSize(graphic->Width(), graphic->Height());
   } else {
     SizeSourceError(source);
   }

@@ -1,5 +1,6 @@
 #include "imaging/Imaging.h"
 
+#include "imaging/Bitmap32.h"
 #include "imaging/Bitmap32_Blend.h"
 #include "imaging/Bitmap32_Colors.h"
 #include "imaging/Bitmap32_Interpolator.h"
@@ -29,6 +30,7 @@ void InitializeImaging() {
   BindLowLevelRoutines();
   BindInterpolator();
   SetGamma(0.7f);
+  InitializeBitmap32();
   InitializeResamplers();
   InitializePngImage();
 }
@@ -37,6 +39,7 @@ void FinalizeImaging() {
   if (startCount == 0 || --startCount > 0) return;
   FinalizePngImage();
   FinalizeResamplers();
+  FinalizeBitmap32();
   FinalizeBlend();
   FinalizeSystem();
 }

@@ -11,6 +11,9 @@ using bitmaptest::Indexed;
 
 namespace {
 
+// The library's rectangle, not the class library's.
+using imaging::TRect;
+
 TEST(Bitmap32Pixels, CheckedReadsAndWrites) {
   auto bitmap = Indexed(10, 10);
   bitmap->OuterColor = 0x12345678;

@@ -9,6 +9,9 @@ using bitmaptest::TEventLog;
 
 namespace {
 
+// The library's rectangle, not the class library's.
+using imaging::TRect;
+
 using Lines = std::vector<std::string>;
 constexpr TColor32 kBack = 0xFF000000;
 constexpr TColor32 kInk = 0xFFFFFFFF;

@@ -11,6 +11,9 @@ using bitmaptest::TEventLog;
 
 namespace {
 
+// The library's rectangle, not the class library's.
+using imaging::TRect;
+
 using Lines = std::vector<std::string>;
 
 TEST(Bitmap32Storage, NewBitmapIsEmptyWithDefaults) {
@@ -197,6 +200,8 @@ TEST(Bitmap32Storage, BitmapMadeAndFilledOnAnotherThread) {
     made->SetSize(16, 9);
     made->Clear(0xFF123456);
     made->FillRectS(2, 2, 4, 4, 0xFF00FF00);
+    made->Font()->SetColor(clWhite);
+    made->Textout(8, 0, "x");  // the font is made and selected on this thread
   });
   worker.join();
   ASSERT_FALSE(made->Empty());

@@ -16,6 +16,9 @@ using bitmaptest::TEventLog;
 
 namespace {
 
+// The library's rectangle, not the class library's.
+using imaging::TRect;
+
 using Lines = std::vector<std::string>;
 constexpr TColor32 kBack = 0xFF000000;
 

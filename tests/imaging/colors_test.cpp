@@ -15,7 +15,7 @@ TEST(Color32Values, BuiltFromClassLibraryColours) {
   // clBtnFace: the system colour of buttons, made opaque.
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   const TColor32 expected = 0xFF000000u | (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
-  EXPECT_EQ(Color32(static_cast<TWinColor>(0x8000000F)), expected);
+  EXPECT_EQ(Color32(clBtnFace), expected);
   EXPECT_EQ(WinColor(0x80563412), 0x00123456);
 }
 
