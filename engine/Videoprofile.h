@@ -34,6 +34,8 @@ class TVideoProfile {
   // The file is written beside the target first and then put in its place, so a failed
   // save leaves the old file (and FilePath()) as they were. After success FilePath() is
   // the new path, and the file of the previous path is removed when it was another one.
+  // The file holds exactly what the profile writes. INI names ignore case, so additional
+  // parameters whose names differ only in case become one key holding the last value.
   bool SaveToFile(const AnsiString& target);
   // Same kind, same name (case counts) and the same settings. The file path, the
   // extension and the additional parameters take no part.

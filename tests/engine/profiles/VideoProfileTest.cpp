@@ -378,6 +378,16 @@ TEST(ProfileEstimate, KilobytesForADuration) {
   EXPECT_EQ(flv.EstimateOutputSize(1.0), static_cast<int32_t>(static_cast<uint32_t>(4000000000u)) / 8000);
 }
 
+TEST(ProfileExtension, ThreeGPPFollowsItsFormatAtOnce) {
+  T3GPProfile profile("switch", "");
+  EXPECT_EQ(profile.Extension(), ".3gp");
+  profile.Format3GP = 1;
+  EXPECT_EQ(profile.Extension(), ".3g2") << "an edited profile used at once writes 3GPP2";
+  EXPECT_EQ(profile.Clone()->Extension(), ".3g2");
+  profile.Format3GP = 0;
+  EXPECT_EQ(profile.Extension(), ".3gp");
+}
+
 TEST(ProfileParameters, SameNameReplacesOtherCaseAppends) {
   TAVIProfile profile("p", "");
   profile.SetAdditionalParam("video_qscale", "4:3");
