@@ -87,10 +87,17 @@ TEST(PngPixelsSystem, SystemColoursAreResolvedOnColourImages) {
 }
 
 TEST(PngPixelsSystem, PalettePixelsNeedNoSecondGamma) {
-  const auto png = LoadFixture("c3_d8_3x3_plain");
+  const Bytes plain = FixtureBytes("c3_d8_3x3_plain");
+  Bytes gamma(4);
+  WriteBigEndian32(gamma.data(), 100000);
+  const auto png = LoadBytes(Concat({Bytes(plain.begin(), plain.begin() + 33), Chunk("gAMA", gamma),
+                                     Bytes(plain.begin() + 33, plain.end())}));
   const Expected e = ReadExpected("c3_d8_3x3_plain");
   const int index = e.rows[1][2];
-  EXPECT_EQ(png->GetPixels(2, 1), e.palette[3 * index] | e.palette[3 * index + 1] << 8 | e.palette[3 * index + 2] << 16);
+  const uint8_t* table = png->GammaTable;
+  const TColor once = table[e.palette[3 * index]] | table[e.palette[3 * index + 1]] << 8 |
+                      table[e.palette[3 * index + 2]] << 16;
+  EXPECT_EQ(png->GetPixels(2, 1), once);
 }
 
 TEST(PngRows, AccessorsAnswerNoneWhereThereIsNoPlane) {
