@@ -9,6 +9,7 @@
 #include "classlib/runtime/Exceptions.h"
 #include "classlib/runtime/FileUtils.h"
 #include "engine/Profilemanager.h"
+#include "engine/Quorinvccommon.h"
 #include "engine/Quorinvcenvloader.h"
 #include "engine/Videoprofilekinds.h"
 #include "tests/engine/profiles/ProfileTestFiles.h"
@@ -128,6 +129,38 @@ TEST_F(ManagerTest, AFileThatCannotBeReadIsReportedAndLoadingGoesOn) {
 
   EXPECT_EQ(failures_, std::vector<std::string>{held});
   EXPECT_EQ(ListOf(*manager_), (Listed{{1, "first"}, {1, "last"}}));
+}
+
+// Without a handler of its own the manager shows the stop-icon message, captioned with
+// the application's name.
+struct ShownMessage {
+  std::string text, caption;
+  unsigned flags = 0;
+  int count = 0;
+};
+ShownMessage g_shown;
+
+int RecordMessage(const AnsiString& text, const AnsiString& caption, unsigned flags) {
+  g_shown = {text.str(), caption.str(), flags, g_shown.count + 1};
+  return IDOK;
+}
+
+TEST_F(ProfileFolderTest, UnreadableFileShowsTheStopMessageByDefault) {
+  WriteTextFile(PathOf("held.pf"), ProfileText("held", "AVI"));
+  WriteTextFile(PathOf("free.pf"), ProfileText("free", "AVI"));
+  HANDLE lock = CreateFileA(PathOf("held.pf").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  SetMessageBoxPresenter(&RecordMessage);
+  TProfileManager manager(folder_.c_str());
+  manager.LoadProfiles();
+  SetMessageBoxPresenter(nullptr);
+  CloseHandle(lock);
+
+  EXPECT_EQ(g_shown.count, 1);
+  EXPECT_EQ(g_shown.text, "Failed to read the Profiles file:\n" + PathOf("held.pf"));
+  EXPECT_EQ(g_shown.caption, EnvLoader.ApplicationName.str());
+  EXPECT_EQ(g_shown.flags, 16u);
+  EXPECT_EQ(ListOf(manager), (Listed{{1, "free"}}));
 }
 
 TEST_F(ManagerTest, MissingFolderGivesAnEmptyList) {
