@@ -52,9 +52,19 @@ void TFormReader::ReadRoot(const TFormObject& text) {
   created_.push_back(root_);
   root_->SetComponentState(csLoading, true);
   root_->SetComponentState(csReading, true);
-  if (root_->Name().IsEmpty()) root_->SetName(text.name);
+  if (root_->Name().IsEmpty()) root_->SetName(UniqueRootName(text.name));
   ApplyProperties(root_, text.properties);
   ReadChildren(text, root_);
+}
+
+// A second form of the same class beside the first (same owner) is named Name_1, ...
+AnsiString TFormReader::UniqueRootName(const AnsiString& name) const {
+  TComponent* owner = root_->Owner();
+  AnsiString candidate = name;
+  for (int i = 1; owner != nullptr && owner->FindComponent(candidate) != nullptr; ++i) {
+    candidate = name + "_" + IntToStr(i);
+  }
+  return candidate;
 }
 
 void TFormReader::ReadChildren(const TFormObject& text, TComponent* instance) {

@@ -73,6 +73,7 @@ class TFormReader {
   };
 
   void ReadRoot(const TFormObject& text);
+  AnsiString UniqueRootName(const AnsiString& name) const;
   void ReadChildren(const TFormObject& text, TComponent* instance);
   TComponent* CreateComponent(const TFormObject& text);
   void ApplyProperty(TPersistent* instance, const TFormProperty& property);

@@ -46,6 +46,13 @@ void InitializeFormClasses() {
        IntegerProperty<TFont>("Charset", [](TFont* f, int v) { f->SetCharset(static_cast<TFontCharset>(v)); }, 1),
        SetProperty<TFont, TFontStyle>("Style", &TFont::SetStyle, FontStyles())});
   RegisterClassProperties(TPicture::StaticClass(), {BinaryProperty<TPicture>("Data", &ReadPictureData)});
+  // Pictures of a fixed class (a button's glyph): their data as the class stores it, or
+  // a bitmap resource of the executable by name.
+  RegisterClassProperties(TGraphic::StaticClass(), {BinaryProperty<TGraphic>("Data", &TGraphic::ReadData)});
+  RegisterClassProperties(TBitmap::StaticClass(),
+                          {StringProperty<TBitmap>("ResourceName", [](TBitmap* bitmap, const AnsiString& name) {
+                            bitmap->LoadFromResourceName(GetModuleHandleA(nullptr), name);
+                          })});
   RegisterClassProperties(
       TCustomImageList::StaticClass(),
       {IntegerProperty<TCustomImageList>("Width", &TCustomImageList::SetWidth, 16),
@@ -54,7 +61,5 @@ void InitializeFormClasses() {
        ColorProperty<TCustomImageList>("BkColor", &TCustomImageList::SetBkColor, clNone),
        BinaryProperty<TCustomImageList>("Bitmap", &TCustomImageList::ReadData)});
   RegisterClassProperties(TImageList::StaticClass(), {});
-  for (TClass graphicClass : {TBitmap::StaticClass(), TIcon::StaticClass(), TJPEGImage::StaticClass()}) {
-    RegisterClass(graphicClass);
-  }
+  for (TClass graphicClass : {TIcon::StaticClass(), TJPEGImage::StaticClass()}) RegisterClass(graphicClass);
 }

@@ -74,6 +74,68 @@ TEST_F(FormReader, BuildsTheFormFromItsResourceWithEveryKindOfValue) {
   EXPECT_EQ(clLime, canvasBitmap.Canvas()->Pixels(1, 0));
 }
 
+TColor PixelOf(TGraphic* graphic, int x) {
+  TBitmap target;
+  target.SetSize(2, 1);
+  target.Canvas()->Draw(0, 0, graphic);
+  return target.Canvas()->Pixels(x, 0);
+}
+
+TEST_F(FormReader, GlyphsComeFromTheirDataOrFromANamedBitmapResource) {
+  auto form = std::make_unique<TOrderForm>(nullptr);
+  EXPECT_EQ(clRed, PixelOf(&form->First->Glyph, 0));
+  EXPECT_EQ(clLime, PixelOf(&form->First->Glyph, 1));
+  EXPECT_EQ(clBlue, PixelOf(&form->Second->Glyph, 0));
+  EXPECT_EQ(clWhite, PixelOf(&form->Second->Glyph, 1));
+}
+
+std::string Hex(TMemoryStream& stream) {
+  static const char digits[] = "0123456789ABCDEF";
+  std::string text;
+  const auto* bytes = static_cast<const unsigned char*>(stream.Memory());
+  for (int64_t i = 0; i < stream.Size(); ++i) {
+    text += digits[bytes[i] >> 4];
+    text += digits[bytes[i] & 15];
+    if (i % 32 == 31) text += "\n      ";
+  }
+  return text;
+}
+
+TEST_F(FormReader, ImageListReadsItsImagesFromTheirData) {
+  TImageList source(nullptr);
+  source.SetSize(4, 4);
+  for (TColor color : {clRed, clBlue}) {
+    TBitmap image;
+    image.SetSize(4, 4);
+    image.Canvas()->Brush()->SetColor(color);
+    image.Canvas()->FillRect(Rect(0, 0, 4, 4));
+    source.Add(&image, nullptr);
+  }
+  TMemoryStream data;
+  source.WriteData(&data);
+  std::string text = "object Form1: TProbeForm\n  object Images: TImageList\n    Width = 4\n    Height = 4\n"
+                     "    Bitmap = {\n      " + Hex(data) + "}\n  end\nend\n";
+  TProbeForm form(nullptr);
+  ReadFormText(&form, TProbeForm::StaticClass(), text.c_str(), "Images.form");
+  auto* images = dynamic_cast<TImageList*>(form.FindComponent("Images"));
+  ASSERT_NE(nullptr, images);
+  ASSERT_EQ(2, images->Count());
+  TBitmap target;
+  target.SetSize(4, 4);
+  images->Draw(target.Canvas(), 0, 0, 1);
+  EXPECT_EQ(clBlue, target.Canvas()->Pixels(2, 2));
+}
+
+TEST_F(FormReader, ASecondFormBesideTheFirstGetsANumberedName) {
+  TComponent owner(nullptr);
+  auto* first = new TProbeForm(&owner);
+  auto* second = new TProbeForm(&owner);
+  ReadFormText(first, TProbeForm::StaticClass(), "object Probe: TProbeForm\nend\n", "Probe.form");
+  ReadFormText(second, TProbeForm::StaticClass(), "object Probe: TProbeForm\nend\n", "Probe.form");
+  EXPECT_EQ(AnsiString("Probe"), first->Name());
+  EXPECT_EQ(AnsiString("Probe_1"), second->Name());
+}
+
 TEST_F(FormReader, ReferencesResolveForwardAndAcrossLiveForms) {
   auto holder = std::make_unique<THolderForm>(nullptr);
   auto form = std::make_unique<TOrderForm>(nullptr);

@@ -68,6 +68,7 @@ void RegisterTestClasses() {
        StringsProperty<TThing>("Items", [](TThing* t) -> TStrings* { return &t->Items; }),
        CollectionProperty<TThing>("Parts", [](TThing* t) { return &t->Parts; }),
        ObjectProperty<TThing>("Picture", [](TThing* t) { return &t->Picture; }),
+       ObjectProperty<TThing>("Glyph", [](TThing* t) { return &t->Glyph; }),
        ReferenceProperty<TThing, TThing>("Buddy", &TThing::SetBuddy),
        ReferenceProperty<TThing, TComponent>("Skin", &TThing::SetSkin),
        EventProperty<TThing>("OnFire", &TThing::OnFire),

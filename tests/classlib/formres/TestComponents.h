@@ -54,6 +54,7 @@ class TThing : public TComponent {
   TStringList Items;
   TCollection Parts{TPart::StaticClass()};
   TPicture Picture;
+  TBitmap Glyph;
   TThing* Buddy = nullptr;
   TComponent* Skin = nullptr;
   TComponent* ParentThing = nullptr;

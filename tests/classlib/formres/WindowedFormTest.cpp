@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "classlib/formres/ControlClasses.h"
+#include "classlib/formres/FormError.h"
 #include "classlib/formres/FormResource.h"
 #include "classlib/formres/PropertyBinders.h"
 #include "classlib/windowing/Application.h"
@@ -166,6 +167,40 @@ TEST_F(WindowedForm, OnCreateFollowsTheConstructorAndOnDestroyPrecedesDestructio
   EXPECT_EQ(std::vector<std::string>({"constructor body sees fields", "FormCreate", "FormDestroy", "destructor"}),
             Log());
   EXPECT_EQ(0, liveControls);
+}
+
+// A form class without a resource: made empty, then given texts.
+class TPlainForm : public TForm {
+  CLASSLIB_CLASS(TPlainForm, TForm)
+ public:
+  explicit TPlainForm(TComponent* owner) : TForm(owner, CreateNew) {}
+};
+
+TEST_F(WindowedForm, FailedReadFreesEveryControlItMadeAndLeavesTheFormEmpty) {
+  RegisterFormClass(TPlainForm::StaticClass(), {}, {});
+  const char* text =
+      "object Plain: TPlainForm\n"
+      "  object Outer: TFillPanel\n"
+      "    object Inner: TFillShape\n"
+      "    end\n"
+      "    object Nested: TFillPanel\n"
+      "    end\n"
+      "  end\n"
+      "  object Ok: TButton\n"
+      "    OnClick = NoSuchHandler\n"
+      "  end\n"
+      "end\n";
+  auto form = std::make_unique<TPlainForm>(nullptr);
+  try {
+    ReadFormText(form.get(), TPlainForm::StaticClass(), text, "Plain.form");
+    ADD_FAILURE() << "the form was read";
+  } catch (const EFormError& e) {
+    EXPECT_EQ(9, e.Line());
+    EXPECT_NE(std::string::npos, e.Message().str().find("NoSuchHandler")) << e.Message();
+  }
+  EXPECT_EQ(0, liveControls);
+  EXPECT_EQ(0, form->ControlCount());
+  EXPECT_EQ(0, form->ComponentCount());
 }
 
 // A panel owned by one form and shown in another: freeing the forms in either order
