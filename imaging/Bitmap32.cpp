@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "classlib/formres/PropertyBinders.h"
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/graphics/Icon.h"
 #include "classlib/runtime/Exceptions.h"
@@ -36,10 +37,49 @@ TOnExit(Notify) -> TOnExit<Notify>;
 
 }  // namespace
 
+namespace {
+
+const TIdentTable& DrawModes() {
+  static const TIdentTable table("TDrawMode", {{"dmOpaque", dmOpaque}, {"dmBlend", dmBlend},
+                                               {"dmCustom", dmCustom}, {"dmTransparent", dmTransparent}});
+  return table;
+}
+
+const TIdentTable& CombineModes() {
+  static const TIdentTable table("TCombineMode", {{"cmBlend", cmBlend}, {"cmMerge", cmMerge}});
+  return table;
+}
+
+const TIdentTable& WrapModes() {
+  static const TIdentTable table("TWrapMode", {{"wmClamp", wmClamp}, {"wmRepeat", wmRepeat}, {"wmMirror", wmMirror}});
+  return table;
+}
+
+void RegisterBitmap32Properties() {
+  using B = TBitmap32;
+  RegisterClassProperties(
+      B::StaticClass(),
+      {EnumProperty<B, TDrawMode>("DrawMode", &B::SetDrawMode, DrawModes(), "dmOpaque"),
+       EnumProperty<B, TCombineMode>("CombineMode", &B::SetCombineMode, CombineModes(), "cmBlend"),
+       EnumProperty<B, TWrapMode>("WrapMode", &B::SetWrapMode, WrapModes(), "wmClamp"),
+       IntegerProperty<B>("MasterAlpha", [](B* b, int value) { b->SetMasterAlpha(static_cast<uint32_t>(value)); }, 255),
+       IntegerProperty<B>("OuterColor", [](B* b, int value) { b->OuterColor = static_cast<TColor32>(value); }, 0),
+       StringProperty<B>("ResamplerClassName", &B::SetResamplerClassName),
+       ObjectProperty<B>("Resampler", [](B* b) -> TPersistent* { return b->Resampler(); }),
+       EventProperty("OnChange", static_cast<TNotifyEvent B::*>(&B::OnChange)),
+       EventProperty("OnHandleChanged", &B::OnHandleChanged),
+       EventProperty("OnPixelCombine", &B::OnPixelCombine),
+       EventProperty("OnAreaChanged", &B::OnAreaChanged),
+       EventProperty("OnResize", static_cast<TNotifyEvent B::*>(&B::OnResize))});
+}
+
+}  // namespace
+
 void InitializeBitmap32() {
   StockFont = GetStockObject(SYSTEM_FONT);
   MeasuringBitmap = new ::TBitmap;
   MeasuringBitmap->SetSize(8, 8);
+  RegisterBitmap32Properties();
 }
 
 void FinalizeBitmap32() { FreeAndNil(MeasuringBitmap); }
@@ -1107,6 +1147,10 @@ void TBitmap32::LoadFromResourceName(HINSTANCE instance, const AnsiString& name)
   ::TBitmap bitmap;
   bitmap.LoadFromResourceName(instance, name);
   Assign(&bitmap);
+}
+
+void TBitmap32::DefineProperties(TFiler* filer) {
+  filer->DefineBinaryProperty("Data", [this](TStream* stream) { ReadData(stream); });
 }
 
 void TBitmap32::CopyMapTo(TBitmap32* dst) const {

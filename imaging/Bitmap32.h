@@ -239,6 +239,9 @@ class TBitmap32 : public TCustomMap {
   void LoadFromResourceID(HINSTANCE instance, int id);
   void LoadFromResourceName(HINSTANCE instance, const AnsiString& name);
 
+  // Form resources: the pixels are the binary property "Data" (read by ReadData).
+  void DefineProperties(TFiler* filer) override;
+
   // Size and pixels / drawing properties, resampler settings and font.
   void CopyMapTo(TBitmap32* dst) const;
   void CopyPropertiesTo(TBitmap32* dst) const;
@@ -315,8 +318,8 @@ class TBitmap32 : public TCustomMap {
   TCustomResampler* resampler_ = nullptr;
 };
 
-// Start-up of the bitmap unit: the stock system font and the measuring bitmap;
-// shut-down frees the measuring bitmap.
+// Start-up of the bitmap unit: the stock system font, the measuring bitmap and the
+// bitmap's published properties for form resources; shut-down frees the measuring bitmap.
 void InitializeBitmap32();
 void FinalizeBitmap32();
 

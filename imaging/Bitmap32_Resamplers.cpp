@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "classlib/formres/PropertyBinders.h"
 #include "imaging/Bitmap32_Rounding.h"
 
 namespace imaging {
@@ -453,7 +454,23 @@ void Register(TClassList*& list, TClass aClass) {
 void RegisterResampler(TClass resamplerClass) { Register(ResamplerList, resamplerClass); }
 void RegisterKernel(TClass kernelClass) { Register(KernelList, kernelClass); }
 
-void InitializeResamplers() { RegisterResampler(TNearestResampler::StaticClass()); }
+namespace {
+
+const TIdentTable& PixelAccessModes() {
+  static const TIdentTable table("TPixelAccessMode", {{"pamUnsafe", pamUnsafe}, {"pamSafe", pamSafe},
+                                                      {"pamWrap", pamWrap}, {"pamTransparentEdge", pamTransparentEdge}});
+  return table;
+}
+
+}  // namespace
+
+void InitializeResamplers() {
+  using R = TBitmap32Resampler;
+  RegisterClassProperties(R::StaticClass(), {EnumProperty<R, TPixelAccessMode>("PixelAccessMode", &R::SetPixelAccessMode,
+                                                                                PixelAccessModes(), "pamSafe")});
+  RegisterClassProperties(TNearestResampler::StaticClass(), {});
+  RegisterResampler(TNearestResampler::StaticClass());
+}
 
 void FinalizeResamplers() {
   FreeAndNil(ResamplerList);

@@ -5,4 +5,4 @@ list(APPEND IMAGING_SOURCES
   Bitmap32_Interpolator.cpp
   Bitmap32.cpp
   Bitmap32_Resamplers.cpp)
-list(APPEND IMAGING_LIBS classlib_graphics)
+list(APPEND IMAGING_LIBS classlib_graphics classlib_formres)

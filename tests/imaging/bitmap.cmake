@@ -6,5 +6,6 @@ converter_test(imaging_bitmap_tests imaging
     ${CMAKE_CURRENT_LIST_DIR}/bitmap_rects_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/bitmap_transfer_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/bitmap_conversion_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/bitmap_form_test.cpp
   LIBS imaging
   MAIN ${CMAKE_CURRENT_LIST_DIR}/imaging_test_main.cpp)
