@@ -7,6 +7,38 @@
 
 namespace {
 
+// Integers: decimal, or hexadecimal after "0x".
+int32_t ProfileIntegerFromText(const AnsiString& text, int32_t fallback) {
+  const AnsiString t = Trim(text);
+  if (t.IsEmpty() || t[1] == '$') return fallback;  // only decimal or "0x" hexadecimal
+  return StrToIntDef(t, fallback);
+}
+
+// Reals: "." or "," as decimal separator, whatever the locale says.
+double ProfileRealFromText(const AnsiString& text, double fallback) {
+  AnsiString t = Trim(text);
+  for (int i = 1; i <= t.Length(); ++i) {
+    if (t[i] == ',') t[i] = '.';
+  }
+  const char* p = t.c_str();
+  const char* end = p + t.Length();
+  if (p < end && *p == '+') ++p;
+  double value = 0.0;
+  const auto [stop, error] = std::from_chars(p, end, value, std::chars_format::general);
+  if (p == end || error != std::errc() || stop != end || !std::isfinite(value)) return fallback;
+  return value;
+}
+
+// Reals are written with "." whatever the locale says.
+AnsiString ProfileRealToText(double value) {
+  AnsiString text = FloatToStr(value);
+  const char separator = FormatSettings().DecimalSeparator;
+  for (int i = 1; i <= text.Length(); ++i) {
+    if (text[i] == separator) text[i] = '.';
+  }
+  return text;
+}
+
 AnsiString ValueText(int32_t value) { return IntToStr(value); }
 AnsiString ValueText(uint8_t value) { return IntToStr(value); }
 AnsiString ValueText(bool value) { return value ? "1" : "0"; }
@@ -93,33 +125,4 @@ AnsiString FieldDefaultText(const TProfileField& entry) {
 
 void SetFieldFromText(const TProfileField& entry, const AnsiString& text) {
   std::visit([&](const auto& binding) { *binding.field = ValueFromText(text, binding.fallback); }, entry.binding);
-}
-
-int32_t ProfileIntegerFromText(const AnsiString& text, int32_t fallback) {
-  const AnsiString t = Trim(text);
-  if (t.IsEmpty() || t[1] == '$') return fallback;  // only decimal or "0x" hexadecimal
-  return StrToIntDef(t, fallback);
-}
-
-double ProfileRealFromText(const AnsiString& text, double fallback) {
-  AnsiString t = Trim(text);
-  for (int i = 1; i <= t.Length(); ++i) {
-    if (t[i] == ',') t[i] = '.';
-  }
-  const char* p = t.c_str();
-  const char* end = p + t.Length();
-  if (p < end && *p == '+') ++p;
-  double value = 0.0;
-  const auto [stop, error] = std::from_chars(p, end, value, std::chars_format::general);
-  if (p == end || error != std::errc() || stop != end || !std::isfinite(value)) return fallback;
-  return value;
-}
-
-AnsiString ProfileRealToText(double value) {
-  AnsiString text = FloatToStr(value);
-  const char separator = FormatSettings().DecimalSeparator;
-  for (int i = 1; i <= text.Length(); ++i) {
-    if (text[i] == separator) text[i] = '.';
-  }
-  return text;
 }

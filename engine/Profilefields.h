@@ -64,8 +64,3 @@ AnsiString FieldText(const TProfileField& entry);
 AnsiString FieldDefaultText(const TProfileField& entry);
 // Stores the value read for the entry; malformed numbers give the default.
 void SetFieldFromText(const TProfileField& entry, const AnsiString& text);
-
-// The value forms of the file, shared with other readers of profile-like files.
-int32_t ProfileIntegerFromText(const AnsiString& text, int32_t fallback);
-double ProfileRealFromText(const AnsiString& text, double fallback);
-AnsiString ProfileRealToText(double value);

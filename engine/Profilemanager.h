@@ -35,7 +35,6 @@ class TProfileManager {
   // failure handler.
   void LoadProfiles();
 
-  const AnsiString& ProfileFolder() const { return profileFolder_; }
   // By default a stop-icon message "Failed to read the Profiles file:" with the path.
   void SetReadFailureHandler(TReadFailureHandler handler) { onReadFailure_ = std::move(handler); }
 

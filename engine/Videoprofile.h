@@ -52,7 +52,6 @@ class TVideoProfile {
 
   const AnsiString& FilePath() const { return filePath_; }
   uint8_t FormatCode() const { return kind_.code; }
-  const char* FormatName() const { return kind_.formatName; }
   // The output extension with its leading dot.
   virtual AnsiString Extension() const { return kind_.extension; }
   // Names and values of the additional parameters: entry i of the values belongs to
