@@ -1,7 +1,5 @@
 #include "classlib/formres/FormReader.h"
 
-#include <algorithm>
-
 #include "classlib/formres/ClassProperties.h"
 #include "classlib/formres/Filer.h"
 #include "classlib/formres/FormError.h"
@@ -10,8 +8,6 @@
 
 TFormReader::TFormReader(TComponent* root, TClass formClass, const AnsiString& fileName)
     : root_(root), formClass_(formClass), fileName_(fileName), parent_(root), owner_(root) {}
-
-TFormReader::~TFormReader() = default;
 
 void TFormReader::Fail(int line, const AnsiString& problem) const {
   throw EFormError(formClass_ != nullptr ? formClass_->ClassName() : AnsiString(), fileName_, line, problem);
@@ -31,6 +27,9 @@ void TFormReader::Read(const TFormObject& text) {
     FreeCreated();
     AnsiString culprit = property_.IsEmpty() ? AnsiString() : "property " + property_ + ": ";
     Fail(line_, culprit + e.Message());
+  } catch (...) {
+    FreeCreated();
+    throw;
   }
   AddLiveForm(root_);
 }
@@ -102,13 +101,12 @@ void TFormReader::ApplyProperties(TPersistent* instance, const std::vector<TForm
   for (const TFormProperty& property : properties) ApplyProperty(instance, property);
 }
 
-TFiler& TFormReader::FilerOf(TPersistent* instance) {
-  std::unique_ptr<TFiler>& filer = filers_[instance];
-  if (!filer) {
-    filer = std::make_unique<TFiler>(*this);
-    instance->DefineProperties(filer.get());
-  }
-  return *filer;
+// Asked anew for each value: an object read earlier may have been freed and another
+// made at its address (collection items are replaced).
+bool TFormReader::ReadDefined(TPersistent* instance, const AnsiString& name, const TFormValue& value) {
+  TFiler filer(*this);
+  instance->DefineProperties(&filer);
+  return filer.ReadDefined(name, value);
 }
 
 // Walks a path ("Font.Style") through object properties, then sets the last part, or
@@ -130,7 +128,7 @@ void TFormReader::ApplyProperty(TPersistent* instance, const TFormProperty& prop
   try {
     if (const TPropertyInfo* info = FindClassProperty(target->ClassType(), last); info != nullptr && info->apply) {
       info->apply(target, property.value, *this);
-    } else if (!FilerOf(target).ReadDefined(last, property.value)) {
+    } else if (!ReadDefined(target, last, property.value)) {
       Fail(property.line, "property " + property.name + " does not exist");
     }
   } catch (const EFormValueError& e) {
@@ -189,7 +187,7 @@ void TFormReader::BindEvents() {
   for (const EventBinding& binding : events_) {
     line_ = binding.line;
     property_ = binding.property;
-    const THandlerInfo* handler = FindFormHandler(root_->ClassType(), binding.handler);
+    const THandlerInfo* handler = FindFormHandler(formClass_ != nullptr ? formClass_ : root_->ClassType(), binding.handler);
     if (handler == nullptr) {
       Fail(binding.line, "property " + binding.property + ": handler " + binding.handler + " not found");
     }

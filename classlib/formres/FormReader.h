@@ -1,14 +1,11 @@
 #pragma once
 #include <functional>
-#include <map>
-#include <memory>
 #include <typeindex>
 #include <vector>
 
 #include "classlib/formres/FormText.h"
 #include "classlib/runtime/Component.h"
 
-class TFiler;
 class TFormReader;
 
 // Implemented by components that decide where the components read inside them go:
@@ -33,7 +30,6 @@ class IReadStateHook {
 class TFormReader {
  public:
   TFormReader(TComponent* root, TClass formClass, const AnsiString& fileName);
-  ~TFormReader();
   TFormReader(const TFormReader&) = delete;
   TFormReader& operator=(const TFormReader&) = delete;
 
@@ -77,7 +73,7 @@ class TFormReader {
   void ReadChildren(const TFormObject& text, TComponent* instance);
   TComponent* CreateComponent(const TFormObject& text);
   void ApplyProperty(TPersistent* instance, const TFormProperty& property);
-  TFiler& FilerOf(TPersistent* instance);
+  bool ReadDefined(TPersistent* instance, const AnsiString& name, const TFormValue& value);
   void FixReferences();
   void ResolveReference(const Reference& reference);
   void CallLoaded();
@@ -97,5 +93,4 @@ class TFormReader {
   std::vector<TComponent*> created_;  // creation order, the root first
   std::vector<Reference> references_;
   std::vector<EventBinding> events_;
-  std::map<TPersistent*, std::unique_ptr<TFiler>> filers_;
 };

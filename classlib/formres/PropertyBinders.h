@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <typeindex>
 
@@ -92,7 +93,9 @@ TPropertyInfo ColorProperty(const char* name, Setter setter, TColor defaultValue
   return formres_detail::Entry<T>(name, ColorToString(defaultValue), [setter](T* object, const TValueReader& value) {
     TColor color = 0;
     if (value.Value().kind == TFormValueKind::Integer) {
-      color = static_cast<TColor>(value.Value().integer);
+      const int64_t number = value.Value().integer;
+      if (number < INT32_MIN || number > int64_t{UINT32_MAX}) throw EFormValueError("colour value out of range");
+      color = static_cast<TColor>(static_cast<uint32_t>(number));
     } else if (!IdentToColor(value.ReadIdent(), color)) {
       throw EFormValueError("'" + value.Value().text + "' is not a colour");
     }

@@ -223,6 +223,7 @@ TEST_F(FormReader, FailuresNameFormFileLineAndCulpritAndFreeWhatWasMade) {
       {"    Shade = shPurple\n", "shPurple"},
       {"    Places = [plLeft, plMiddle]\n", "plMiddle"},
       {"    Color = clNoColour\n", "clNoColour"},
+      {"    Color = 4294967296\n", "colour value out of range"},
       {"    Buddy = Nobody\n", "Nobody"},
       {"    Buddy = Form1\n", "wrong class"},
       {"    OnValue = FireClick\n", "FireClick"},
