@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "imaging/Pngcrc.h"
 #include "imaging/Pngimage.h"
@@ -113,7 +114,11 @@ TChunk* TChunk::NewOfSameClass(TPNGObject* owner) const {
 }
 
 void TChunk::ResizeData(uint32_t length) {
-  data_.resize(size_t{length} + 1);
+  try {
+    data_.resize(size_t{length} + 1);
+  } catch (const std::bad_alloc&) {
+    RaiseError<EPNGOutMemory>(EPNGOutMemoryText);
+  }
   dataSize_ = length;
 }
 

@@ -2,6 +2,8 @@
 
 #include <zlib.h>
 
+#include <new>
+
 namespace {
 
 constexpr unsigned kStep = 256;
@@ -17,7 +19,12 @@ void Run(z_stream& stream, const uint8_t* input, size_t count, TZlibResult& resu
     stream.next_out = buffer;
     stream.avail_out = kStep;
     const int code = step(stream);
-    result.output.insert(result.output.end(), buffer, buffer + (kStep - stream.avail_out));
+    try {
+      result.output.insert(result.output.end(), buffer, buffer + (kStep - stream.avail_out));
+    } catch (const std::bad_alloc&) {
+      result.error = zError(Z_MEM_ERROR);
+      return;
+    }
     if (code == Z_STREAM_END) {
       result.ok = true;
       return;
