@@ -702,8 +702,11 @@ void TBitmap32::AdvanceStippleCounter(float lengthPixels) {
 TColor32 TBitmap32::GetStippleColor() {
   const auto n = static_cast<int32_t>(stipplePattern_.size());
   if (n == 0) return clBlack32;
-  while (stippleCounter_ >= static_cast<float>(n)) stippleCounter_ -= static_cast<float>(n);
-  while (stippleCounter_ < 0) stippleCounter_ += static_cast<float>(n);
+  // Into 0 .. n; a single step, so that a huge counter cannot keep the loop of repeated
+  // subtractions running.
+  const double counter = stippleCounter_;
+  stippleCounter_ = static_cast<float>(counter - std::floor(counter / n) * n);
+  if (stippleCounter_ >= static_cast<float>(n) || !(stippleCounter_ >= 0)) stippleCounter_ = 0;
   const int32_t i = Round(static_cast<double>(stippleCounter_) - 0.5);
   const int32_t w = Round((static_cast<double>(stippleCounter_) - i) * 255);
   const int32_t j = i + 1 == n ? 0 : i + 1;
@@ -741,24 +744,35 @@ void TBitmap32::VertLineT(int32_t x, int32_t y1, int32_t y2, TColor32 value) {
   EMMS();
 }
 
+namespace {
+
+// The pixels of a run from a1 to a2 (both included, either order) at `across` on the
+// other axis.
+TRect RunArea(int32_t across, int32_t a1, int32_t a2, bool horizontal) {
+  TestSwap(a1, a2);
+  return horizontal ? TRect{a1, across, a2 + 1, across + 1} : TRect{across, a1, across + 1, a2 + 1};
+}
+
+}  // namespace
+
 // A clipped horizontal run (x1..x2 on row y1) or vertical run (y1..y2 on column x1).
+// The reported area covers every pixel of the run, its last one included.
 void TBitmap32::CheckedRun(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool horizontal, TColor32 value,
                            bool blended) {
-  const TRect area = horizontal ? TRect{x1, y1, x2, y1 + 1} : TRect{x1, y1, x1 + 1, y2};
   if (measuring_) {
-    Changed(area, AREA_KIND_RECT);
+    Changed(horizontal ? RunArea(y1, x1, x2, true) : RunArea(x1, y1, y2, false), AREA_KIND_RECT);
     return;
   }
   if (horizontal) {
     if (y1 < clipRect_.Top || y1 >= clipRect_.Bottom || !TestClip(x1, x2, clipRect_.Left, clipRect_.Right)) return;
     if (blended) HorzLineT(x1, y1, x2, value);
     else HorzLine(x1, y1, x2, value);
-    Changed(TRect{x1, y1, x2, y1 + 1}, AREA_KIND_RECT);
+    Changed(RunArea(y1, x1, x2, true), AREA_KIND_RECT);
   } else {
     if (x1 < clipRect_.Left || x1 >= clipRect_.Right || !TestClip(y1, y2, clipRect_.Top, clipRect_.Bottom)) return;
     if (blended) VertLineT(x1, y1, y2, value);
     else VertLine(x1, y1, y2, value);
-    Changed(TRect{x1, y1, x1 + 1, y2}, AREA_KIND_RECT);
+    Changed(RunArea(x1, y1, y2, false), AREA_KIND_RECT);
   }
 }
 
@@ -781,11 +795,8 @@ void TBitmap32::VertLineTS(int32_t x, int32_t y1, int32_t y2, TColor32 value) {
 // The stippled run from a1 to a2 along its axis at `fixedAxis` on the other; the pattern
 // advances over the parts outside the clip rectangle as if they were drawn.
 void TBitmap32::StippledRun(int32_t fixedAxis, int32_t a1, int32_t a2, bool horizontal) {
-  const auto area = [&](int32_t from, int32_t to) {
-    return horizontal ? TRect{from, fixedAxis, to, fixedAxis + 1} : TRect{fixedAxis, from, fixedAxis + 1, to};
-  };
   if (measuring_) {
-    Changed(area(a1, a2), AREA_KIND_RECT);
+    Changed(RunArea(fixedAxis, a1, a2, horizontal), AREA_KIND_RECT);
     return;
   }
   if (Empty()) return;
@@ -818,7 +829,7 @@ void TBitmap32::StippledRun(int32_t fixedAxis, int32_t a1, int32_t a2, bool hori
     else SetPixelT(fixedAxis, a, GetStippleColor());
     if (a == a2) break;
   }
-  Changed(area(a1, a2), AREA_KIND_RECT);
+  Changed(RunArea(fixedAxis, a1, a2, horizontal), AREA_KIND_RECT);
   if (rest > 0) AdvanceStippleCounter(static_cast<float>(rest));
 }
 

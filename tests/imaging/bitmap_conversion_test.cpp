@@ -160,6 +160,15 @@ TEST(Bitmap32Conversion, StreamAndFileRoundTrips) {
   EXPECT_EQ(fromFile.GetPixel(4, 2) >> 24, 0xFFu);
 }
 
+TEST(Bitmap32Conversion, MissingResourcePassesTheErrorAndStillNotifies) {
+  TEventLog log;
+  TBitmap32 bitmap;
+  log.Watch(bitmap);
+  EXPECT_THROW(bitmap.LoadFromResourceName(GetModuleHandle(nullptr), "NOSUCHBITMAP"), EResNotFound);
+  EXPECT_THROW(bitmap.LoadFromResourceID(GetModuleHandle(nullptr), 4711), EResNotFound);
+  EXPECT_EQ(log.lines, (Lines{AreaLine(0, 0, 0, 0), "change", AreaLine(0, 0, 0, 0), "change"}));
+}
+
 TEST(Bitmap32Conversion, SizeFromPicturesAndMaps) {
   TBitmap32 bitmap;
   ::TBitmap picture;

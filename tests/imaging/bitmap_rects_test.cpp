@@ -25,6 +25,8 @@ std::vector<std::string> Inked(const TBitmap32& bitmap) {
   return result;
 }
 
+// Reported run areas cover the run's last pixel too, so that a repaint of the area
+// shows the whole run.
 TEST(Bitmap32Runs, ClippedRunsLimitToTheClipAndReportTheirRange) {
   auto bitmap = Filled(6, 4, kBack);
   TEventLog log;
@@ -33,7 +35,7 @@ TEST(Bitmap32Runs, ClippedRunsLimitToTheClipAndReportTheirRange) {
   bitmap->VertLineS(5, 2, 9, kInk);
   bitmap->HorzLineS(0, 7, 5, kInk);   // row outside: nothing, no report
   EXPECT_EQ(Inked(*bitmap), (Lines{"0,1", "1,1", "2,1", "3,1", "4,1", "5,2", "5,3"}));
-  EXPECT_EQ(log.lines, (Lines{"area 0,1,4,2 rect", "area 5,2,6,3 rect"}));
+  EXPECT_EQ(log.lines, (Lines{"area 0,1,5,2 rect", "area 5,2,6,4 rect"}));
 }
 
 TEST(Bitmap32Runs, BlendedRunsUseTheCombineMode) {
@@ -53,7 +55,7 @@ TEST(Bitmap32Runs, StippledRunAdvancesThePatternOverClippedParts) {
   bitmap->OnAreaChanged = log.AreaEvent();
   bitmap->HorzLineTSP(-2, 0, 5);  // entries 0 and 1 fall left of the clip, 6 and 7 right of it
   EXPECT_EQ(bitmaptest::Pixels(*bitmap), (std::vector<TColor32>{0xFF000003, 0xFF000004, 0xFF000005, 0xFF000006}));
-  EXPECT_EQ(log.lines, (Lines{"area 0,0,3,1 rect"}));
+  EXPECT_EQ(log.lines, (Lines{"area 0,0,4,1 rect"}));
   EXPECT_FLOAT_EQ(bitmap->StippleCounter(), 2.0f);  // 8 entries walked in a pattern of 6
   bitmap->HorzLineTSP(0, 3, 2);                     // outside: only the counter moves
   EXPECT_FLOAT_EQ(bitmap->StippleCounter(), 5.0f);
@@ -71,9 +73,9 @@ TEST(Bitmap32Rects, FillAndFrameTable) {
       {"clipped fill", [](TBitmap32& b) { b.FillRectS(-1, 1, 2, 9, kInk); },
        {"0,1", "1,1", "0,2", "1,2", "0,3", "1,3"}, {"area 0,1,2,4 rect", "area 0,1,2,4 rect"}},
       {"fill missing the clip", [](TBitmap32& b) { b.FillRectS(7, 0, 9, 2, kInk); }, {}, {"area 7,0,9,2 rect"}},
-      {"one-pixel frame", [](TBitmap32& b) { b.FrameRectS(0, 0, 1, 1, kInk); }, {"0,0"}, {"area 0,0,0,1 rect"}},
+      {"one-pixel frame", [](TBitmap32& b) { b.FrameRectS(0, 0, 1, 1, kInk); }, {"0,0"}, {"area 0,0,1,1 rect"}},
       {"three by two frame", [](TBitmap32& b) { b.FrameRectS(0, 0, 3, 2, kInk); },
-       {"0,0", "1,0", "2,0", "0,1", "1,1", "2,1"}, {"area 0,0,2,1 rect", "area 0,1,2,2 rect"}},
+       {"0,0", "1,0", "2,0", "0,1", "1,1", "2,1"}, {"area 0,0,3,1 rect", "area 0,1,3,2 rect"}},
       {"transparent fill does nothing", [](TBitmap32& b) { b.FillRectT(0, 0, 2, 2, 0x00FFFFFF); }, {}, {}},
   };
   for (const Case& c : cases) {
@@ -124,6 +126,25 @@ TEST(Bitmap32Rects, StippledFrameWalksClockwise) {
   const std::vector<TColor32> expected{0xFF000001, 0xFF000002, 0xFF000003, 0xFF000008, kBack,
                                        0xFF000004, 0xFF000007, 0xFF000006, 0xFF000005};
   EXPECT_EQ(bitmaptest::Pixels(*bitmap), expected);
+}
+
+TEST(Bitmap32Runs, MeasuredRunsReportOrderedInclusiveAreas) {
+  auto bitmap = Filled(4, 4, kBack);
+  TEventLog log;
+  bitmap->BeginMeasuring(log.AreaEvent());
+  bitmap->HorzLineS(3, 1, 0, kInk);
+  bitmap->VertLineTSP(2, 9, 7);
+  bitmap->EndMeasuring();
+  EXPECT_EQ(log.lines, (Lines{"area 0,1,4,2 rect", "area 2,7,3,10 rect"}));
+  EXPECT_TRUE(Inked(*bitmap).empty());
+}
+
+TEST(Bitmap32Runs, HugeStippleCounterStillYieldsAColour) {
+  TBitmap32 bitmap;
+  bitmap.SetStipple({1, 2});
+  bitmap.SetStippleCounter(3.0e30f);
+  const TColor32 colour = bitmap.GetStippleColor();
+  EXPECT_TRUE(colour == 1u || colour == 2u);
 }
 
 TEST(Bitmap32Rects, ClearFillsTheClipWhenClipping) {

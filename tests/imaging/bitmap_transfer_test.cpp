@@ -304,6 +304,19 @@ TEST(Bitmap32Transfer, SubPixelPlacementMeasuresInDestinationPixels) {
   for (TColor32 pixel : Pixels(*target)) ASSERT_EQ(pixel, kBack);
 }
 
+TEST(Bitmap32Transfer, MeasuredTransfersReportWithoutDrawing) {
+  auto source = Indexed(3, 3);
+  auto target = Filled(4, 4, kBack);
+  TEventLog log;
+  target->BeginMeasuring(log.AreaEvent());
+  target->Draw(2, 2, source.get());
+  target->Draw(TRect{0, 0, 4, 4}, source->BoundsRect(), source.get());
+  target->Draw(TRect{1, 1, 2, 2}, TRect{0, 0, 1, 1}, target->Handle());
+  target->EndMeasuring();
+  EXPECT_EQ(log.lines, (Lines{"area 2,2,5,5 rect", "area 0,0,4,4 rect", "area 1,1,2,2 rect"}));
+  for (TColor32 pixel : Pixels(*target)) ASSERT_EQ(pixel, kBack);
+}
+
 TEST(Bitmap32Transfer, TileToDrawsTilesOfAtMost1024) {
   auto source = Filled(2, 2, 0xFF336699);
   HDC screen = GetDC(nullptr);
