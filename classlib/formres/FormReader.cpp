@@ -13,7 +13,16 @@ void TFormReader::Fail(int line, const AnsiString& problem) const {
   throw EFormError(formClass_ != nullptr ? formClass_->ClassName() : AnsiString(), fileName_, line, problem);
 }
 
+thread_local TFormReader* TFormReader::current_ = nullptr;
+
+TFormReader* TFormReader::Current() { return current_; }
+
 void TFormReader::Read(const TFormObject& text) {
+  struct CurrentScope {
+    explicit CurrentScope(TFormReader* reader) : previous(current_) { current_ = reader; }
+    ~CurrentScope() { current_ = previous; }
+    TFormReader* previous;
+  } scope(this);
   try {
     ReadRoot(text);
     FixReferences();

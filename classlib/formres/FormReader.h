@@ -35,6 +35,11 @@ class TFormReader {
 
   void Read(const TFormObject& text);
 
+  // The reader now reading on this thread (the innermost one when a component read
+  // makes and reads another form), or null: a component's constructor asks it where
+  // it is being read (a splitter's pane finds its splitter as the reader's parent).
+  static TFormReader* Current();
+
   TComponent* Root() const { return root_; }
   const AnsiString& FileName() const { return fileName_; }
   // Where the children now being read go; IReadStateHook::ReadState may redirect them.
@@ -81,6 +86,8 @@ class TFormReader {
   void BindFields();
   [[noreturn]] void Fail(int line, const AnsiString& problem) const;
   void FreeCreated();
+
+  static thread_local TFormReader* current_;
 
   TComponent* root_;
   TClass formClass_;

@@ -25,6 +25,16 @@ class TBadForm : public TComponent {
   explicit TBadForm(TComponent* owner) : TComponent(owner) { ReadFormResource(this, StaticClass()); }
 };
 
+// Asks the reader in its constructor where it is being read.
+class TPaneThing : public TThing {
+  CLASSLIB_CLASS(TPaneThing, TThing)
+ public:
+  explicit TPaneThing(TComponent* owner) : TThing(owner) {
+    if (TFormReader* reader = TFormReader::Current()) SeenParent = reader->Parent();
+  }
+  TComponent* SeenParent = nullptr;
+};
+
 class FormReader : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -34,6 +44,7 @@ class FormReader : public ::testing::Test {
       done = true;
       RegisterFormClass(TProbeForm::StaticClass(), {Handler("FireClick", &TProbeForm::FireClick)}, {});
       RegisterFormClass(TBadForm::StaticClass(), {}, {});
+      RegisterClassProperties(TPaneThing::StaticClass(), {});
     }
     OrderLog().clear();
   }
@@ -186,6 +197,17 @@ TEST_F(FormReader, ContainerParentsItsChildrenInItsPaneAndTheFormOwnsThem) {
   EXPECT_EQ(form.get(), inPane->Owner());
   EXPECT_EQ(form->Second, static_cast<TThing*>(form->FindComponent("Inner"))->ParentThing);
   EXPECT_EQ(form.get(), form->First->ParentThing);
+}
+
+TEST_F(FormReader, ComponentsAskTheCurrentReaderWhereTheyAreRead) {
+  TProbeForm form(nullptr);
+  ReadFormText(&form, TProbeForm::StaticClass(),
+               "object Form1: TProbeForm\n  object Outer: TThing\n    object Pane: TPaneThing\n    end\n  end\nend\n",
+               "Pane.form");
+  EXPECT_EQ(form.FindComponent("Outer"), static_cast<TPaneThing*>(form.FindComponent("Pane"))->SeenParent);
+  EXPECT_EQ(nullptr, TFormReader::Current());
+  TPaneThing outside(nullptr);
+  EXPECT_EQ(nullptr, outside.SeenParent);
 }
 
 TEST_F(FormReader, SharedHandlerRunsTheFormMemberAndDetachesAndReattaches) {
