@@ -15,7 +15,6 @@ constexpr int kMaxOutputChannels = 2;
 constexpr int kDriftDivisor = 50;
 // Frames of encoders that take any number of samples.
 constexpr int kFreeFrameSize = 1024;
-constexpr double kLongestOutput = 7 * 24 * 3600.0;
 
 const AudioParams& ParamsOf(const EncoderSettings& settings) {
   if (settings.AudioCodec() == nullptr || !settings.Audio()) {
@@ -196,7 +195,7 @@ void AudioTrack::QueueSilence(std::int64_t count) {
 
 void AudioTrack::Encode(const std::int16_t* samples, int bytes, double time) {
   if (bytes <= 0) return;
-  if (samples == nullptr || !std::isfinite(time) || time > kLongestOutput) {
+  if (samples == nullptr || !std::isfinite(time) || time > kLongestOutputSeconds) {
     throw std::runtime_error("audio buffer");
   }
   int count = bytes / (2 * sourceChannels_);

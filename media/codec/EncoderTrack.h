@@ -8,6 +8,9 @@
 
 namespace mccodec {
 
+// Times of frames and samples beyond this are taken for damaged ones.
+constexpr double kLongestOutputSeconds = 7 * 24 * 3600.0;
+
 class EncoderTrack {
  public:
   AVCodecContext* Context() const { return codec_.get(); }

@@ -8,9 +8,6 @@
 namespace mccodec {
 namespace {
 
-// Frame times beyond this many seconds are taken for damaged ones.
-constexpr double kLongestOutput = 7 * 24 * 3600.0;
-
 // The only picture sizes baseline H.263 can signal.
 constexpr std::array<std::pair<int, int>, 5> kH263Sizes{
     {{128, 96}, {176, 144}, {352, 288}, {704, 576}, {1408, 1152}}};
@@ -140,7 +137,7 @@ void VideoTrack::SendPicture(std::int64_t index) {
 }
 
 void VideoTrack::Encode(const void* pixels, double time) {
-  if (!std::isfinite(time) || time > kLongestOutput) throw std::runtime_error("frame time");
+  if (!std::isfinite(time) || time > kLongestOutputSeconds) throw std::runtime_error("frame time");
   const std::int64_t index = std::llround(time * av_q2d(rate_));
   if (index < nextIndex_) return;  // its slot is taken
   if (hasPicture_) {

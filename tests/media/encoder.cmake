@@ -15,6 +15,8 @@ target_link_libraries(media_encode_job PRIVATE mccodec mediacore)
 
 find_program(MEDIA_PYTHON NAMES python3 REQUIRED)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/bin/encoder-output)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+  ${CMAKE_CURRENT_SOURCE_DIR}/encoder_outputs.txt)
 file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/encoder_outputs.txt encoder_rows REGEX "^[^#]")
 foreach(row IN LISTS encoder_rows)
   string(REGEX REPLACE "[ \t]+" ";" fields "${row}")

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,8 @@ struct Refusal {
   const char* refusedAt;
 };
 
+void PrintTo(const Refusal& refusal, std::ostream* out) { *out << refusal.name; }
+
 class EncoderContextRefusal : public testing::TestWithParam<Refusal> {};
 
 TEST_P(EncoderContextRefusal, FailsAtTheDecidedCallAndLeavesNoFile) {
@@ -134,8 +137,11 @@ TEST_P(EncoderContextRefusal, FailsAtTheDecidedCallAndLeavesNoFile) {
   if (r.option != nullptr) {
     EXPECT_EQ(context->SetOption(r.option, "1") == 0, std::string(r.refusedAt) != "SetOption");
   }
-  EXPECT_NE(context->Open(), 0);
-  EXPECT_NE(context->Close(), 0);  // nothing was completed
+  // Without its codec the output cannot open either; a refused option is only left out.
+  if (std::string(r.refusedAt) != "SetOption") {
+    EXPECT_NE(context->Open(), 0);
+    EXPECT_NE(context->Close(), 0);  // nothing was completed
+  }
   context.reset();
   EXPECT_FALSE(FileExists(path));
 }

@@ -2,7 +2,10 @@
 // that keep the picture's proportions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <memory>
+#include <ostream>
 #include <vector>
 
 #include "media/contracts/CodecLibrary.h"
@@ -46,6 +49,11 @@ struct BarCase {
   int outputWidth, outputHeight;
   int left, right, top, bottom;  // expected bars
 };
+
+void PrintTo(const BarCase& c, std::ostream* out) {
+  *out << c.sourceWidth << "x" << c.sourceHeight << " into " << c.outputWidth << "x"
+       << c.outputHeight;
+}
 
 class FrameConverterBars : public testing::TestWithParam<BarCase> {};
 
