@@ -428,6 +428,36 @@ TEST_F(ProfileFolderTest, SavingUnderANewNameLeavesOnlyTheNewFile) {
   EXPECT_EQ(SectionLines(newPath, "ProfileCommon").front(), "ProfileName=\"New\"");
 }
 
+// An empty target saves under the default name in the profile folder beside the program
+// (here a folder of this test's own, named as the environment's profile folder).
+TEST_F(ProfileFolderTest, SavingWithoutATargetUsesTheDefaultName) {
+  const AnsiString savedProfilePath = EnvLoader.ProfilePath;
+  EnvLoader.ProfilePath = ".\\profiles-default-name-test\\";
+  char exe[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  const std::string defaultFolder = (ExtractFilePath(exe) + EnvLoader.ProfilePath).str();
+  CreateDirectoryA(defaultFolder.c_str(), nullptr);
+
+  const std::string oldPath = PathOf("Old.pf");
+  WriteTextFile(oldPath, "[ProfileCommon]\nProfileName=\"Old\"\nVideoFormat=MOV\n");
+  TMOVProfile profile("", oldPath.c_str());
+  const bool loaded = profile.LoadFromFile();
+  profile.ProfileName = "New: 4/3";
+  const bool saved = profile.SaveToFile("");
+  const bool oldThere = FileThere(oldPath);
+  const std::vector<std::string> defaultFiles = FilesIn(defaultFolder);
+  const AnsiString path = profile.FilePath();
+  ::DeleteFileA(path.c_str());
+  RemoveDirectoryA(defaultFolder.c_str());
+  EnvLoader.ProfilePath = savedProfilePath;
+
+  ASSERT_TRUE(loaded);
+  EXPECT_TRUE(saved);
+  EXPECT_FALSE(oldThere);
+  EXPECT_EQ(defaultFiles, std::vector<std::string>{"New_ 4_3.pf"});
+  EXPECT_EQ(path, (defaultFolder + "New_ 4_3.pf").c_str());
+}
+
 TEST_F(ProfileFolderTest, SavingOverItsOwnFileInOtherCaseKeepsIt) {
   const std::string path = PathOf("Same.pf");
   TFLVProfile profile("Same", path.c_str());
