@@ -131,7 +131,7 @@ TBitmap32::TBitmap32() {
   header.biPlanes = 1;
   header.biBitCount = 32;
   header.biCompression = BI_RGB;
-  font_ = new TFont;
+  font_ = std::make_unique<TFont>();
   font_->OnChange = TNotifyEvent(this, &TBitmap32::FontChanged);
   new TNearestResampler(this);
 }
@@ -141,8 +141,8 @@ TBitmap32::~TBitmap32() {
   Lock();
   DeleteCanvas();
   SetSize(0, 0);
-  delete font_;
-  delete resampler_;
+  font_.reset();
+  resampler_.reset();
   Unlock();
 }
 
@@ -208,7 +208,7 @@ void TBitmap32::CanvasChanged(TObject*) {
 
 void TBitmap32::SetFont(TFont* font) {
   font_->Assign(font);
-  FontChanged(font_);
+  FontChanged(font_.get());
 }
 
 // The font's system object is about to be retired: put the stock font back first.
@@ -246,34 +246,25 @@ void TBitmap32::Clear(TColor32 color) {
 
 // --- Properties and notification ---------------------------------------------------------
 
-void TBitmap32::SetDrawMode(TDrawMode value) {
-  if (value == drawMode_) return;
-  drawMode_ = value;
+// A different value is stored and reported as a change of the whole bitmap.
+template <class T>
+void TBitmap32::ChangeProperty(T& field, T value) {
+  if (value == field) return;
+  field = value;
   Changed();
 }
 
-void TBitmap32::SetCombineMode(TCombineMode value) {
-  if (value == combineMode_) return;
-  combineMode_ = value;
-  Changed();
-}
+void TBitmap32::SetDrawMode(TDrawMode value) { ChangeProperty(drawMode_, value); }
 
-void TBitmap32::SetWrapMode(TWrapMode value) {
-  if (value == wrapMode_) return;
-  wrapMode_ = value;
-  Changed();
-}
+void TBitmap32::SetCombineMode(TCombineMode value) { ChangeProperty(combineMode_, value); }
 
-void TBitmap32::SetMasterAlpha(uint32_t value) {
-  if (value == masterAlpha_) return;
-  masterAlpha_ = value;
-  Changed();
-}
+void TBitmap32::SetWrapMode(TWrapMode value) { ChangeProperty(wrapMode_, value); }
+
+void TBitmap32::SetMasterAlpha(uint32_t value) { ChangeProperty(masterAlpha_, value); }
 
 void TBitmap32::SetResampler(TCustomResampler* resampler) {
-  if (resampler == nullptr || resampler == resampler_) return;
-  delete resampler_;
-  resampler_ = resampler;
+  if (resampler == nullptr || resampler == resampler_.get()) return;
+  resampler_.reset(resampler);
   Changed();
 }
 
@@ -448,13 +439,13 @@ void TBitmap32::RenderTextOf(int32_t x, int32_t y, const typename Text::String& 
   aaLevel = Constrain(aaLevel, -1, 4);
   const auto measured = Text::WithBlank(text);
   const BYTE quality = aaLevel == -1 ? ANTIALIASED_QUALITY : NONANTIALIASED_QUALITY;
-  SetFontQuality(font_, quality);
-  TOnExit restore{[this] { SetFontQuality(font_, DEFAULT_QUALITY); }};
+  SetFontQuality(font_.get(), quality);
+  TOnExit restore{[this] { SetFontQuality(font_.get(), DEFAULT_QUALITY); }};
   TBitmap32 rendered;
   if (aaLevel <= 0) {
     const SIZE size = ExtentOf<Text>(measured);
     rendered.SetSize(size.cx, size.cy);
-    rendered.SetFont(font_);
+    rendered.SetFont(font_.get());
     rendered.Clear(0);
     rendered.Font()->SetColor(clWhite);
     SetFontQuality(rendered.Font(), quality);
@@ -466,7 +457,7 @@ void TBitmap32::RenderTextOf(int32_t x, int32_t y, const typename Text::String& 
     canvas->Lock();
     TOnExit unlock{[canvas] { canvas->Unlock(); }};
     TFont* large = canvas->Font();
-    large->Assign(font_);
+    large->Assign(font_.get());
     large->SetHeight(font_->Height() * scale);
     HDC dc = canvas->Handle();
     const HGDIOBJ previous = SelectObject(dc, large->Handle());
@@ -983,7 +974,7 @@ void TBitmap32::DrawTo(TBitmap32* dst, int32_t dstX, int32_t dstY, const TRect& 
 void TBitmap32::DrawTo(TBitmap32* dst, const TRect& dstRect) { DrawTo(dst, dstRect, BoundsRect()); }
 
 void TBitmap32::DrawTo(TBitmap32* dst, const TRect& dstRect, const TRect& srcRect) {
-  StretchTransfer(dst, dstRect, dst != nullptr ? dst->ClipRect() : TRect{}, this, srcRect, resampler_, drawMode_,
+  StretchTransfer(dst, dstRect, dst != nullptr ? dst->ClipRect() : TRect{}, this, srcRect, resampler_.get(), drawMode_,
                   OnPixelCombine);
 }
 
@@ -1012,7 +1003,7 @@ void TBitmap32::TileTo(HDC dst, const TRect& dstRect, const TRect& srcRect) {
       tile->SetSize(tw, th);
       TRect target = dstRect;
       OffsetRect(target, -dstRect.Left - part.Left, -dstRect.Top - part.Top);
-      StretchTransfer(tile.get(), target, TRect{0, 0, tw, th}, this, srcRect, resampler_, drawMode_, OnPixelCombine);
+      StretchTransfer(tile.get(), target, TRect{0, 0, tw, th}, this, srcRect, resampler_.get(), drawMode_, OnPixelCombine);
       StretchDIBits(dst, dstRect.Left + part.Left, dstRect.Top + part.Top, tw, th, 0, 0, tw, th, tile->Bits(),
                     &tile->BitmapInfo(), DIB_RGB_COLORS, SRCCOPY);
     }
@@ -1114,7 +1105,7 @@ void TBitmap32::AssignTo(TPersistent* dest) {
 
 void TBitmap32::CopyToBitmap(::TBitmap* dest) {
   dest->SetPixelFormat(pf32bit);
-  dest->Canvas()->Font()->Assign(font_);
+  dest->Canvas()->Font()->Assign(font_.get());
   dest->SetSize(Width(), Height());
   if (Empty()) return;
   DrawTo(dest->Canvas()->Handle(), 0, 0);
@@ -1176,8 +1167,8 @@ void TBitmap32::CopyPropertiesTo(TBitmap32* dst) const {
   dst->SetMasterAlpha(masterAlpha_);
   dst->OuterColor = OuterColor;
   dst->SetResamplerClassName(ResamplerClassName());
-  if (resampler_ != nullptr && dst->resampler_ != nullptr) dst->resampler_->Assign(resampler_);
-  dst->SetFont(font_);
+  if (resampler_ != nullptr && dst->resampler_ != nullptr) dst->resampler_->Assign(resampler_.get());
+  dst->SetFont(font_.get());
 }
 
 void TBitmap32::ReadData(TStream* stream) {

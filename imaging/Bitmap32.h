@@ -69,7 +69,7 @@ class TBitmap32 : public TCustomMap {
   TColor32 OuterColor = 0;
   TColor32 PenColor = 0xFFFFFFFF;
 
-  TCustomResampler* Resampler() const { return resampler_; }
+  TCustomResampler* Resampler() const { return resampler_.get(); }
   // Takes ownership of `resampler` (ignored when null or current); the old one is freed.
   void SetResampler(TCustomResampler* resampler);
   AnsiString ResamplerClassName() const;
@@ -100,7 +100,7 @@ class TBitmap32 : public TCustomMap {
   bool CanvasAllocated() const { return canvas_ != nullptr; }
   void DeleteCanvas();
   // The font of the text operations (owned).
-  TFont* Font() const { return font_; }
+  TFont* Font() const { return font_.get(); }
   // Copies the font's attributes.
   void SetFont(TFont* font);
   // Selects the font into the device context with its colour and a transparent background.
@@ -280,6 +280,8 @@ class TBitmap32 : public TCustomMap {
   TBitmap32* FlipTarget(TBitmap32* dst) const;
   template <class Map>
   void RotateInto(TBitmap32* dst, bool swapSides, Map map);
+  template <class T>
+  void ChangeProperty(T& field, T value);
   void FontChanged(TObject* sender);
   void CanvasChanged(TObject* sender);
   template <class Text>
@@ -298,7 +300,7 @@ class TBitmap32 : public TCustomMap {
 
   std::unique_ptr<Storage> storage_;
   TCanvas* canvas_ = nullptr;
-  TFont* font_ = nullptr;
+  std::unique_ptr<TFont> font_;
   HGDIOBJ selectedFont_ = nullptr;
   TColor32* bits_ = nullptr;
   TRect clipRect_;
@@ -315,7 +317,7 @@ class TBitmap32 : public TCustomMap {
   float stippleStep_ = 1.0f;
   TAreaChangedEvent savedOnAreaChanged_;
   bool measuring_ = false;
-  TCustomResampler* resampler_ = nullptr;
+  std::unique_ptr<TCustomResampler> resampler_;
 };
 
 // Start-up of the bitmap unit: the stock system font, the measuring bitmap and the
