@@ -39,15 +39,12 @@ bool TChunkPLTE::LoadFromStream(TStream* stream, const char* name, uint32_t leng
   // A colour image's PLTE only suggests colours; an empty one has none to give.
   if (!GetHeader()->HasPalette() || count_ == 0) return true;
   const uint8_t* gamma = Owner()->GammaTable;
-  std::vector<uint8_t> block(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
-  auto* palette = reinterpret_cast<LOGPALETTE*>(block.data());
-  palette->palVersion = 0x300;
-  palette->palNumEntries = static_cast<WORD>(count_);
+  std::vector<PALETTEENTRY> entries(static_cast<size_t>(count_));
   for (int i = 0; i < count_; ++i) {
     const uint8_t* rgb = Data() + 3 * i;
-    palette->palPalEntry[i] = PALETTEENTRY{gamma[rgb[0]], gamma[rgb[1]], gamma[rgb[2]], 0};
+    entries[static_cast<size_t>(i)] = PALETTEENTRY{gamma[rgb[0]], gamma[rgb[1]], gamma[rgb[2]], 0};
   }
-  Owner()->SetPalette(CreatePalette(palette));
+  Owner()->SetPalette(CreateLogicalPalette(entries));
   return true;
 }
 

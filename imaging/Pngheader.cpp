@@ -23,6 +23,15 @@ bool IsValidPngFormat(unsigned colorType, unsigned bitDepth) {
   }
 }
 
+HPALETTE CreateLogicalPalette(std::span<const PALETTEENTRY> entries) {
+  std::vector<uint8_t> block(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
+  auto* palette = reinterpret_cast<LOGPALETTE*>(block.data());
+  palette->palVersion = 0x300;
+  palette->palNumEntries = static_cast<WORD>(std::min<size_t>(entries.size(), 256));
+  std::copy_n(entries.begin(), palette->palNumEntries, palette->palPalEntry);
+  return CreatePalette(palette);
+}
+
 void PngPixelInfo(uint32_t width, uint8_t colorType, uint8_t bitDepth, uint32_t& rowBytes,
                   uint32_t& offset) {
   rowBytes = 0;
@@ -87,17 +96,6 @@ uint8_t* AllocatePlane(uint64_t size, uint8_t fill) {
   return plane;
 }
 
-// A logical palette of `count` entries made by `entry(i)`.
-template <class Entry>
-HPALETTE MakePalette(int count, Entry entry) {
-  std::vector<uint8_t> block(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
-  auto* palette = reinterpret_cast<LOGPALETTE*>(block.data());
-  palette->palVersion = 0x300;
-  palette->palNumEntries = static_cast<WORD>(count);
-  for (int i = 0; i < count; ++i) palette->palPalEntry[i] = entry(i);
-  return CreatePalette(palette);
-}
-
 }  // namespace
 
 TChunkIHDR::TChunkIHDR(TPNGObject* owner) : TChunk(owner) {}
@@ -149,10 +147,12 @@ HPALETTE TChunkIHDR::CreateGrayscalePalette(int bitDepth) const {
   if (bitDepth == 16) bitDepth = 8;
   const int count = 1 << bitDepth;
   const uint8_t* gamma = Owner()->GammaTable;
-  return MakePalette(count, [&](int i) {
+  std::vector<PALETTEENTRY> entries(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
     const uint8_t level = gamma[MulDiv(i, 255, count - 1)];
-    return PALETTEENTRY{level, level, level, 0};
-  });
+    entries[static_cast<size_t>(i)] = PALETTEENTRY{level, level, level, 0};
+  }
+  return CreateLogicalPalette(entries);
 }
 
 void TChunkIHDR::PaletteToDIB(HPALETTE palette) {

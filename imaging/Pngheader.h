@@ -4,6 +4,7 @@
 // palette for indexed kinds), a top-down alpha plane for grey-alpha and RGBA images and a
 // plane of low bytes for 16-bit images.
 #include <cstdint>
+#include <span>
 
 #include "classlib/runtime/WinApi.h"
 #include "imaging/Pngchunks.h"
@@ -32,6 +33,9 @@ struct TMaxBitmapInfo {
 
 // True for the colour type and bit depth pairs the PNG standard allows.
 bool IsValidPngFormat(unsigned colorType, unsigned bitDepth);
+
+// A logical palette (version 0x300) of up to 256 entries.
+HPALETTE CreateLogicalPalette(std::span<const PALETTEENTRY> entries);
 
 // Bytes of one row of `width` pixels without the filter byte, and the filter's byte
 // distance to the pixel on the left; both 0 for an unknown colour type.

@@ -225,15 +225,12 @@ void TPNGObject::AssignHandle(HBITMAP handle, bool transparent, COLORREF transpa
   if (palette != nullptr) {
     header->BitmapInfo().bmiHeader.biClrUsed = 1u << bits;
     header->UpdateColorTable();
-    std::vector<uint8_t> block(sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * 256);
-    auto* logical = reinterpret_cast<LOGPALETTE*>(block.data());
-    logical->palVersion = 0x300;
-    logical->palNumEntries = static_cast<WORD>(1 << bits);
-    for (int i = 0; i < (1 << bits); ++i) {
+    std::vector<PALETTEENTRY> entries(size_t{1} << bits);
+    for (size_t i = 0; i < entries.size(); ++i) {
       const RGBQUAD& entry = header->BitmapInfo().bmiColors[i];
-      logical->palPalEntry[i] = PALETTEENTRY{entry.rgbRed, entry.rgbGreen, entry.rgbBlue, 0};
+      entries[i] = PALETTEENTRY{entry.rgbRed, entry.rgbGreen, entry.rgbBlue, 0};
     }
-    DoSetPalette(CreatePalette(logical), false);
+    DoSetPalette(CreateLogicalPalette(entries), false);
   }
   if (transparency != nullptr) transparency->SetTransparentColor(static_cast<TColor>(transparentColor));
   Changed();
