@@ -235,6 +235,29 @@ TEST(EncoderContext, HandsOtherOptionsToTheEncodersAndTheMuxer) {
   EXPECT_EQ(file->VideoStreams()[0].aspectDenominator, 9);
 }
 
+// Moving the MP4 index to the front reads the file back; when another program keeps it
+// from being read, the file is not complete and Close says so.
+TEST(EncoderContext, CloseAnswersFailureWhenTheTrailerCannotBeWritten) {
+  const std::string path = OutputPath("blocked.mp4");
+  ContextPtr context(CreateEncoderContext(path.c_str()));
+  ASSERT_EQ(context->SetFormat("mp4"), 0);
+  ASSERT_EQ(context->SetVideoParams(kWidth, kHeight, 800000, 25.0, kWidth, kHeight,
+                                    PixelFormatI420, 0, 0, 0, 0, 0, 0, 0, 0),
+            0);
+  ASSERT_EQ(context->SetVideoCodec("mpeg4"), 0);
+  ASSERT_EQ(context->SetOption("movflags", "faststart"), 0);
+  ASSERT_EQ(context->Open(), 0);
+  const auto frame = GreyFrame();
+  for (int i = 0; i < 5; ++i) ASSERT_EQ(context->EncodeVideo(frame.data(), i / 25.0), 0);
+  // Shares writing with the encoder but not reading.
+  const std::unique_ptr<void, decltype(&CloseHandle)> blocker(
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                  FILE_ATTRIBUTE_NORMAL, nullptr),
+      &CloseHandle);
+  ASSERT_NE(blocker.get(), INVALID_HANDLE_VALUE);
+  EXPECT_NE(context->Close(), 0);
+}
+
 TEST(EncoderContext, RefusesABadValueOfAHandedOnOptionAtOpen) {
   const std::string path = OutputPath("bad_value.avi");
   ContextPtr context = AviContext(path, "mpeg4", "mp3");

@@ -124,6 +124,22 @@ TEST(FrameConverter, ReadsBottomUpFramesTopRowFirstAndCropsThem) {
   EXPECT_LE(lower.Luma(16, 29), 20);
 }
 
+// YV12 holds V before U; the I420 output holds U first.
+TEST(FrameConverter, SwapsTheChromaPlanesOfYv12) {
+  constexpr int kSide = 16;
+  constexpr std::size_t kLuma = kSide * kSide;
+  constexpr std::size_t kChroma = kLuma / 4;
+  std::vector<std::uint8_t> source(FrameByteSize(PixelFormatYv12, kSide, kSide), 128);
+  std::fill(source.begin() + kLuma, source.begin() + kLuma + kChroma, 200);  // V
+  std::fill(source.begin() + kLuma + kChroma, source.end(), 60);             // U
+  ConverterPtr converter(CreateFrameConverter());
+  ASSERT_EQ(converter->Setup(kSide, kSide, kSide, kSide, PixelFormatYv12, 0, 0, 0, 0, 0, 0, 0, 0, 0), 0);
+  ASSERT_NE(converter->Convert(source.data()), 0);
+  const auto* out = static_cast<const std::uint8_t*>(converter->GetOutput());
+  EXPECT_NEAR(out[kLuma + kChroma / 2], 60, 2);            // U
+  EXPECT_NEAR(out[kLuma + kChroma + kChroma / 2], 200, 2);  // V
+}
+
 TEST(FrameConverter, RefusesGeometriesWithoutAPicture) {
   ConverterPtr converter(CreateFrameConverter());
   ASSERT_TRUE(converter);
