@@ -5,7 +5,7 @@
 namespace mccodec {
 namespace {
 
-// "xvid" is written by FFmpeg's MPEG-4 Part 2 encoder under the Xvid FourCC; "msmpeg4v1"
+// "xvid" is written by FFmpeg's own MPEG-4 encoder under the Xvid FourCC; "msmpeg4v1"
 // has no encoder and is refused rather than written as another codec.
 constexpr std::array kVideoCodecs{
     VideoCodecChoice{"mpeg4", "mpeg4", AV_PIX_FMT_YUV420P, nullptr, true, 255},
