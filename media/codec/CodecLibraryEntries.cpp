@@ -1,10 +1,9 @@
-// Entries of mccodec.dll. Encoder contexts and frame converters are made here; no colour
-// converter is available yet (its entry answers none), and every decoder object is a
-// closed one.
-#include <new>
-
+// Entries of mccodec.dll. No exception leaves an entry; a decoder object that cannot be
+// made is answered by a closed one.
 #include "media/codec/CallGuard.h"
 #include "media/codec/ClosedDecoderObject.h"
+#include "media/codec/ColourConverterImpl.h"
+#include "media/codec/DecoderObjectImpl.h"
 #include "media/codec/EncoderContextImpl.h"
 #include "media/codec/FrameConverterImpl.h"
 #include "media/contracts/CodecLibrary.h"
@@ -43,19 +42,32 @@ void MC_CALL ReleaseFrameConverter(FrameConverter* converter) {
   });
 }
 
-DecoderObject* MC_CALL CreateDecoderObject(const char*) {
-  DecoderObject* object = new (std::nothrow) ClosedDecoderObject;
+DecoderObject* MC_CALL CreateDecoderObject(const char* sourcePath) {
+  DecoderObject* object = mccodec::Guarded<DecoderObject*>(nullptr, [&] {
+    return new mccodec::DecoderObjectImpl(sourcePath != nullptr ? sourcePath : "");
+  });
   return object != nullptr ? object : &fallbackDecoderObject;
 }
 
 void MC_CALL ReleaseDecoderObject(DecoderObject* object) {
   if (object == nullptr || object == &fallbackDecoderObject) return;
-  object->Close();
-  delete static_cast<ClosedDecoderObject*>(object);
+  // Closing waits for a run on another thread to leave its callbacks.
+  mccodec::Guarded(0, [&] {
+    delete static_cast<mccodec::DecoderObjectImpl*>(object);
+    return 0;
+  });
 }
 
-ColourConverter* MC_CALL CreateColourConverter() { return nullptr; }
+ColourConverter* MC_CALL CreateColourConverter() {
+  return mccodec::Guarded<ColourConverter*>(nullptr,
+                                            [] { return new mccodec::ColourConverterImpl; });
+}
 
-void MC_CALL ReleaseColourConverter(ColourConverter*) {}
+void MC_CALL ReleaseColourConverter(ColourConverter* converter) {
+  mccodec::Guarded(0, [&] {
+    delete static_cast<mccodec::ColourConverterImpl*>(converter);
+    return 0;
+  });
+}
 
 }  // extern "C"
