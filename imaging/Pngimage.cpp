@@ -171,6 +171,8 @@ void TPNGObject::Assign(TPersistent* source) {
   } else if (auto* png = dynamic_cast<TPNGObject*>(source)) {
     AssignPNG(png);
   } else if (auto* bitmap = dynamic_cast<TBitmap*>(source)) {
+    // The system reads a bitmap's bits only while no context holds it.
+    if (auto* canvas = dynamic_cast<TBitmapCanvas*>(bitmap->Canvas())) canvas->FreeContext();
     AssignHandle(bitmap->Handle(), bitmap->Transparent(), ColorToRGB(bitmap->TransparentColor()));
   } else {
     TGraphic::Assign(source);
