@@ -210,6 +210,20 @@ TEST(Bitmap32Storage, BitmapMadeAndFilledOnAnotherThread) {
   made.reset();  // freed on another thread than the one that made it
 }
 
+TEST(Bitmap32Storage, LockIsCountedAndExcludesOtherThreads) {
+  TBitmap32 bitmap;
+  bitmap.Lock();
+  bitmap.Lock();
+  EXPECT_EQ(bitmap.LockCount(), 2);
+  bool entered = true;
+  std::thread other([&] { entered = bitmap.LockObject().TryEnter(); });
+  other.join();
+  EXPECT_FALSE(entered);
+  bitmap.Unlock();
+  bitmap.Unlock();
+  EXPECT_EQ(bitmap.LockCount(), 0);
+}
+
 TEST(Bitmap32Storage, DestructionFiresOnlyResize) {
   TEventLog log;
   {
