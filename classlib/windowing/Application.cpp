@@ -77,8 +77,11 @@ HWND TApplication::Handle() {
     if (RegisterClassA(&wc) == 0) RaiseLastOSError();
   }
   TCreationBinding binding(&method_);
-  handle_ = CreateWindowExA(0, "TApplication", title_.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                            0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  creation_ = &binding;
+  HWND window = CreateWindowExA(0, "TApplication", title_.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                                0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  creation_ = nullptr;
+  handle_ = window;
   if (handle_ == nullptr) RaiseLastOSError();
   if (icon_->Handle() != nullptr) SendMessageA(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->Handle()));
   return handle_;
@@ -218,6 +221,7 @@ void TApplication::HookMainWindow(const TWindowHook& hook) {
 void TApplication::UnhookMainWindow(const TWindowHook& hook) { std::erase(hooks_, hook); }
 
 void TApplication::WndProc(TMessage& message) {
+  if (handle_ == nullptr && creation_ != nullptr) handle_ = creation_->Window();
   for (const TWindowHook& hook : std::vector<TWindowHook>(hooks_)) {
     bool handled = false;
     hook(message, handled);

@@ -113,6 +113,7 @@ class TApplication : public TComponent {
   void FreeReleased();
 
   HWND handle_ = nullptr;
+  class TCreationBinding* creation_ = nullptr;
   TWndMethod method_;
   std::vector<TWindowHook> hooks_;
   TCustomForm* mainForm_ = nullptr;

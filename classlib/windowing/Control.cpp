@@ -179,7 +179,9 @@ void TControl::SetText(const AnsiString& text) {
 void TControl::SetTextValue(const AnsiString& text) { text_ = text; }
 
 void TControl::SetName(const AnsiString& name) {
-  const bool captionFollows = controlStyle_.Contains(csSetCaption) && Name() == GetText();
+  // A control read from a form resource takes its caption from there, not from its name.
+  const bool captionFollows = controlStyle_.Contains(csSetCaption) && !ComponentState().Contains(csLoading) &&
+                              Name() == GetText();
   TComponent::SetName(name);
   if (captionFollows) SetText(name);
 }

@@ -92,7 +92,7 @@ class TControl : public TComponent {
   int ClientWidth() const { return ClientRect().Width(); }
   int ClientHeight() const { return ClientRect().Height(); }
   virtual void SetClientSize(int width, int height);
-  TPoint ClientOrigin() const;  // client (0,0) in screen coordinates
+  virtual TPoint ClientOrigin() const;  // client (0,0) in screen coordinates
   TPoint ClientToScreen(const TPoint& p) const;
   TPoint ScreenToClient(const TPoint& p) const;
 
@@ -166,6 +166,8 @@ class TControl : public TComponent {
   TMouseMoveEvent OnMouseMove;
 
   virtual void Click();
+  // Renames; while the caption equals the name (csSetCaption), the caption follows.
+  void SetName(const AnsiString& name) override;
 
  protected:
   virtual AnsiString GetText() const { return text_; }
@@ -188,7 +190,6 @@ class TControl : public TComponent {
   void UpdateAnchorRules();
   void AnchorToParent(int parentWidth, int parentHeight);
   void RequestAlign();
-  void SetName(const AnsiString& name) override;
 
   // Message handlers of every control.
   void WMMouse(TMessage& message);

@@ -411,6 +411,13 @@ TRect TWinControl::ClientRect() const {
   return Rect(r.left, r.top, r.right, r.bottom);
 }
 
+TPoint TWinControl::ClientOrigin() const {
+  if (handle_ == nullptr) return TControl::ClientOrigin();
+  POINT origin{0, 0};
+  ::ClientToScreen(handle_, &origin);
+  return Point(origin.x, origin.y);
+}
+
 bool TWinControl::Showing() const {
   if (handle_ != nullptr) return IsWindowVisible(handle_) != FALSE;
   return TControl::Showing();

@@ -52,6 +52,7 @@ class TWinControl : public TControl {
   void EnableAlign();
 
   TRect ClientRect() const override;
+  TPoint ClientOrigin() const override;
   bool Showing() const override;
   void SetBounds(int left, int top, int width, int height) override;
   void Invalidate() override;
@@ -100,7 +101,6 @@ class TWinControl : public TControl {
   virtual void CreateHandleState();
   void SetTextValue(const AnsiString& text) override;
   AnsiString GetText() const override;
-  void SetZOrder(bool topMost) override;
   void BoundsChanged() override;
   virtual void AlignControls(TControl* control, TRect& rect);
   virtual void PaintControls(HDC dc, TControl* first);
