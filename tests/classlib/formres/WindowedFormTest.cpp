@@ -131,6 +131,7 @@ TEST_F(WindowedForm, ReadsCaptionsFontsColoursAnchorsAndComponents) {
   EXPECT_EQ(bsSingle, form->BorderStyle());
   EXPECT_EQ(TBorderIcons({biSystemMenu}), form->BorderIcons());
   EXPECT_EQ(AnsiString("Top\rpanel"), form->TopPanel->Caption());
+  EXPECT_EQ(AnsiString(""), form->Box->Caption());  // no caption stored: the name is not taken
   EXPECT_EQ(AnsiString("Arial"), form->TopPanel->Font()->Name());
   EXPECT_EQ(TFontStyles({fsBold}), form->TopPanel->Font()->Style());
   EXPECT_EQ(clNavy, form->TopPanel->Font()->Color());
