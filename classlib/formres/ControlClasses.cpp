@@ -81,6 +81,7 @@ void RegisterForm() {
                                              "[biSystemMenu, biMinimize, biMaximize]"),
        EnumProperty<TCustomForm, TPosition>("Position", &TCustomForm::SetPosition, kPositions, "poDesigned"),
        BoolProperty<TCustomForm>("KeyPreview", &TCustomForm::SetKeyPreview, false),
+       ReferenceProperty<TCustomForm, TWinControl>("ActiveControl", &TCustomForm::SetActiveControl),
        IntegerProperty<TCustomForm>("ClientWidth", [](TCustomForm* f, int v) { f->SetClientSize(v, f->ClientHeight()); }, 0),
        IntegerProperty<TCustomForm>("ClientHeight", [](TCustomForm* f, int v) { f->SetClientSize(f->ClientWidth(), v); }, 0),
        EventProperty<TCustomForm>("OnCreate", &TCustomForm::OnCreate),

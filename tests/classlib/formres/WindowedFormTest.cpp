@@ -144,6 +144,7 @@ TEST_F(WindowedForm, ReadsCaptionsFontsColoursAnchorsAndComponents) {
   EXPECT_FALSE(form->Ticker->Enabled());
   EXPECT_EQ(250u, form->Ticker->Interval());
   EXPECT_EQ(form.get(), form->Ticker->Owner());
+  EXPECT_EQ(form->Ok, form->ActiveControl());  // named before the button was read
 }
 
 TEST_F(WindowedForm, OneHandlerServesThreeControlsAndTheButtonClicks) {
