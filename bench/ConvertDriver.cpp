@@ -1,0 +1,139 @@
+// Console driver of the conversion engine: converts one source file with one ".pf" video
+// profile and prints the job's end state, its frame count and the output file.
+//
+// convertdriver SOURCE PROFILE.pf OUTPUT [options]
+//   OUTPUT is the output file, or a folder (ending in "\\") where the output is named after
+//   the source with the profile's extension.
+//   --clip START END            seconds (-1 for the beginning or the end)
+//   --crop LEFT RIGHT TOP BOTTOM
+//   --fix-aspect  --disable-audio  --aspect TEXT
+//   --title T --author T --copyright T --comment T --year T
+//   --decoder builtin|directshow   probe with that decoder (default: the decoder modes)
+//   --streams VIDEO AUDIO          stream indexes chosen for the job (as the stream dialog
+//                                  answers them: -1 for no choice)
+//   --stop-after SECONDS           stops the job from a timer of the window thread
+// Exit code 0 when the job completed (state 3), 1 when it failed or was stopped, 2 for
+// bad arguments.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "classlib/runtime/FileUtils.h"
+#include "classlib/runtime/IniFiles.h"
+#include "engine/Convertjob.h"
+#include "engine/Videoprofilekinds.h"
+
+namespace {
+
+struct TDriverOptions {
+  AnsiString Source;
+  AnsiString ProfilePath;
+  AnsiString Output;
+  int Decoder = -1;  // -1: the decoder modes choose
+  bool StreamsGiven = false;
+  int VideoStream = 0;
+  int AudioStream = 0;
+  double StopAfter = -1.0;
+};
+
+TConvertJob* StoppedJob = nullptr;
+
+void CALLBACK StopTimerProc(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  if (StoppedJob != nullptr) StoppedJob->Stop();
+}
+
+std::unique_ptr<TVideoProfile> LoadProfile(const AnsiString& path) {
+  TMemIniFile ini(path);
+  std::unique_ptr<TVideoProfile> profile =
+      CreateProfileOfFormat(ini.ReadString("ProfileCommon", "VideoFormat", ""),
+                            ini.ReadString("ProfileCommon", "ProfileName", ""), path);
+  if (profile == nullptr || !profile->LoadFromFile()) return nullptr;
+  return profile;
+}
+
+// Applies the option at args[i] (moving i past its values); false for a bad option.
+bool ApplyOption(const std::vector<std::string>& args, size_t& i, TConvertJob& job, TDriverOptions& options) {
+  const std::string& name = args[i];
+  const auto value = [&](size_t k) -> const char* { return i + k < args.size() ? args[i + k].c_str() : nullptr; };
+  using TSetter = std::function<void()>;
+  const std::map<std::string, std::pair<size_t, TSetter>> table{
+      {"--clip", {2, [&] { job.ClipStart = std::atof(value(1)); job.ClipEnd = std::atof(value(2)); }}},
+      {"--crop", {4, [&] {
+         job.CropLeft = std::atoi(value(1));
+         job.CropRight = std::atoi(value(2));
+         job.CropTop = std::atoi(value(3));
+         job.CropBottom = std::atoi(value(4));
+       }}},
+      {"--fix-aspect", {0, [&] { job.FixAspectRatio = true; }}},
+      {"--disable-audio", {0, [&] { job.DisableAudio = true; }}},
+      {"--aspect", {1, [&] { job.AspectText = value(1); }}},
+      {"--title", {1, [&] { job.Title = value(1); }}},
+      {"--author", {1, [&] { job.Author = value(1); }}},
+      {"--copyright", {1, [&] { job.Copyright = value(1); }}},
+      {"--comment", {1, [&] { job.Comment = value(1); }}},
+      {"--year", {1, [&] { job.Year = value(1); }}},
+      {"--decoder", {1, [&] { options.Decoder = std::strcmp(value(1), "directshow") == 0 ? dkDirectShow : dkBuiltIn; }}},
+      {"--streams", {2, [&] {
+         options.StreamsGiven = true;
+         options.VideoStream = std::atoi(value(1));
+         options.AudioStream = std::atoi(value(2));
+       }}},
+      {"--stop-after", {1, [&] { options.StopAfter = std::atof(value(1)); }}},
+  };
+  const auto found = table.find(name);
+  if (found == table.end() || i + found->second.first >= args.size()) return false;
+  found->second.second();
+  i += found->second.first;
+  return true;
+}
+
+AnsiString OutputPathFor(const AnsiString& output, const AnsiString& source, const AnsiString& extension) {
+  if (output.IsEmpty() || !output.IsDelimiter("\\/", output.Length())) return output;
+  return output + ChangeFileExt(ExtractFileName(source), extension);
+}
+
+int Usage() {
+  std::fprintf(stderr, "usage: convertdriver SOURCE PROFILE.pf OUTPUT [options]\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) return Usage();
+  TDriverOptions options{argv[1], argv[2], argv[3]};
+  TConvertJob job(ExpandFileName(options.Source));
+  std::vector<std::string> args(argv + 4, argv + argc);
+  for (size_t i = 0; i < args.size(); ++i)
+    if (!ApplyOption(args, i, job, options)) return Usage();
+
+  std::unique_ptr<TVideoProfile> profile = LoadProfile(ExpandFileName(options.ProfilePath));
+  if (profile == nullptr) {
+    std::fprintf(stderr, "cannot read the profile %s\n", options.ProfilePath.c_str());
+    return 2;
+  }
+  const bool readable = options.Decoder < 0 ? job.Probe() : job.ProbeWithDecoder(options.Decoder);
+  job.Probed = readable;
+  if (options.StreamsGiven) {
+    job.VideoStream = options.VideoStream;
+    job.AudioStream = options.AudioStream;
+  }
+  const AnsiString extension = profile->Extension();
+  job.SetProfile(std::move(profile));
+  job.OutputPath = OutputPathFor(ExpandFileName(options.Output), options.Source, extension);
+  job.State = jsConverting;
+  if (options.StopAfter >= 0.0) {
+    StoppedJob = &job;
+    SetTimer(nullptr, 0, static_cast<UINT>(options.StopAfter * 1000.0), &StopTimerProc);
+  }
+  job.Convert();
+  std::printf("probe=%s decoder=%s\nstate=%d\nframes=%u\noutput=%s\n", readable ? "ok" : "failed",
+              job.Reader.GetDecoderKind() == dkDirectShow ? "directshow" : "builtin", int{job.State.load()},
+              job.GetFrameCount(), job.OutputPath.c_str());
+  return job.State == jsCompleted ? 0 : 1;
+}

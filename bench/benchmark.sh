@@ -1,0 +1,48 @@
+#!/bin/sh
+# benchmark.sh BIN_DIR WINE_RUN FFMPEG_EXE: converts a generated 30 s 1280x720 clip with the
+# shipped "AVI MPEG-4 1280x720" and "MP4 H.264 1280x720" profiles, once by our engine
+# through the console driver and once by FFmpeg's command-line tool with the same codec
+# settings (bit rate, GOP, rate control, threads, bit-exact), both under Wine, and prints
+# each throughput ratio (ours / FFmpeg's; above 1.0 ours is faster).
+set -eu
+bin=$(realpath "$1")
+wine_run=$(realpath "$2")
+ffmpeg_exe=$3
+work="$bin/bench"
+mkdir -p "$work"
+clip="$work/clip_1280x720_30s.avi"
+if [ ! -f "$clip" ]; then
+  ffmpeg -nostdin -hide_banner -loglevel error -y \
+    -f lavfi -i "testsrc2=size=1280x720:rate=25:duration=30" \
+    -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=30" -ac 2 \
+    -c:v mpeg4 -q:v 3 -c:a libmp3lame -b:a 192k "$clip"
+fi
+winpath() { printf 'Z:%s\n' "$(realpath "$1" | sed 's|/|\\|g')"; }
+
+# Seconds taken by a command.
+timed() {
+  start=$(date +%s.%N)
+  "$@" >/dev/null 2>"$work/last.err" || { cat "$work/last.err" >&2; printf 'failed: %s\n' "$*" >&2; exit 1; }
+  end=$(date +%s.%N)
+  echo "$end - $start" | bc -l
+}
+
+# profile; FFmpeg's arguments for the same settings
+run_pair() {
+  profile=$1; extension=$2; shift 2
+  rm -f "$work"/ours* "$work"/theirs*
+  ours=$(cd "$bin" && timed "$wine_run" convertdriver.exe "$(winpath "$clip")" \
+    "$(winpath "$bin/profiles/$profile.pf")" "$(winpath "$work")\\ours$extension")
+  theirs=$(cd "$bin" && timed "$wine_run" "$ffmpeg_exe" -nostdin -hide_banner -loglevel error -y \
+    -i "$(winpath "$clip")" "$@" -flags +bitexact -fflags +bitexact -threads 0 \
+    "$(winpath "$work")\\theirs$extension")
+  printf '%-22s ours %6.2f s  FFmpeg %6.2f s  throughput ratio %.3f\n' "$profile" "$ours" "$theirs" \
+    "$(echo "$theirs / $ours" | bc -l)"
+}
+
+run_pair "AVI MPEG-4 1280x720" .avi \
+  -c:v mpeg4 -s 1280x720 -r 25 -b:v 4000000 -maxrate 4000000 -minrate 4000000 -bufsize 4000000 \
+  -c:a libmp3lame -b:a 128000 -ar 44100 -ac 2
+run_pair "MP4 H.264 1280x720" .mp4 \
+  -c:v libx264 -s 1280x720 -r 25 -b:v 3000000 -maxrate 3000000 -minrate 3000000 -bufsize 3000000 \
+  -c:a aac -b:a 128000 -ar 48000 -ac 2

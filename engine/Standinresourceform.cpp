@@ -1,0 +1,3 @@
+#include "engine/Standinresourceform.h"
+
+TResourceForm* ResourceForm = nullptr;
