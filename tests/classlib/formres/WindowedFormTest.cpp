@@ -147,6 +147,17 @@ TEST_F(WindowedForm, ReadsCaptionsFontsColoursAnchorsAndComponents) {
   EXPECT_EQ(form->Ok, form->ActiveControl());  // named before the button was read
 }
 
+TEST_F(WindowedForm, AnchoredAndAlignedControlsFollowTheFormAfterLoading) {
+  std::unique_ptr<TPanelForm> form(NewForm<TPanelForm>(nullptr));
+  form->Show();
+  testsupport::PumpMessages(100);
+  form->SetClientSize(350, 220);
+  testsupport::PumpMessages(100);
+  EXPECT_EQ(Bounds(0, 0, 350, 40), form->TopPanel->BoundsRect());
+  EXPECT_EQ(Bounds(20, 60, 150, 80), form->Box->BoundsRect());  // left, top and right anchored
+  EXPECT_EQ(Bounds(150, 60, 40, 40), form->Dot->BoundsRect());  // left and top only
+}
+
 TEST_F(WindowedForm, OneHandlerServesThreeControlsAndTheButtonClicks) {
   std::unique_ptr<TPanelForm> form(NewForm<TPanelForm>(nullptr));
   form->Show();
