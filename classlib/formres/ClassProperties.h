@@ -18,7 +18,8 @@ class TFormReader;
 
 struct TPropertyInfo {
   AnsiString name;
-  // The default as a form text writes it ("" when the property has none).
+  // The value of a new object as a form text writes it ("" when the property has no
+  // fixed default); a writer leaves out properties that hold it.
   AnsiString defaultValue;
   // Applies a value read for `instance`; raises EFormValueError for a value of the
   // wrong kind or out of range.

@@ -36,9 +36,9 @@ void RegisterConstraints() {
 void RegisterControl() {
   RegisterClassProperties(
       TControl::StaticClass(),
-      {IntegerProperty<TControl>("Left", &TControl::SetLeft, 0), IntegerProperty<TControl>("Top", &TControl::SetTop, 0),
-       IntegerProperty<TControl>("Width", &TControl::SetWidth, 0),
-       IntegerProperty<TControl>("Height", &TControl::SetHeight, 0),
+      {IntegerProperty<TControl>("Left", &TControl::SetLeft), IntegerProperty<TControl>("Top", &TControl::SetTop),
+       IntegerProperty<TControl>("Width", &TControl::SetWidth),
+       IntegerProperty<TControl>("Height", &TControl::SetHeight),
        EnumProperty<TControl, TAlign>("Align", &TControl::SetAlign, kAligns, "alNone"),
        SetProperty<TControl, TAnchorKind>("Anchors", &TControl::SetAnchors, kAnchors, "[akLeft, akTop]"),
        ObjectProperty<TControl>("Constraints", &TControl::Constraints),
@@ -46,7 +46,7 @@ void RegisterControl() {
        BoolProperty<TControl>("Enabled", &TControl::SetEnabled, true),
        StringProperty<TControl>("Caption", &TControl::SetCaption),
        StringProperty<TControl>("Text", &TControl::SetText),
-       ColorProperty<TControl>("Color", &TControl::SetColor, clBtnFace),
+       ColorProperty<TControl>("Color", &TControl::SetColor, clWindow),
        BoolProperty<TControl>("ParentColor", &TControl::SetParentColor, false),
        ObjectProperty<TControl>("Font", &TControl::Font),
        BoolProperty<TControl>("ParentFont", &TControl::SetParentFont, true),
@@ -62,7 +62,7 @@ void RegisterControl() {
   RegisterClassProperties(
       TWinControl::StaticClass(),
       {BoolProperty<TWinControl>("TabStop", &TWinControl::SetTabStop, false),
-       IntegerProperty<TWinControl>("TabOrder", &TWinControl::SetTabOrder, -1),
+       IntegerProperty<TWinControl>("TabOrder", &TWinControl::SetTabOrder),
        EventProperty<TWinControl>("OnKeyDown", &TWinControl::OnKeyDown),
        EventProperty<TWinControl>("OnKeyUp", &TWinControl::OnKeyUp),
        EventProperty<TWinControl>("OnKeyPress", &TWinControl::OnKeyPress),
@@ -81,9 +81,11 @@ void RegisterForm() {
                                              "[biSystemMenu, biMinimize, biMaximize]"),
        EnumProperty<TCustomForm, TPosition>("Position", &TCustomForm::SetPosition, kPositions, "poDesigned"),
        BoolProperty<TCustomForm>("KeyPreview", &TCustomForm::SetKeyPreview, false),
+       ColorProperty<TCustomForm>("Color", &TCustomForm::SetColor, clBtnFace),
+       BoolProperty<TCustomForm>("Visible", &TCustomForm::SetVisible, false),
        ReferenceProperty<TCustomForm, TWinControl>("ActiveControl", &TCustomForm::SetActiveControl),
-       IntegerProperty<TCustomForm>("ClientWidth", [](TCustomForm* f, int v) { f->SetClientSize(v, f->ClientHeight()); }, 0),
-       IntegerProperty<TCustomForm>("ClientHeight", [](TCustomForm* f, int v) { f->SetClientSize(f->ClientWidth(), v); }, 0),
+       IntegerProperty<TCustomForm>("ClientWidth", [](TCustomForm* f, int v) { f->SetClientSize(v, f->ClientHeight()); }),
+       IntegerProperty<TCustomForm>("ClientHeight", [](TCustomForm* f, int v) { f->SetClientSize(f->ClientWidth(), v); }),
        EventProperty<TCustomForm>("OnCreate", &TCustomForm::OnCreate),
        EventProperty<TCustomForm>("OnDestroy", &TCustomForm::OnDestroy),
        EventProperty<TCustomForm>("OnShow", &TCustomForm::OnShow),
@@ -99,7 +101,9 @@ void RegisterForm() {
 
 void RegisterStandardControls() {
   RegisterClassProperties(TButton::StaticClass(),
-                          {BoolProperty<TButton>("Default", &TButton::SetDefault, false),
+                          {BoolProperty<TButton>("TabStop", &TButton::SetTabStop, true),
+                           ColorProperty<TButton>("Color", &TButton::SetColor, clBtnFace),
+                           BoolProperty<TButton>("Default", &TButton::SetDefault, false),
                            BoolProperty<TButton>("Cancel", &TButton::SetCancel, false),
                            IntegerProperty<TButton>("ModalResult", &TButton::SetModalResult, mrNone)});
   RegisterClassProperties(TTimer::StaticClass(),

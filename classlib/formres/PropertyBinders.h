@@ -46,6 +46,14 @@ TPropertyInfo IntegerProperty(const char* name, Setter setter, int defaultValue)
   });
 }
 
+// An integer without a fixed default (positions and sizes).
+template <class T, class Setter>
+TPropertyInfo IntegerProperty(const char* name, Setter setter) {
+  TPropertyInfo info = IntegerProperty<T>(name, setter, 0);
+  info.defaultValue = AnsiString();
+  return info;
+}
+
 template <class T, class Setter>
 TPropertyInfo FloatProperty(const char* name, Setter setter, double defaultValue) {
   return formres_detail::Entry<T>(name, FloatToStr(defaultValue), [setter](T* object, const TValueReader& value) {

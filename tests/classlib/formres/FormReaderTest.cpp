@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "Defaults.h"
 #include "TestForms.h"
 #include "classlib/formres/FormError.h"
 #include "classlib/formres/FormResource.h"
@@ -329,6 +330,27 @@ TEST_F(FormReader, FormsWithoutResourceAreNotRead) {
   TProbeForm form(nullptr);
   EXPECT_FALSE(ReadFormResource(&form, TProbeForm::StaticClass()));
   EXPECT_EQ(0, form.ComponentCount());
+}
+
+// The registered defaults are the values of new objects: applying them changes nothing.
+TEST_F(FormReader, RegisteredDefaultsAreTheStateOfNewObjects) {
+  TFont fresh;
+  TFont font;
+  ApplyDefaults(&font, {"Name", "Height", "Size", "Color", "Charset", "Style"});
+  EXPECT_EQ(fresh.Name(), font.Name());
+  EXPECT_EQ(fresh.Height(), font.Height());
+  EXPECT_EQ(fresh.Color(), font.Color());
+  EXPECT_EQ(fresh.Charset(), font.Charset());
+  EXPECT_EQ(fresh.Style(), font.Style());
+
+  TImageList freshList(nullptr);
+  TImageList list(nullptr);
+  ApplyDefaults(&list, {"Tag", "Width", "Height", "Masked", "BkColor"});
+  EXPECT_EQ(freshList.Width(), list.Width());
+  EXPECT_EQ(freshList.Height(), list.Height());
+  EXPECT_EQ(freshList.Masked(), list.Masked());
+  EXPECT_EQ(freshList.BkColor(), list.BkColor());
+  EXPECT_EQ(0, list.Tag());
 }
 
 TEST_F(FormReader, TextOfAnotherClassIsRefused) {

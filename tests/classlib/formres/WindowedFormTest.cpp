@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "Defaults.h"
 #include "classlib/formres/ControlClasses.h"
 #include "classlib/formres/FormError.h"
 #include "classlib/formres/FormResource.h"
@@ -180,6 +181,57 @@ TEST_F(WindowedForm, OnCreateFollowsTheConstructorAndOnDestroyPrecedesDestructio
   EXPECT_EQ(std::vector<std::string>({"constructor body sees fields", "FormCreate", "FormDestroy", "destructor"}),
             Log());
   EXPECT_EQ(0, liveControls);
+}
+
+// The registered defaults are the values of new controls: applying them changes nothing.
+TEST_F(WindowedForm, RegisteredDefaultsAreTheStateOfNewControls) {
+  const char* control[] = {"Align", "Anchors", "Visible", "Enabled", "Caption", "Color", "ParentColor",
+                           "ParentFont", "Cursor", "Hint", "ShowHint"};
+  auto check = [&](TControl* fresh, TControl* applied) {
+    EXPECT_EQ(fresh->Align(), applied->Align());
+    EXPECT_EQ(fresh->Anchors(), applied->Anchors());
+    EXPECT_EQ(fresh->Visible(), applied->Visible());
+    EXPECT_EQ(fresh->Enabled(), applied->Enabled());
+    EXPECT_EQ(fresh->Caption(), applied->Caption());
+    EXPECT_EQ(fresh->Color(), applied->Color()) << applied->ClassName();
+    EXPECT_EQ(fresh->ParentColor(), applied->ParentColor());
+    EXPECT_EQ(fresh->ParentFont(), applied->ParentFont());
+    EXPECT_EQ(fresh->Cursor(), applied->Cursor());
+    EXPECT_EQ(fresh->ShowHint(), applied->ShowHint());
+  };
+  auto applyControl = [&](TControl* c) {
+    for (const char* name : control) ApplyDefaults(c, {name});
+  };
+  TFillPanel freshPanel(nullptr), panel(nullptr);
+  applyControl(&panel);
+  ApplyDefaults(&panel, {"TabStop"});
+  check(&freshPanel, &panel);
+  EXPECT_EQ(freshPanel.TabStop(), panel.TabStop());
+
+  TButton freshButton(nullptr), button(nullptr);
+  applyControl(&button);
+  ApplyDefaults(&button, {"TabStop", "Default", "Cancel", "ModalResult"});
+  check(&freshButton, &button);
+  EXPECT_EQ(freshButton.TabStop(), button.TabStop());
+  EXPECT_EQ(freshButton.Default(), button.Default());
+  EXPECT_EQ(freshButton.ModalResult(), button.ModalResult());
+
+  TForm freshForm(nullptr, CreateNew), form(nullptr, CreateNew);
+  applyControl(&form);
+  ApplyDefaults(&form, {"BorderStyle", "BorderIcons", "Position", "KeyPreview"});
+  check(&freshForm, &form);
+  EXPECT_EQ(freshForm.BorderStyle(), form.BorderStyle());
+  EXPECT_EQ(freshForm.BorderIcons(), form.BorderIcons());
+  EXPECT_EQ(freshForm.Position(), form.Position());
+
+  TSizeConstraints constraints;
+  ApplyDefaults(&constraints, {"MinWidth", "MinHeight", "MaxWidth", "MaxHeight"});
+  EXPECT_EQ(0, constraints.MinWidth + constraints.MinHeight + constraints.MaxWidth + constraints.MaxHeight);
+
+  TTimer freshTimer(nullptr), timer(nullptr);
+  ApplyDefaults(&timer, {"Enabled", "Interval"});
+  EXPECT_EQ(freshTimer.Enabled(), timer.Enabled());
+  EXPECT_EQ(freshTimer.Interval(), timer.Interval());
 }
 
 // A form class without a resource: made empty, then given texts.

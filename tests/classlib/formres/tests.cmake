@@ -21,6 +21,7 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_S
 
 converter_test(classlib_formres_tests classlib
   SOURCES
+    formres/Defaults.cpp
     formres/FormReaderTest.cpp
     formres/FormTextTest.cpp
     formres/TestComponents.cpp
@@ -35,7 +36,7 @@ add_form_resources(classlib_formres_tests
 
 # Forms with windows on the display: keeps it to itself.
 converter_test(classlib_formres_display_tests classlib
-  SOURCES formres/WindowedFormTest.cpp
+  SOURCES formres/Defaults.cpp formres/WindowedFormTest.cpp
   LIBS classlib_formres
   SERIAL TIMEOUT 60)
 add_form_resources(classlib_formres_display_tests formres/PanelForm.form)
