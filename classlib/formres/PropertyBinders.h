@@ -13,6 +13,7 @@
 #include "classlib/runtime/Sets.h"
 #include "classlib/runtime/Strings.h"
 #include "classlib/runtime/SysUtils.h"
+#include "classlib/runtime/UpdateScope.h"
 
 // Typed property entries for RegisterClassProperties: each entry checks the kind of the
 // value and calls the class's setter (any member function or callable taking the
@@ -116,15 +117,9 @@ template <class T, class Getter>
 TPropertyInfo StringsProperty(const char* name, Getter getter) {
   return formres_detail::Entry<T>(name, "", [getter](T* object, const TValueReader& value) {
     TStrings* strings = std::invoke(getter, object);
-    strings->BeginUpdate();
+    TUpdateScope<TStrings> update(strings);
     strings->Clear();
-    try {
-      value.ReadList([strings](const TValueReader& line) { strings->Add(line.ReadString()); });
-    } catch (...) {
-      strings->EndUpdate();
-      throw;
-    }
-    strings->EndUpdate();
+    value.ReadList([strings](const TValueReader& line) { strings->Add(line.ReadString()); });
   });
 }
 
