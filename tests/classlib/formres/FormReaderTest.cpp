@@ -237,6 +237,7 @@ TEST_F(FormReader, FailuresNameFormFileLineAndCulpritAndFreeWhatWasMade) {
   struct Case {
     const char* body;
     const char* culprit;
+    int linesIntoTheBody = 0;
   } cases[] = {
       {"    OnFire = NoSuchHandler\n", "NoSuchHandler"},
       {"    Colour = clRed\n", "Colour"},
@@ -252,6 +253,9 @@ TEST_F(FormReader, FailuresNameFormFileLineAndCulpritAndFreeWhatWasMade) {
       {"    OnValue = FireClick\n", "FireClick"},
       {"    OldWidth = 'wide'\n", "OldWidth"},
       {"    BarSize = (1 'two')\n", "BarSize"},
+      {"    Items = ('a' 2)\n", "Items"},
+      {"    Parts = 5\n", "collection expected but integer found"},
+      {"    Parts = <\n      item\n        Width = 2\n      end>\n", "Width", 2},
       {"    Picture.Data = {0454466F6F}\n", "TFoo"},
       {"    object Sub: TNoSuchClass\n    end\n", "TNoSuchClass"},
       {"    object First: TThing\n    end\n", "First"},
@@ -259,7 +263,7 @@ TEST_F(FormReader, FailuresNameFormFileLineAndCulpritAndFreeWhatWasMade) {
   for (const Case& c : cases) {
     std::string text = std::string("object Form1: TProbeForm\n  object First: TThing\n  end\n  object Probe: TThing\n") +
                        "    Number = 1\n" + c.body + "  end\n  object Last: TThing\n  end\nend\n";
-    const int line = 6;  // the case's own line
+    const int line = 6 + c.linesIntoTheBody;  // the case's own line
     int before = TThing::LiveCount();
     auto form = std::make_unique<TProbeForm>(nullptr);
     try {
