@@ -138,7 +138,11 @@ Playback::Outcome Playback::EndRun(PlaybackReceiver& receiver, bool ended) {
     std::lock_guard<std::mutex> lock(mutex_);
     ended = ended && !stopRequested_;
   }
-  if (ended) receiver.OnEnd();
+  try {
+    if (ended) receiver.OnEnd();
+  } catch (...) {
+    // The receiver's failure does not keep the run open.
+  }
   std::lock_guard<std::mutex> lock(mutex_);
   running_ = false;
   paused_ = false;
