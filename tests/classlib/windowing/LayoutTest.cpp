@@ -175,4 +175,49 @@ TEST_F(LayoutTest, ParentFontAndColourReachChildrenThatFollowTheirParent) {
   EXPECT_EQ(own->Font()->Name(), AnsiString("MS Sans Serif"));
 }
 
+TEST_F(LayoutTest, ParentPaintsWindowlessChildrenIntoAGivenContext) {
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 290, 230);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  PatBlt(memory, 0, 0, 290, 230, BLACKNESS);
+  SendMessageA(panels[4]->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
+  EXPECT_EQ(GetPixel(memory, 25, 40), 0x8040FFu);  // the window-less child
+  EXPECT_EQ(GetPixel(memory, 45, 40), 0x00C0C0u);  // the panel's own face
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+}
+
+TEST_F(LayoutTest, PopupWithAParentIsPlacedInScreenCoordinates) {
+  class TPopup : public TColorPanel {
+   public:
+    using TColorPanel::TColorPanel;
+
+   protected:
+    void CreateParams(TCreateParams& params) override {
+      TColorPanel::CreateParams(params);
+      params.Style = (params.Style & ~WS_CHILD) | WS_POPUP;
+    }
+  };
+  auto* popup = new TPopup(form.get());
+  popup->SetBounds(300, 310, 40, 30);
+  popup->SetParent(form.get());
+  RECT r;
+  GetWindowRect(popup->Handle(), &r);
+  EXPECT_EQ(Rect(r.left, r.top, r.right, r.bottom), Rect(300, 310, 340, 340));
+  EXPECT_EQ(GetWindow(popup->Handle(), GW_OWNER), form->Handle());
+  EXPECT_EQ(popup->ClientOrigin(), Point(300, 310));
+}
+
+TEST_F(LayoutTest, ConstraintsLimitTheSizeAlignmentGives) {
+  panels[3]->Constraints()->MaxHeight = 100;
+  panels[0]->Constraints()->MinHeight = 60;
+  panels[0]->SetHeight(10);
+  form->Realign();
+  EXPECT_EQ(panels[0]->Height(), 60);
+  EXPECT_EQ(panels[3]->BoundsRect(), Rect(340, 60, 400, 160));
+}
+
 }  // namespace

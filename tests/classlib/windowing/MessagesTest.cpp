@@ -6,6 +6,7 @@
 #include "WindowingFixtures.h"
 #include "classlib/runtime/Exceptions.h"
 #include "classlib/windowing/Button.h"
+#include "classlib/windowing/Screen.h"
 #include "classlib/windowing/WindowBinding.h"
 
 namespace {
@@ -156,6 +157,54 @@ TEST_F(MessagesTest, ControlReleasedInItsOwnHandlerIsFreedAfterwards) {
   Application->ProcessMessages();
   EXPECT_TRUE(freed);
   EXPECT_EQ(form->ControlCount(), 1);
+}
+
+TEST_F(MessagesTest, MainWindowHooksSeeTheApplicationWindowsMessagesFirst) {
+  struct THook : public TObject {
+    int seen = 0;
+    void Hook(TMessage& m, bool& handled) {
+      if (m.Msg != kNote) return;
+      ++seen;
+      m.Result = 55;
+      handled = true;
+    }
+  } hook;
+  const TWindowHook closure(&hook, &THook::Hook);
+  Application->HookMainWindow(closure);
+  EXPECT_EQ(SendMessageA(Application->Handle(), kNote, 0, 0), 55);
+  Application->UnhookMainWindow(closure);
+  EXPECT_EQ(SendMessageA(Application->Handle(), kNote, 0, 0), 0);
+  EXPECT_EQ(hook.seen, 1);
+  EXPECT_EQ(WindowClassName(Application->Handle()), "TApplication");
+}
+
+TEST_F(MessagesTest, ScreenKnowsTheFormsAndShowsItsCursor) {
+  const int before = Screen->FormCount();
+  {
+    TForm other(nullptr, CreateNew);
+    EXPECT_EQ(Screen->FormCount(), before + 1);
+    EXPECT_EQ(Screen->Forms(before), &other);
+  }
+  EXPECT_EQ(Screen->FormCount(), before);
+  Screen->SetCursor(crHourGlass);
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_WAIT));
+  EXPECT_EQ(Screen->Cursor(), crHourGlass);
+  Screen->SetCursor(crDefault);
+  EXPECT_EQ(Screen->Cursor(), crDefault);
+}
+
+TEST(HintTexts, SplitAtTheFirstBar) {
+  struct Case {
+    const char* hint;
+    const char* shortPart;
+    const char* longPart;
+  };
+  for (const Case& c : {Case{"Short|Long", "Short", "Long"}, Case{"Only", "Only", "Only"},
+                        Case{"|Long", "", "Long"}, Case{"a|b|c", "a", "b|c"}}) {
+    SCOPED_TRACE(c.hint);
+    EXPECT_EQ(GetShortHint(c.hint), AnsiString(c.shortPart));
+    EXPECT_EQ(GetLongHint(c.hint), AnsiString(c.longPart));
+  }
 }
 
 }  // namespace

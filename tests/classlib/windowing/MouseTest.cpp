@@ -113,4 +113,37 @@ TEST_F(MouseTest, ShortHintShowsAndLongHintIsTheApplicationHint) {
   Application->OnHint = nullptr;
 }
 
+// A hint window of the program's own class, as a skinned hint would install.
+class TOwnHintWindow : public THintWindow {
+  CLASSLIB_CLASS(TOwnHintWindow, THintWindow)
+ public:
+  explicit TOwnHintWindow(TComponent* owner) : THintWindow(owner) {}
+};
+
+TEST_F(MouseTest, OnShowHintMayChangeTheTextShownInTheInstalledHintWindowClass) {
+  struct TChanger : public TObject {
+    TControl* control = nullptr;
+    void ShowHint(AnsiString& text, bool& canShow, THintInfo& info) {
+      canShow = info.HintControl == control;
+      text = text + "!";
+    }
+  } changer;
+  changer.control = b;
+  Application->SetHintWindowClass(TOwnHintWindow::StaticClass());
+  Application->OnShowHint = TShowHintEvent(&changer, &TChanger::ShowHint);
+  Application->HintPause = 0;
+  a->SetHint("Panel");
+  a->SetShowHint(true);
+  b->SetHint("Shape|Long");
+  b->SetShowHint(true);
+  MoveTo(OnForm(30, 30));
+  EXPECT_TRUE(Application->HintWindow() == nullptr || !Application->HintWindow()->Active());
+  MoveTo(OnForm(90, 90));
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  EXPECT_EQ(Application->HintWindow()->ClassName(), AnsiString("TOwnHintWindow"));
+  EXPECT_EQ(WindowText(Application->HintWindow()->Handle()), "Shape!");
+  Application->OnShowHint = nullptr;
+  Application->SetHintWindowClass(THintWindow::StaticClass());
+}
+
 }  // namespace
