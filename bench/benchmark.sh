@@ -1,13 +1,16 @@
 #!/bin/sh
-# benchmark.sh BIN_DIR WINE_RUN FFMPEG_EXE: converts a generated 30 s 1280x720 clip with the
+# benchmark.sh BIN_DIR WINE_RUN FFMPEG_EXE [RUNS]: converts a generated 30 s 1280x720 clip with the
 # shipped "AVI MPEG-4 1280x720" and "MP4 H.264 1280x720" profiles, once by our engine
 # through the console driver and once by FFmpeg's command-line tool with the same codec
 # settings (bit rate, GOP, rate control, threads, bit-exact), both under Wine, and prints
-# each throughput ratio (ours / FFmpeg's; above 1.0 ours is faster).
+# each throughput ratio (ours / FFmpeg's; above 1.0 ours is faster). The best of RUNS
+# (default 3) alternating runs counts for each side, which keeps out most of what other
+# work on the machine costs.
 set -eu
 bin=$(realpath "$1")
 wine_run=$(realpath "$2")
 ffmpeg_exe=$3
+runs=${4:-3}
 work="$bin/bench"
 mkdir -p "$work"
 clip="$work/clip_1280x720_30s.avi"
@@ -27,15 +30,23 @@ timed() {
   echo "$end - $start" | bc -l
 }
 
-# profile; FFmpeg's arguments for the same settings
+# The better of two times.
+best() { echo "if ($1 < $2) $1 else $2" | bc -l; }
+
+# profile, extension; FFmpeg's arguments for the same settings. Each side runs RUNS times,
+# alternating with the other, and its best time counts.
 run_pair() {
   profile=$1; extension=$2; shift 2
-  rm -f "$work"/ours* "$work"/theirs*
-  ours=$(cd "$bin" && timed "$wine_run" convertdriver.exe "$(winpath "$clip")" \
-    "$(winpath "$bin/profiles/$profile.pf")" "$(winpath "$work")\\ours$extension")
-  theirs=$(cd "$bin" && timed "$wine_run" "$ffmpeg_exe" -nostdin -hide_banner -loglevel error -y \
-    -i "$(winpath "$clip")" "$@" -flags +bitexact -fflags +bitexact -threads 0 \
-    "$(winpath "$work")\\theirs$extension")
+  ours=999999; theirs=999999; run=0
+  while [ $run -lt "$runs" ]; do
+    rm -f "$work"/ours* "$work"/theirs*
+    ours=$(best "$ours" "$(cd "$bin" && timed "$wine_run" convertdriver.exe "$(winpath "$clip")" \
+      "$(winpath "$bin/profiles/$profile.pf")" "$(winpath "$work")\\ours$extension")")
+    theirs=$(best "$theirs" "$(cd "$bin" && timed "$wine_run" "$ffmpeg_exe" -nostdin -hide_banner \
+      -loglevel error -y -i "$(winpath "$clip")" "$@" -flags +bitexact -fflags +bitexact -threads 0 \
+      "$(winpath "$work")\\theirs$extension")")
+    run=$((run + 1))
+  done
   printf '%-22s ours %6.2f s  FFmpeg %6.2f s  throughput ratio %.3f\n' "$profile" "$ours" "$theirs" \
     "$(echo "$theirs / $ours" | bc -l)"
 }
