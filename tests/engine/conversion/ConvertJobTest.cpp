@@ -175,9 +175,13 @@ TEST(ConvertJob, StartAndStopCyclesLeaveNoCallbackBehind) {
     SCOPED_TRACE(cycle);
     auto job = ReferenceJob(folder);
     job->SetPreviewCallback(&CountFrame, &frames);
+    // Odd cycles answer "YES" to the stop prompt: paused first, then stopped.
+    const bool prompted = cycle % 2 == 1;
     const DWORD stopAt = GetTickCount() + 15 * (cycle % 7);
     TTickScope stopper(5, [&] {
-      if (GetTickCount() >= stopAt) job->Stop();
+      if (GetTickCount() < stopAt) return;
+      if (prompted) job->Pause();
+      job->Stop();
     });
     job->Convert();
     ExpectTornDown(*job);
@@ -216,6 +220,37 @@ TEST(ConvertJob, PauseAndResumeUntilTheEndCompleteTheJob) {
   TVideoInfoReader written(job->OutputPath);
   ASSERT_TRUE(written.Probe());
   EXPECT_NEAR(written.GetDuration(), 3.0, 0.1);
+}
+
+// The main window's hook: takes one frame and disarms itself.
+struct TPreviewCatch {
+  TConvertJob* job = nullptr;
+  int frames = 0;
+  std::int32_t width = 0, height = 0, format = 0;
+};
+
+bool CatchOneFrame(void* data, const void* pixels, std::int32_t width, std::int32_t height, std::int32_t format) {
+  auto* seen = static_cast<TPreviewCatch*>(data);
+  ++seen->frames;
+  seen->width = pixels != nullptr ? width : 0;
+  seen->height = height;
+  seen->format = format;
+  seen->job->SetPreviewCallback(nullptr, nullptr);
+  return true;
+}
+
+TEST(ConvertJob, APreviewHookArmedOnceGetsOneFrameOfTheSource) {
+  auto job = ReferenceJob(testsupport::FreshTempFolder("convert-preview"));
+  TPreviewCatch seen;
+  seen.job = job.get();
+  job->SetPreviewCallback(&CatchOneFrame, &seen);
+  job->Convert();
+  EXPECT_EQ(job->State.load(), jsCompleted);
+  EXPECT_EQ(seen.frames, 1);
+  EXPECT_EQ(seen.width, 320);
+  EXPECT_EQ(seen.height, 240);
+  EXPECT_EQ(seen.format, PixelFormatI420);
+  EXPECT_EQ(job->GetFrameCount(), 75u);
 }
 
 TEST(ConvertJob, TheAspectComesFromTheTextOrTheSourceScaledByTheCrop) {
