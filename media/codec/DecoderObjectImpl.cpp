@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "media/codec/CallGuard.h"
+#include "media/core/CallbackReceiver.h"
 #include "media/core/MediaDecoder.h"
 
 namespace mccodec {
@@ -12,6 +13,7 @@ namespace {
 using mediacore::MediaFile;
 using mediacore::Playback;
 using mediacore::PlaybackState;
+using Receiver = mediacore::CallbackReceiver<DecoderObjectOpenBlock, DecoderObjectInfo>;
 
 void CopyName(char (&target)[kCodecNameSize], const std::string& name) {
   std::memset(target, 0, sizeof target);
@@ -57,28 +59,6 @@ bool Choose(int& chosen, std::int32_t index, std::int32_t count) {
 }
 
 }  // namespace
-
-// Hands what the playback delivers to the callbacks of the open block.
-class DecoderObjectImpl::Receiver final : public mediacore::PlaybackReceiver {
- public:
-  Receiver(const DecoderObjectOpenBlock& block, const DecoderObjectInfo& info)
-      : block_(block), info_(info) {}
-
-  bool OnFormat() override { return block_.formatProc == nullptr || block_.formatProc(&info_) != 0; }
-  bool OnVideoFrame(double start, double end, const std::uint8_t* pixels) override {
-    return block_.videoProc == nullptr || block_.videoProc(start, end, pixels, 0) != 0;
-  }
-  bool OnAudioSamples(double start, double end, const std::int16_t* samples, int bytes) override {
-    return block_.audioProc == nullptr || block_.audioProc(start, end, samples, bytes) != 0;
-  }
-  void OnEnd() override {
-    if (block_.endProc != nullptr) block_.endProc();
-  }
-
- private:
-  const DecoderObjectOpenBlock block_;
-  const DecoderObjectInfo info_;
-};
 
 DecoderObjectImpl::DecoderObjectImpl(std::string sourcePath) : path_(std::move(sourcePath)) {}
 

@@ -36,8 +36,6 @@ class DecoderObjectImpl final : public DecoderObject {
   std::int32_t MC_CALL GetState() override;
 
  private:
-  class Receiver;
-
   bool PrepareLocked();
   // The playback, prepared first when there is none; null when it cannot be.
   std::shared_ptr<mediacore::Playback> PreparedPlayback();

@@ -1,13 +1,18 @@
 // Entries of mccolour.dll: preview frames of pixel format 1 (RGB565, bottom-up) into 32-bit
 // pixels (format 3, bottom-up). No exception leaves an entry.
-#include "media/colour/ColourConversionTable.h"
+#include <utility>
+
 #include "media/contracts/ColourConversionLibrary.h"
 #include "media/core/ColourConversion.h"
+#include "media/core/HandleTable.h"
 
 namespace {
 
-mccolour::ColourConversionTable& Conversions() {
-  static mccolour::ColourConversionTable table;
+// The frame size (width, height) of each open conversion.
+using FrameSize = std::pair<int, int>;
+
+mediacore::HandleTable<FrameSize>& Conversions() {
+  static mediacore::HandleTable<FrameSize> table;
   return table;
 }
 
@@ -17,7 +22,7 @@ extern "C" {
 
 ColourConversionHandle MC_CALL OpenColourConversion(std::int32_t width, std::int32_t height) {
   try {
-    return Conversions().Open(width, height);
+    return width > 0 && height > 0 ? Conversions().Add(FrameSize(width, height)) : 0;
   } catch (...) {
     return 0;
   }
@@ -36,7 +41,7 @@ Bool8 MC_CALL ConvertColours(ColourConversionHandle handle, const void* source,
 
 void MC_CALL CloseColourConversion(ColourConversionHandle handle) {
   try {
-    Conversions().Close(handle);
+    Conversions().Remove(handle);
   } catch (...) {
   }
 }

@@ -1,3 +1,2 @@
-# Conversion handles of mccolour.dll, over the media core's colour conversion.
-list(APPEND mccolour_SOURCES ${CMAKE_CURRENT_LIST_DIR}/ColourConversionTable.cpp)
+# mccolour.dll converts with the media core's colour conversion.
 list(APPEND mccolour_LIBS mediacore)

@@ -1,13 +1,16 @@
 // Entries of mcdecode.dll: decoder handles over the media core. No exception leaves an
 // entry: any failure answers false (0 for a handle).
 #include "media/contracts/DecoderLibrary.h"
-#include "media/decode/DecoderHandleTable.h"
+#include "media/core/HandleTable.h"
+#include "media/decode/DecoderSession.h"
 
 namespace {
 
+using SessionTable = mediacore::HandleTable<std::shared_ptr<mcdecode::DecoderSession>>;
+
 // Never destroyed: at process exit no playing thread is left to join.
-mcdecode::DecoderHandleTable& Handles() {
-  static auto* table = new mcdecode::DecoderHandleTable;
+SessionTable& Handles() {
+  static auto* table = new SessionTable;
   return *table;
 }
 
@@ -16,7 +19,7 @@ template <typename Result, typename Body>
 Result WithSession(DecoderHandle handle, Result failure, Body&& body) noexcept {
   try {
     const auto session = Handles().Find(handle);
-    return session ? body(*session) : failure;
+    return session ? body(**session) : failure;
   } catch (...) {
     return failure;
   }
@@ -28,7 +31,7 @@ extern "C" {
 
 DecoderHandle MC_CALL CreateDecoderHandle() {
   try {
-    return Handles().Create();
+    return Handles().Add(std::make_shared<mcdecode::DecoderSession>());
   } catch (...) {
     return 0;
   }
@@ -37,7 +40,7 @@ DecoderHandle MC_CALL CreateDecoderHandle() {
 void MC_CALL DestroyDecoderHandle(DecoderHandle handle) {
   try {
     const auto session = Handles().Remove(handle);
-    if (session) session->Shutdown();
+    if (session) (*session)->Shutdown();
   } catch (...) {
   }
 }

@@ -1,5 +1,6 @@
 #include "media/decode/DecoderSession.h"
 
+#include "media/core/CallbackReceiver.h"
 #include "media/core/MediaDecoder.h"
 #include "media/core/SampleConverter.h"
 
@@ -9,27 +10,7 @@ namespace {
 using mediacore::MediaFile;
 using mediacore::Playback;
 
-// Hands what the playback delivers to the callbacks of the parameter block.
-class CallbackReceiver final : public mediacore::PlaybackReceiver {
- public:
-  CallbackReceiver(const DecoderOpenBlock& block, const DecoderMediaInfo& info)
-      : block_(block), info_(info) {}
-
-  bool OnFormat() override { return block_.formatProc == nullptr || block_.formatProc(&info_) != 0; }
-  bool OnVideoFrame(double start, double end, const std::uint8_t* pixels) override {
-    return block_.videoProc == nullptr || block_.videoProc(start, end, pixels, 0) != 0;
-  }
-  bool OnAudioSamples(double start, double end, const std::int16_t* samples, int bytes) override {
-    return block_.audioProc == nullptr || block_.audioProc(start, end, samples, bytes) != 0;
-  }
-  void OnEnd() override {
-    if (block_.endProc != nullptr) block_.endProc();
-  }
-
- private:
-  const DecoderOpenBlock block_;
-  const DecoderMediaInfo info_;
-};
+using CallbackReceiver = mediacore::CallbackReceiver<DecoderOpenBlock, DecoderMediaInfo>;
 
 DecoderMediaInfo Describe(const MediaFile& file, std::int32_t pixelFormat) {
   DecoderMediaInfo info{};

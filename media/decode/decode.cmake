@@ -1,5 +1,3 @@
 # Decoder handles of mcdecode.dll over the media core.
-list(APPEND mcdecode_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/DecoderHandleTable.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DecoderSession.cpp)
+list(APPEND mcdecode_SOURCES ${CMAKE_CURRENT_LIST_DIR}/DecoderSession.cpp)
 list(APPEND mcdecode_LIBS mediacore)
