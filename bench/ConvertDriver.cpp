@@ -11,7 +11,8 @@
 //   --decoder builtin|directshow   probe with that decoder (default: the decoder modes)
 //   --streams VIDEO AUDIO          stream indexes chosen for the job (as the stream dialog
 //                                  answers them: -1 for no choice)
-//   --stop-after SECONDS           stops the job from a timer of the window thread
+//   --stop-at SECONDS              stops the job (from a timer of the window thread) once
+//                                  its position in the source reached SECONDS
 // Exit code 0 when the job completed (state 3), 1 when it failed or was stopped, 2 for
 // bad arguments.
 #include <cstdio>
@@ -37,14 +38,17 @@ struct TDriverOptions {
   bool StreamsGiven = false;
   int VideoStream = 0;
   int AudioStream = 0;
-  double StopAfter = -1.0;
+  double StopAt = -1.0;
 };
 
 TConvertJob* StoppedJob = nullptr;
+double StopPosition = 0.0;
+constexpr UINT kStopPollMs = 5;
 
 void CALLBACK StopTimerProc(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (StoppedJob == nullptr || StoppedJob->GetPosition() < StopPosition) return;
   KillTimer(nullptr, timer);
-  if (StoppedJob != nullptr) StoppedJob->Stop();
+  StoppedJob->Stop();
 }
 
 std::unique_ptr<TVideoProfile> LoadProfile(const AnsiString& path) {
@@ -83,7 +87,7 @@ bool ApplyOption(const std::vector<std::string>& args, size_t& i, TConvertJob& j
          options.VideoStream = std::atoi(value(1));
          options.AudioStream = std::atoi(value(2));
        }}},
-      {"--stop-after", {1, [&] { options.StopAfter = std::atof(value(1)); }}},
+      {"--stop-at", {1, [&] { options.StopAt = std::atof(value(1)); }}},
   };
   const auto found = table.find(name);
   if (found == table.end() || i + found->second.first >= args.size()) return false;
@@ -127,9 +131,10 @@ int main(int argc, char** argv) {
   job.SetProfile(std::move(profile));
   job.OutputPath = OutputPathFor(ExpandFileName(options.Output), options.Source, extension);
   job.State = jsConverting;
-  if (options.StopAfter >= 0.0) {
+  if (options.StopAt >= 0.0) {
     StoppedJob = &job;
-    SetTimer(nullptr, 0, static_cast<UINT>(options.StopAfter * 1000.0), &StopTimerProc);
+    StopPosition = options.StopAt;
+    SetTimer(nullptr, 0, kStopPollMs, &StopTimerProc);
   }
   job.Convert();
   std::printf("probe=%s decoder=%s\nstate=%d\nframes=%u\noutput=%s\n", readable ? "ok" : "failed",

@@ -68,6 +68,8 @@ engine_conversion_check(FirstAudioStream two_streams.mkv ${conversion_dir}/KeepS
   tone=440 rate=44100 -- --streams 0 0)
 engine_conversion_check(NoAudioStreamChosen two_streams.mkv ${conversion_dir}/KeepSourceAudio.pf
   tone=440 rate=44100 -- --streams 0 -1 --decoder directshow)
-# Stopped after half a second: a finished, shorter file.
-engine_conversion_check(StoppedEarly bars_mpeg4_mp3.avi "MP4 H.264 640x480.pf" stopped
-  -- --stop-after 0.5)
+# Stopped half a second into the source: a finished, shorter file.
+engine_conversion_check(StoppedEarly bars_mpeg4_mp3.avi "MPEG-2 DVD PAL 720x576.pf" stopped
+  -- --stop-at 0.5)
+engine_conversion_check(StoppedEarlyDirectShow bars_mpeg4_mp3.avi "MP4 H.264 640x480.pf" stopped
+  -- --stop-at 0.5 --decoder directshow)

@@ -190,7 +190,7 @@ def main(argv):
           f"decoding reports: {decode.stderr.decode(errors='replace')[:500]}")
     if "stopped" in checks:
         seconds = float(fmt.get("duration", 0))
-        check(0 < seconds < 2.5, f"a stopped output of {seconds:.2f} s")
+        check(0 < seconds < 2.8, f"a stopped output of {seconds:.2f} s")
 
     if failures:
         sys.exit(f"{output}:\n  " + "\n  ".join(failures))
