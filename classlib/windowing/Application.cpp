@@ -60,8 +60,7 @@ TApplication::TApplication(TComponent* owner)
 
 TApplication::~TApplication() {
   SetExceptionHandler(nullptr);
-  DestroyComponents();
-  delete hintWindow_;
+  DestroyComponents();  // the hint window among them
   delete icon_;
   if (handle_ != nullptr) DestroyWindow(handle_);
 }

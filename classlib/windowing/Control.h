@@ -181,7 +181,7 @@ class TControl : public TComponent {
   virtual void MouseMove(TShiftState shift, int x, int y);
   // Bounds were set; windowed controls move their window.
   virtual void BoundsChanged() { Invalidate(); }
-  // Where the control starts painting in its parent's client area.
+  // Invalidates the control's rectangle in its parent (when it shows or showed).
   void InvalidateControl(bool wasVisible);
   void SetControlState(TControlStateFlag flag, bool on) {
     if (on) controlState_.Include(flag); else controlState_.Exclude(flag);

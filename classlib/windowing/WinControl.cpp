@@ -227,9 +227,6 @@ void TWinControl::Dispatch(TMessage& message) {
     case WM_SETFOCUS:
       WMSetFocus(message);
       return;
-    case WM_KILLFOCUS:
-      WMKillFocus(message);
-      return;
     case WM_NCDESTROY:
       WMNCDestroy(message);
       return;
@@ -515,8 +512,6 @@ void TWinControl::WMSetFocus(TMessage& message) {
   DefaultHandler(message);
   if (TCustomForm* form = GetParentForm(this)) form->FocusChanged(this);
 }
-
-void TWinControl::WMKillFocus(TMessage& message) { DefaultHandler(message); }
 
 void TWinControl::WMCommandReflect(TMessage& message) {
   TWinControl* child = FindControl(NotifyingChild(message));

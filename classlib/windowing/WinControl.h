@@ -43,7 +43,7 @@ class TWinControl : public TControl {
   // Moves a child to the top (or bottom) of its kind's z-order.
   void MoveControl(TControl* control, bool topMost);
   // The child at a client point (window-less ones only unless `allowWinControls`),
-  // the topmost visible one first; `allLevels` descends into windowed children.
+  // the topmost visible one first, asking each with CM_HITTEST.
   TControl* ControlAtPos(const TPoint& pos, bool allowDisabled, bool allowWinControls = false) const;
   // Sends a message to every child; stops at the first that answers non-zero.
   LRESULT Broadcast(TMessage& message);
@@ -128,7 +128,6 @@ class TWinControl : public TControl {
   void WMKey(TMessage& message);
   void WMChar(TMessage& message);
   void WMSetFocus(TMessage& message);
-  void WMKillFocus(TMessage& message);
   void WMCommandReflect(TMessage& message);
   void WMNCDestroy(TMessage& message);
   void CMReflectColor(TMessage& message);
