@@ -190,7 +190,8 @@ void TConvertJob::Convert() {
   if (Decoder != nullptr) Decoder->Stop();
   Decoder.reset();
   FreeEncoder();
-  if (!FileExists(Reader.GetFileName()) || Profile == nullptr) return Fail();
+  // Without a readable probe there is no decoder to choose.
+  if (!FileExists(Reader.GetFileName()) || !Reader.IsValid() || Profile == nullptr) return Fail();
   CurrentConvertJob = this;
   SetUpDecoder();
   if (SetUpEncoder()) {

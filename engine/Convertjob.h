@@ -61,6 +61,9 @@ class TConvertJob {
   // The same with the decoder kind given (0 DirectShow, else built-in).
   bool ProbeWithDecoder(int kind);
 
+  // Converts into a unique name beside OutputPath (its folder is made when missing).
+  // Fails at once (state 4) for a missing source, a source the probe could not read or a
+  // job without a profile; leaves no decoder and CurrentConvertJob null on every path.
   void Convert();
   // Ends the run loop of Convert; the state stays as it is (the windows set 0).
   void Stop();

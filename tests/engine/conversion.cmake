@@ -47,6 +47,10 @@ engine_conversion_check(Clip_1_to_2 bars_mpeg4_mp3.avi "AVI MPEG-4 640x480.pf" d
   -- --clip 1.0 2.0 --title "A clip")
 engine_conversion_check(Clip_1_to_2_directshow bars_mpeg4_mp3.avi "MP4 H.264 640x480.pf" duration=1.0
   -- --decoder directshow --clip 1.0 2.0)
+# The source size less the crop, made even.
+engine_conversion_check(OddSourceSize odd_641x481.avi "AVI MPEG-4 Source Size.pf" noaudio --)
+engine_conversion_check(OddSourceSizeCropped odd_641x481.avi "AVI MPEG-4 Source Size.pf" noaudio
+  -- --crop 8 8 4 4 --decoder directshow)
 # No audio in the output: asked for, or none in the source, in every kind.
 foreach(profile "AVI MPEG-4 640x480" "MPEG-1 VCD PAL 352x288" "3GP MPEG-4 320x240 AAC" "MP4 H.264 640x480"
                 "MOV MPEG-4 320x240" "FLV 320x240")
