@@ -166,7 +166,7 @@ TEST_F(DecoderLibrary, PreviewIsPacedSilentAndShowsASoughtFrameWhilePaused) {
   const int afterOneSecond = recorder.Frames();
   const DWORD elapsed = GetTickCount() - begin;
   // At 25 fps: about 25 frames a second, never the whole clip at once.
-  EXPECT_GE(afterOneSecond, 10);
+  EXPECT_GE(afterOneSecond, 5);
   EXPECT_LE(afterOneSecond, int(elapsed / 40) + 3);
   EXPECT_EQ(recorder.Snapshot().audioBytes, 0);
 
@@ -174,7 +174,8 @@ TEST_F(DecoderLibrary, PreviewIsPacedSilentAndShowsASoughtFrameWhilePaused) {
   Sleep(100);
   const int paused = recorder.Frames();
   ASSERT_TRUE(SeekDecoder(decoder.get(), 2.0));
-  Sleep(400);
+  recorder.WaitFor([&](const DeliveryRecord& r) { return int(r.frameStarts.size()) > paused; }, 5000);
+  Sleep(300);  // time for frames that should not come
   const DeliveryRecord r = recorder.Snapshot();
   ASSERT_EQ(int(r.frameStarts.size()), paused + 1);  // the frame at the new place, once
   EXPECT_NEAR(r.frameStarts.back(), 2.0, 1e-6);
