@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <numeric>
 
-#include "classlib/runtime/Exceptions.h"
 #include "classlib/runtime/FileUtils.h"
 #include "classlib/runtime/IniFiles.h"
 #include "classlib/runtime/SysUtils.h"
@@ -321,7 +320,7 @@ bool TConvertJob::OnVideoFrame(double start, double end, const void* pixels) {
     }
     ++FrameCount;
     return true;
-  } catch (const Exception&) {
+  } catch (...) {  // nothing may leave a callback into the decoding library
     Fail();
     return false;
   }
@@ -338,16 +337,20 @@ std::int32_t TConvertJob::OnAudioSamples(double start, double end, const std::in
     std::lock_guard<std::mutex> hold(EncoderLock);
     if (Encoder != nullptr && !Encoder->EncodeAudioSamples(samples, bytes, start, end)) Fail();
     return 1;
-  } catch (const Exception&) {
+  } catch (...) {  // nothing may leave a callback into the decoding library
     Fail();
     return 0;
   }
 }
 
 bool TConvertJob::OnDecodeEnd() {
-  const bool finished = FreeEncoder();
+  bool finished = false;
+  try {
+    finished = FreeEncoder() && !EndedEarly();
+  } catch (...) {  // nothing may leave a callback into the decoding library
+  }
   std::uint8_t state = State;
-  if (!finished || EndedEarly())
+  if (!finished)
     State = jsFailed;
   else
     while (state != jsFailed && !State.compare_exchange_weak(state, jsCompleted)) {
