@@ -3,7 +3,8 @@
 # keys keeps the display to itself.
 converter_test(classlib_windowing_tests classlib
   SOURCES windowing/MessagesTest.cpp
-  LIBS classlib_windowing)
+  LIBS classlib_windowing
+  TIMEOUT 300)
 converter_test(classlib_windowing_display_tests classlib
   SOURCES
     windowing/FormsTest.cpp
@@ -11,9 +12,9 @@ converter_test(classlib_windowing_display_tests classlib
     windowing/LayoutTest.cpp
     windowing/MouseTest.cpp
   LIBS classlib_windowing
-  SERIAL TIMEOUT 60)
+  SERIAL TIMEOUT 300)
 # Its own process: no window may exist before the message box.
 converter_test(classlib_windowing_messagebox_tests classlib
   SOURCES windowing/MessageBoxTest.cpp
   LIBS classlib_windowing
-  SERIAL TIMEOUT 60)
+  SERIAL TIMEOUT 300)
