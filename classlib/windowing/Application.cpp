@@ -55,6 +55,7 @@ TApplication::TApplication(TComponent* owner)
   name = name.SubString(slash + 1, name.Length() - slash);
   const int dot = name.LastDelimiter(".");
   title_ = dot > 0 ? name.SubString(1, dot - 1) : name;
+  icon_->OnChange = TNotifyEvent(this, &TApplication::IconChanged);
   SetExceptionHandler(&ApplicationExceptionHandler);
 }
 
@@ -82,8 +83,17 @@ HWND TApplication::Handle() {
   creation_ = nullptr;
   handle_ = window;
   if (handle_ == nullptr) RaiseLastOSError();
-  if (icon_->Handle() != nullptr) SendMessageA(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_->Handle()));
+  IconChanged(icon_);
   return handle_;
+}
+
+void TApplication::IconChanged(TObject*) {
+  const auto icon = reinterpret_cast<LPARAM>(icon_->Handle());
+  if (handle_ != nullptr) SendMessageA(handle_, WM_SETICON, ICON_BIG, icon);
+  for (int i = 0; Screen != nullptr && i < Screen->FormCount(); ++i) {
+    TCustomForm* form = Screen->Forms(i);
+    if (form->HandleAllocated() && form->Parent() == nullptr) SendMessageA(form->Handle(), WM_SETICON, ICON_BIG, icon);
+  }
 }
 
 void TApplication::AddForm(TCustomForm* form) {

@@ -104,6 +104,7 @@ class TApplication : public TComponent {
 
  private:
   void AddForm(TCustomForm* form);
+  void IconChanged(TObject* sender);
   bool ProcessMessage(MSG& msg);
   bool IsKeyMsg(MSG& msg);
   void UpdateMouseControl();

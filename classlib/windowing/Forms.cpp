@@ -108,6 +108,13 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   }
 }
 
+void TCustomForm::CreateHandleState() {
+  TCustomControl::CreateHandleState();
+  // A top-level form shows the application's icon.
+  if (Parent() == nullptr && Application != nullptr && Application->Icon()->Handle() != nullptr)
+    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Application->Icon()->Handle()));
+}
+
 TRect TCustomForm::ClientRect() const {
   if (HandleAllocated() || Parent() != nullptr) return TCustomControl::ClientRect();
   TCreateParams params;

@@ -87,6 +87,7 @@ class TCustomForm : public TCustomControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateHandleState() override;
   void Paint() override { OnPaint(this); }
   virtual void DoClose(TCloseAction& action) { OnClose(this, action); }
 

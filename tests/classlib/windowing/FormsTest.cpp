@@ -178,4 +178,18 @@ TEST(FormsTest, PositionCentresOnTheScreen) {
   EXPECT_EQ(form->Top(), (GetSystemMetrics(SM_CYSCREEN) - 100) / 2);
 }
 
+TEST(FormsTest, TitleAndIconOfTheApplicationReachItsWindowAndTheForms) {
+  auto before = std::make_unique<TForm>(nullptr, CreateNew);
+  before->HandleNeeded();
+  Application->SetTitle("Converter");
+  Application->Icon()->SetHandle(CopyIcon(LoadIconA(nullptr, IDI_INFORMATION)));
+  auto after = std::make_unique<TForm>(nullptr, CreateNew);
+  after->HandleNeeded();
+  const auto icon = reinterpret_cast<HICON>(Application->Icon()->Handle());
+  EXPECT_EQ(WindowText(Application->Handle()), "Converter");
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(Application->Handle(), WM_GETICON, ICON_BIG, 0)), icon);
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(before->Handle(), WM_GETICON, ICON_BIG, 0)), icon);
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(after->Handle(), WM_GETICON, ICON_BIG, 0)), icon);
+}
+
 }  // namespace
