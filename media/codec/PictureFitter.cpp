@@ -67,16 +67,22 @@ PictureFitter::PictureFitter(const PictureGeometry& geometry)
   if (width - bars_.left - bars_.right < 1 || height - bars_.top - bars_.bottom < 1) {
     throw std::invalid_argument("no room for the picture");
   }
-  buffer_.resize(FrameByteSize(PixelFormatI420, width, height));
   frame_->format = AV_PIX_FMT_YUV420P;
   frame_->width = width;
   frame_->height = height;
-  av_image_fill_arrays(frame_->data, frame_->linesize, buffer_.data(), AV_PIX_FMT_YUV420P, width,
-                       height, 1);
+  frame_->buf[0] = av_buffer_alloc(FrameByteSize(PixelFormatI420, width, height));
+  if (!OwnBuffer()) throw std::bad_alloc();
   // Black in limited range; the bars keep it, the picture area is overwritten by each frame.
   const std::size_t luma = static_cast<std::size_t>(width) * height;
-  std::memset(buffer_.data(), 16, luma);
-  std::memset(buffer_.data() + luma, 128, buffer_.size() - luma);
+  std::memset(frame_->buf[0]->data, 16, luma);
+  std::memset(frame_->buf[0]->data + luma, 128, frame_->buf[0]->size - luma);
+}
+
+bool PictureFitter::OwnBuffer() {
+  if (frame_->buf[0] == nullptr || av_buffer_make_writable(&frame_->buf[0]) < 0) return false;
+  av_image_fill_arrays(frame_->data, frame_->linesize, frame_->buf[0]->data, AV_PIX_FMT_YUV420P,
+                       frame_->width, frame_->height, 1);
+  return true;
 }
 
 void PictureFitter::SourcePlanes(const std::uint8_t* pixels, const std::uint8_t* planes[4],
@@ -109,7 +115,7 @@ void PictureFitter::SourcePlanes(const std::uint8_t* pixels, const std::uint8_t*
 }
 
 bool PictureFitter::Fit(const void* pixels) {
-  if (pixels == nullptr) return false;
+  if (pixels == nullptr || !OwnBuffer()) return false;
   const PictureGeometry& g = geometry_;
   const int pictureWidth = g.sourceWidth - g.cropLeft - g.cropRight;
   const int pictureHeight = g.sourceHeight - g.cropTop - g.cropBottom;

@@ -2,7 +2,6 @@
 // Crops a delivered frame, scales it to the output size (letterboxed with black bars when
 // its proportions are to be kept) and holds the result as I420 at the output size.
 #include <cstdint>
-#include <vector>
 
 #include "media/core/FFmpegHandles.h"
 
@@ -46,9 +45,10 @@ class PictureFitter {
   // Fits one delivered frame; false when it cannot be converted.
   bool Fit(const void* pixels);
   // The I420 picture at the output size, planes Y, U, V back to back.
-  const std::uint8_t* Bytes() const { return buffer_.data(); }
-  // The same picture as a frame (not reference counted).
-  const AVFrame& Frame() const { return *frame_; }
+  const std::uint8_t* Bytes() const { return frame_->data[0]; }
+  // The same picture as a reference-counted frame: an encoder takes a reference instead of
+  // a copy. While one still holds it, the next Fit draws into a copy.
+  AVFrame& Frame() { return *frame_; }
 
  private:
   // Points `planes` at the cropped area of a delivered frame.
@@ -57,7 +57,10 @@ class PictureFitter {
 
   PictureGeometry geometry_;
   Letterbox bars_;
-  std::vector<std::uint8_t> buffer_;
+  // Gives the frame a buffer of its own (copied, bars and all, when an encoder still holds a
+  // reference to it) and points its planes into it; false when out of memory.
+  bool OwnBuffer();
+
   mediacore::FramePtr frame_;
   mediacore::ScaleContextPtr scale_;
 };

@@ -130,7 +130,7 @@ void VideoTrack::TakePicture(const void* pixels) {
 }
 
 void VideoTrack::SendPicture(std::int64_t index) {
-  AVFrame* frame = converted_ ? converted_.get() : const_cast<AVFrame*>(&fitter_.Frame());
+  AVFrame* frame = converted_ ? converted_.get() : &fitter_.Frame();
   frame->pts = index;
   frame->sample_aspect_ratio = codec_->sample_aspect_ratio;
   Send(frame);
