@@ -344,15 +344,18 @@ std::int32_t TConvertJob::OnAudioSamples(double start, double end, const std::in
 }
 
 bool TConvertJob::OnDecodeEnd() {
+  // After a stop the decoder may still run to the end (its frames dropped) before the
+  // tear-down reaches it: that end is the stop's, not a short source's.
+  const bool stopped = StopFlag;
   bool finished = false;
   try {
-    finished = FreeEncoder() && !EndedEarly();
+    finished = FreeEncoder() && (stopped || !EndedEarly());
   } catch (...) {  // nothing may leave a callback into the decoding library
   }
   std::uint8_t state = State;
   if (!finished)
     State = jsFailed;
-  else
+  else if (!stopped)  // a stopped job keeps its state
     while (state != jsFailed && !State.compare_exchange_weak(state, jsCompleted)) {
     }
   Event.Signal();
