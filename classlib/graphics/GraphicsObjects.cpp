@@ -58,23 +58,7 @@ int ScreenPixelsPerInch() {
 
 }  // namespace
 
-TFont::TFont()
-    : data_{kDefaultFontName, kDefaultFontHeight, clWindowText, {}, DEFAULT_CHARSET, fpDefault} {}
-
-TFont::Data TFont::Snapshot() const {
-  std::lock_guard guard(Guard());
-  return data_;
-}
-
-template <class T>
-void TFont::Set(T Data::*field, const T& value) {
-  {
-    std::lock_guard guard(Guard());
-    if (data_.*field == value) return;
-    data_.*field = value;
-  }
-  Changed();
-}
+TFont::TFont() { data_ = {kDefaultFontName, kDefaultFontHeight, clWindowText, {}, DEFAULT_CHARSET, fpDefault}; }
 
 AnsiString TFont::Name() const { return Snapshot().name; }
 void TFont::SetName(const AnsiString& name) { Set(&Data::name, name); }
@@ -135,36 +119,10 @@ HGDIOBJ TFont::CreateHandleObject() {
 }
 
 void TFont::Assign(TPersistent* source) {
-  if (auto* font = dynamic_cast<TFont*>(source)) {
-    if (font == this) return;
-    Data data = font->Snapshot();
-    {
-      std::lock_guard guard(Guard());
-      if (data_ == data) return;
-      data_ = data;
-    }
-    Changed();
-    return;
-  }
-  TGraphicsObject::Assign(source);
+  if (!AssignSameKind<TFont>(source)) TGraphicsObject::Assign(source);
 }
 
 // ---- TPen ----
-
-TPen::Data TPen::Snapshot() const {
-  std::lock_guard guard(Guard());
-  return data_;
-}
-
-template <class T>
-void TPen::Set(T Data::*field, const T& value) {
-  {
-    std::lock_guard guard(Guard());
-    if (data_.*field == value) return;
-    data_.*field = value;
-  }
-  Changed();
-}
 
 TColor TPen::Color() const { return Snapshot().color; }
 void TPen::SetColor(TColor color) { Set(&Data::color, color); }
@@ -190,35 +148,10 @@ HGDIOBJ TPen::CreateHandleObject() {
 }
 
 void TPen::Assign(TPersistent* source) {
-  if (auto* pen = dynamic_cast<TPen*>(source)) {
-    if (pen == this) return;
-    Data data = pen->Snapshot();
-    {
-      std::lock_guard guard(Guard());
-      if (data_ == data) return;
-      data_ = data;
-    }
-    Changed();
-    return;
-  }
-  TGraphicsObject::Assign(source);
+  if (!AssignSameKind<TPen>(source)) TGraphicsObject::Assign(source);
 }
 
 // ---- TBrush ----
-
-TBrush::Data TBrush::Snapshot() const {
-  std::lock_guard guard(Guard());
-  return data_;
-}
-
-void TBrush::Update(const Data& data) {
-  {
-    std::lock_guard guard(Guard());
-    if (data_ == data) return;
-    data_ = data;
-  }
-  Changed();
-}
 
 TColor TBrush::Color() const { return Snapshot().color; }
 
@@ -265,9 +198,5 @@ HGDIOBJ TBrush::CreateHandleObject() {
 }
 
 void TBrush::Assign(TPersistent* source) {
-  if (auto* brush = dynamic_cast<TBrush*>(source)) {
-    if (brush != this) Update(brush->Snapshot());
-    return;
-  }
-  TGraphicsObject::Assign(source);
+  if (!AssignSameKind<TBrush>(source)) TGraphicsObject::Assign(source);
 }

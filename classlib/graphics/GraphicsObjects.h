@@ -7,6 +7,8 @@
 #include "classlib/runtime/SyncObjs.h"
 #include "classlib/runtime/WinApi.h"
 
+#include <mutex>
+
 class TBitmap;
 
 // The shared part of fonts, pens and brushes: a system object made on demand from the
@@ -42,15 +44,64 @@ class TGraphicsObject : public TPersistent {
   HGDIOBJ handle_ = nullptr;
 };
 
+// A graphics object whose properties form one value `TData`: read whole under the lock,
+// changed one field or all at once, with one change report only when something changed.
+template <class TData>
+class TGraphicsObjectWith : public TGraphicsObject {
+ protected:
+  TData Snapshot() const {
+    std::lock_guard guard(Guard());
+    return data_;
+  }
+  void Update(const TData& data) {
+    {
+      std::lock_guard guard(Guard());
+      if (data_ == data) return;
+      data_ = data;
+    }
+    Changed();
+  }
+  template <class T>
+  void Set(T TData::*field, const T& value) {
+    {
+      std::lock_guard guard(Guard());
+      if (data_.*field == value) return;
+      data_.*field = value;
+    }
+    Changed();
+  }
+  // Takes the properties of another object of the same kind; false for any other source.
+  template <class TKind>
+  bool AssignSameKind(TPersistent* source) {
+    auto* other = dynamic_cast<TKind*>(source);
+    if (other == nullptr) return false;
+    if (other != this) Update(static_cast<const TGraphicsObjectWith*>(other)->Snapshot());
+    return true;
+  }
+
+  TData data_{};
+};
+
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 using TFontStyles = TSet<TFontStyle>;
 enum TFontPitch { fpDefault, fpVariable, fpFixed };
 using TFontCharset = unsigned char;
 
+// The properties of a font as one value.
+struct TFontData {
+  AnsiString name;
+  int height;
+  TColor color;
+  TFontStyles style;
+  TFontCharset charset;
+  TFontPitch pitch;
+  bool operator==(const TFontData&) const = default;
+};
+
 // A font: name, height in pixels (negative: character height; positive: cell height),
 // colour, style, character set and pitch. A new font is "MS Sans Serif", height -11,
 // clWindowText, no style, DEFAULT_CHARSET, fpDefault.
-class TFont : public TGraphicsObject {
+class TFont : public TGraphicsObjectWith<TFontData> {
   CLASSLIB_CLASS(TFont, TGraphicsObject)
  public:
   TFont();
@@ -83,20 +134,8 @@ class TFont : public TGraphicsObject {
   HGDIOBJ CreateHandleObject() override;
 
  private:
-  struct Data {
-    AnsiString name;
-    int height;
-    TColor color;
-    TFontStyles style;
-    TFontCharset charset;
-    TFontPitch pitch;
-    bool operator==(const Data&) const = default;
-  };
-  template <class T>
-  void Set(T Data::*field, const T& value);
-  Data Snapshot() const;
+  using Data = TFontData;
 
-  Data data_;
 };
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
@@ -105,9 +144,18 @@ enum TPenMode {
   pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
 };
 
+// The properties of a pen as one value.
+struct TPenData {
+  TColor color = clBlack;
+  int width = 1;
+  TPenStyle style = psSolid;
+  TPenMode mode = pmCopy;
+  bool operator==(const TPenData&) const = default;
+};
+
 // A pen: colour (clBlack), width (1), style (psSolid) and mix mode (pmCopy). The mode
 // is not part of the system pen; a canvas applies it when it selects the pen.
-class TPen : public TGraphicsObject {
+class TPen : public TGraphicsObjectWith<TPenData> {
   CLASSLIB_CLASS(TPen, TGraphicsObject)
  public:
   HPEN Handle() { return static_cast<HPEN>(GetHandleObject()); }
@@ -128,26 +176,24 @@ class TPen : public TGraphicsObject {
   HGDIOBJ CreateHandleObject() override;
 
  private:
-  struct Data {
-    TColor color = clBlack;
-    int width = 1;
-    TPenStyle style = psSolid;
-    TPenMode mode = pmCopy;
-    bool operator==(const Data&) const = default;
-  };
-  template <class T>
-  void Set(T Data::*field, const T& value);
-  Data Snapshot() const;
+  using Data = TPenData;
 
-  Data data_;
 };
 
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
+// The properties of a brush as one value.
+struct TBrushData {
+  TColor color = clWhite;
+  TBrushStyle style = bsSolid;
+  TBitmap* bitmap = nullptr;
+  bool operator==(const TBrushData&) const = default;
+};
+
 // A brush: colour (clWhite) and style (bsSolid), or a pattern bitmap (not owned; it must
 // outlive the brush's use of it). A clear brush fills nothing and makes text
 // backgrounds transparent.
-class TBrush : public TGraphicsObject {
+class TBrush : public TGraphicsObjectWith<TBrushData> {
   CLASSLIB_CLASS(TBrush, TGraphicsObject)
  public:
   HBRUSH Handle() { return static_cast<HBRUSH>(GetHandleObject()); }
@@ -165,14 +211,6 @@ class TBrush : public TGraphicsObject {
   HGDIOBJ CreateHandleObject() override;
 
  private:
-  struct Data {
-    TColor color = clWhite;
-    TBrushStyle style = bsSolid;
-    TBitmap* bitmap = nullptr;
-    bool operator==(const Data&) const = default;
-  };
-  Data Snapshot() const;
-  void Update(const Data& data);
+  using Data = TBrushData;
 
-  Data data_;
 };
