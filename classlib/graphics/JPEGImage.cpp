@@ -40,8 +40,10 @@ void InitErrors(ErrorManager& manager) {
   manager.message[0] = '\0';
 }
 
-// The size of a JPEG, or false with `message` filled.
-bool ReadSize(const uint8_t* data, size_t size, int& width, int& height, ErrorManager& errors) {
+// Reads the size of a JPEG and, when `rows` is given (one pointer per output row, top
+// first, 3 bytes per pixel BGR), decodes into them; false with `message` filled.
+bool ReadJpeg(const uint8_t* data, size_t size, int& width, int& height, uint8_t* const* rows,
+              ErrorManager& errors) {
   jpeg_decompress_struct info;
   info.err = &errors.base;
   if (setjmp(errors.jump)) {
@@ -55,28 +57,14 @@ bool ReadSize(const uint8_t* data, size_t size, int& width, int& height, ErrorMa
   jpeg_calc_output_dimensions(&info);
   width = static_cast<int>(info.output_width);
   height = static_cast<int>(info.output_height);
-  jpeg_destroy_decompress(&info);
-  return true;
-}
-
-// Decodes into `rows` (one pointer per output row, top first, 3 bytes per pixel BGR).
-bool Decode(const uint8_t* data, size_t size, uint8_t* const* rows, ErrorManager& errors) {
-  jpeg_decompress_struct info;
-  info.err = &errors.base;
-  if (setjmp(errors.jump)) {
-    jpeg_destroy_decompress(&info);
-    return false;
+  if (rows != nullptr) {
+    jpeg_start_decompress(&info);
+    while (info.output_scanline < info.output_height) {
+      JSAMPROW row = rows[info.output_scanline];
+      jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
   }
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
-  jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_EXT_BGR;
-  jpeg_start_decompress(&info);
-  while (info.output_scanline < info.output_height) {
-    JSAMPROW row = rows[info.output_scanline];
-    jpeg_read_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
   return true;
 }
@@ -148,12 +136,12 @@ void TJPEGImage::LoadData(std::vector<uint8_t> data) {
   InitErrors(errors);
   int width = 0;
   int height = 0;
-  if (data.empty() || !ReadSize(data.data(), data.size(), width, height, errors)) Invalid(errors);
+  if (data.empty() || !ReadJpeg(data.data(), data.size(), width, height, nullptr, errors)) Invalid(errors);
   auto bitmap = std::make_unique<TBitmap>();
   bitmap->SetPixelFormat(pf24bit);
   bitmap->SetSize(width, height);
   std::vector<uint8_t*> rows = RowsOf(*bitmap);
-  if (!Decode(data.data(), data.size(), rows.data(), errors)) Invalid(errors);
+  if (!ReadJpeg(data.data(), data.size(), width, height, rows.data(), errors)) Invalid(errors);
   bitmap_ = bitmap.release();
   data_ = std::move(data);
   Changed();
