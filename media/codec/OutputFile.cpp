@@ -79,7 +79,7 @@ int OutputFile::WritePacket(void* opaque, std::uint8_t* data, int size) {
     return AVERROR(EIO);
   }
   file->position_ += size;
-  file->size_ = std::max(file->size_, file->position_);
+  if (file->position_ > file->size_) file->size_ = file->position_;
   return size;
 }
 

@@ -4,6 +4,7 @@
 // data inside the finished file (MP4 "faststart") read it back through a second one.
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -26,8 +27,9 @@ class OutputFile {
   OutputFile& operator=(const OutputFile&) = delete;
 
   AVIOContext* Io() const { return io_; }
-  // Bytes in the file so far (what the I/O context still buffers not included).
-  std::int64_t Size() const { return size_; }
+  // Bytes in the file so far (what the I/O context still buffers not included); asked
+  // from any thread while another writes.
+  std::int64_t Size() const { return size_.load(); }
   // Flushes and closes; false when a write failed on the way.
   bool Close();
   // Closes and deletes the file.
@@ -45,7 +47,7 @@ class OutputFile {
   HANDLE handle_;
   AVIOContext* io_ = nullptr;
   std::int64_t position_ = 0;
-  std::int64_t size_ = 0;
+  std::atomic<std::int64_t> size_{0};
   bool failed_ = false;
 };
 

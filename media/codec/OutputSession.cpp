@@ -2,15 +2,22 @@
 
 #include <array>
 #include <stdexcept>
+#include <vector>
 
 extern "C" {
 #include <libavutil/opt.h>
 }
 
 namespace mccodec {
+namespace {
+
+// Deliveries taken but not yet encoded: a few pictures, enough to keep the worker busy.
+constexpr std::size_t kQueuedDeliveries = 4;
+
+}  // namespace
 
 OutputSession::OutputSession(const EncoderSettings& settings, const std::string& path)
-    : writer_(settings.Muxer()) {
+    : writer_(settings.Muxer()), worker_(kQueuedDeliveries) {
   video_ = std::make_unique<VideoTrack>(settings, writer_);
   if (settings.AudioCodec() != nullptr) audio_ = std::make_unique<AudioTrack>(settings, writer_);
   PassOptionsOn(settings);
@@ -46,20 +53,30 @@ double OutputSession::SinceStart(double start) {
 }
 
 void OutputSession::EncodeVideo(const void* pixels, double start) {
-  video_->Encode(pixels, SinceStart(start));
+  auto runs = std::make_shared<const std::vector<PictureRun>>(video_->Take(pixels, SinceStart(start)));
+  if (runs->empty()) return;
+  worker_.Post([this, runs] { video_->Encode(*runs); });
 }
 
 void OutputSession::EncodeAudio(const std::int16_t* samples, int bytes, double start) {
-  if (audio_) audio_->Encode(samples, bytes, SinceStart(start));
+  if (!audio_) return;
+  const double time = SinceStart(start);
+  if (bytes <= 0) return;
+  if (samples == nullptr) throw std::runtime_error("audio buffer");
+  std::vector<std::int16_t> copy(samples, samples + bytes / 2);
+  worker_.Post([this, copy = std::move(copy), bytes, time] { audio_->Encode(copy.data(), bytes, time); });
 }
 
 bool OutputSession::Finish() {
-  bool flushed = true;
+  bool flushed = false;
   try {
-    video_->Finish();
-    if (audio_) audio_->Finish();
+    worker_.Post([this] {
+      video_->Finish();
+      if (audio_) audio_->Finish();
+    });
+    flushed = worker_.Drain();
   } catch (const std::exception&) {
-    flushed = false;
+    // an earlier failure: the file gets its trailer all the same
   }
   const bool written = writer_.Finish();
   return flushed && written;

@@ -1,6 +1,9 @@
 #pragma once
 // An open output of an encoder context: the muxer with its video and (optional) audio
-// stream, fed with times counted from the first frame or samples delivered.
+// stream, fed with times counted from the first frame or samples delivered. The caller's
+// thread only takes what is delivered (fits the picture, copies the samples); encoding and
+// writing run on the session's worker meanwhile, in delivery order, so decoding the next
+// frame overlaps encoding this one. A failure there makes a later call throw.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -9,6 +12,7 @@
 #include "media/codec/AudioTrack.h"
 #include "media/codec/EncoderSettings.h"
 #include "media/codec/MediaWriter.h"
+#include "media/codec/SerialWorker.h"
 #include "media/codec/VideoTrack.h"
 
 namespace mccodec {
@@ -19,10 +23,12 @@ class OutputSession {
   // leaves no file) when the settings are refused.
   OutputSession(const EncoderSettings& settings, const std::string& path);
 
+  // Throw std::runtime_error for what cannot be taken, or once encoding failed.
   void EncodeVideo(const void* pixels, double start);
   // Without an audio stream the samples are ignored.
   void EncodeAudio(const std::int16_t* samples, int bytes, double start);
-  // Flushes the encoders and writes the trailer; false when the file is not complete.
+  // Encodes what is queued, flushes the encoders and writes the trailer; false when the
+  // file is not complete.
   bool Finish();
   std::int64_t Size() const { return writer_.Size(); }
 
@@ -36,6 +42,8 @@ class OutputSession {
   std::unique_ptr<VideoTrack> video_;
   std::unique_ptr<AudioTrack> audio_;
   std::optional<double> origin_;
+  // Last, so it stops before the tracks and the writer its tasks use go.
+  SerialWorker worker_;
 };
 
 }  // namespace mccodec

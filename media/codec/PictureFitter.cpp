@@ -25,6 +25,18 @@ AVPixelFormat SourceFormat(int code) {
   }
 }
 
+// Black in limited range.
+void PaintBlack(std::uint8_t* data, std::size_t size, std::size_t lumaSize) {
+  std::memset(data, 16, lumaSize);
+  std::memset(data + lumaSize, 128, size - lumaSize);
+}
+
+// The geometry, when the fitter can take it.
+const PictureGeometry& Checked(const PictureGeometry& geometry) {
+  if (!IsValidGeometry(geometry)) throw std::invalid_argument("picture geometry");
+  return geometry;
+}
+
 // Half of `length`, cut toward zero and then to an even number.
 int EvenHalf(int length) { return (length / 2) & ~1; }
 
@@ -55,9 +67,10 @@ bool IsValidGeometry(const PictureGeometry& g) {
 }
 
 PictureFitter::PictureFitter(const PictureGeometry& geometry)
-    : geometry_(geometry), frame_(av_frame_alloc()) {
-  if (!IsValidGeometry(geometry)) throw std::invalid_argument("picture geometry");
-  if (!frame_) throw std::bad_alloc();
+    : geometry_(Checked(geometry)),
+      pool_(AV_PIX_FMT_YUV420P, geometry.outputWidth, geometry.outputHeight, 1,
+            [luma = static_cast<std::size_t>(geometry.outputWidth) * geometry.outputHeight](
+                std::uint8_t* data, std::size_t size) { PaintBlack(data, size, luma); }) {
   const int width = geometry.outputWidth;
   const int height = geometry.outputHeight;
   if (geometry.keepAspect) {
@@ -67,22 +80,7 @@ PictureFitter::PictureFitter(const PictureGeometry& geometry)
   if (width - bars_.left - bars_.right < 1 || height - bars_.top - bars_.bottom < 1) {
     throw std::invalid_argument("no room for the picture");
   }
-  frame_->format = AV_PIX_FMT_YUV420P;
-  frame_->width = width;
-  frame_->height = height;
-  frame_->buf[0] = av_buffer_alloc(FrameByteSize(PixelFormatI420, width, height));
-  if (!OwnBuffer()) throw std::bad_alloc();
-  // Black in limited range; the bars keep it, the picture area is overwritten by each frame.
-  const std::size_t luma = static_cast<std::size_t>(width) * height;
-  std::memset(frame_->buf[0]->data, 16, luma);
-  std::memset(frame_->buf[0]->data + luma, 128, frame_->buf[0]->size - luma);
-}
-
-bool PictureFitter::OwnBuffer() {
-  if (frame_->buf[0] == nullptr || av_buffer_make_writable(&frame_->buf[0]) < 0) return false;
-  av_image_fill_arrays(frame_->data, frame_->linesize, frame_->buf[0]->data, AV_PIX_FMT_YUV420P,
-                       frame_->width, frame_->height, 1);
-  return true;
+  frame_ = pool_.Get();
 }
 
 void PictureFitter::SourcePlanes(const std::uint8_t* pixels, const std::uint8_t* planes[4],
@@ -115,7 +113,8 @@ void PictureFitter::SourcePlanes(const std::uint8_t* pixels, const std::uint8_t*
 }
 
 bool PictureFitter::Fit(const void* pixels) {
-  if (pixels == nullptr || !OwnBuffer()) return false;
+  if (pixels == nullptr) return false;
+  frame_ = pool_.Get();
   const PictureGeometry& g = geometry_;
   const int pictureWidth = g.sourceWidth - g.cropLeft - g.cropRight;
   const int pictureHeight = g.sourceHeight - g.cropTop - g.cropBottom;

@@ -3,6 +3,7 @@
 // its proportions are to be kept) and holds the result as I420 at the output size.
 #include <cstdint>
 
+#include "media/codec/FramePool.h"
 #include "media/core/FFmpegHandles.h"
 
 namespace mccodec {
@@ -46,9 +47,9 @@ class PictureFitter {
   bool Fit(const void* pixels);
   // The I420 picture at the output size, planes Y, U, V back to back.
   const std::uint8_t* Bytes() const { return frame_->data[0]; }
-  // The same picture as a reference-counted frame: an encoder takes a reference instead of
-  // a copy. While one still holds it, the next Fit draws into a copy.
-  AVFrame& Frame() { return *frame_; }
+  // The same picture as a reference-counted frame: whoever takes a reference keeps the
+  // picture as it is, because each Fit draws on a buffer nobody holds.
+  const AVFrame& Frame() const { return *frame_; }
 
  private:
   // Points `planes` at the cropped area of a delivered frame.
@@ -57,10 +58,8 @@ class PictureFitter {
 
   PictureGeometry geometry_;
   Letterbox bars_;
-  // Gives the frame a buffer of its own (copied, bars and all, when an encoder still holds a
-  // reference to it) and points its planes into it; false when out of memory.
-  bool OwnBuffer();
-
+  // Black buffers: the bars are never drawn over, the picture area is by each Fit.
+  FramePool pool_;
   mediacore::FramePtr frame_;
   mediacore::ScaleContextPtr scale_;
 };

@@ -41,6 +41,9 @@ std::uint32_t FourCc(const std::string& text) {
   return tag;
 }
 
+// Rows of pictures converted into the encoder's own layout start at this alignment.
+constexpr int kConvertedRowAlign = 32;
+
 }  // namespace
 
 AVRational OutputFrameRate(double framesPerSecond, const AVCodec& encoder) {
@@ -97,13 +100,10 @@ void VideoTrack::Configure(const EncoderSettings& settings, const VideoParams& p
   }
   if (!codecTag_.empty()) codec->codec_tag = FourCc(codecTag_);
   if (choice_.input != AV_PIX_FMT_YUV420P) {
-    converted_.reset(av_frame_alloc());
-    if (!converted_) throw std::bad_alloc();
-    converted_->format = choice_.input;
-    converted_->width = codec->width;
-    converted_->height = codec->height;
-    if (av_frame_get_buffer(converted_.get(), 0) < 0) throw std::bad_alloc();
+    converted_.emplace(choice_.input, codec->width, codec->height, kConvertedRowAlign);
   }
+  sent_.reset(av_frame_alloc());
+  if (!sent_) throw std::bad_alloc();
 }
 
 void VideoTrack::Open() {
@@ -114,39 +114,51 @@ void VideoTrack::Open() {
   if (!codecTag_.empty()) stream_->codecpar->codec_tag = FourCc(codecTag_);
 }
 
-void VideoTrack::TakePicture(const void* pixels) {
+std::shared_ptr<const AVFrame> VideoTrack::TakePicture(const void* pixels) {
   if (!fitter_.Fit(pixels)) throw std::runtime_error("frame cannot be read");
-  if (!converted_) return;
   const AVFrame& picture = fitter_.Frame();
-  convert_.reset(sws_getCachedContext(convert_.release(), picture.width, picture.height,
-                                      AV_PIX_FMT_YUV420P, converted_->width, converted_->height,
-                                      choice_.input, SWS_BICUBIC | SWS_ACCURATE_RND, nullptr,
-                                      nullptr, nullptr));
-  if (!convert_ || av_frame_make_writable(converted_.get()) < 0 ||
-      sws_scale(convert_.get(), picture.data, picture.linesize, 0, picture.height,
-                converted_->data, converted_->linesize) != converted_->height) {
-    throw std::runtime_error("picture conversion failed");
+  mediacore::FramePtr taken;
+  if (!converted_) {
+    taken.reset(av_frame_clone(&picture));
+    if (!taken) throw std::bad_alloc();
+  } else {
+    taken = converted_->Get();
+    convert_.reset(sws_getCachedContext(convert_.release(), picture.width, picture.height,
+                                        AV_PIX_FMT_YUV420P, taken->width, taken->height,
+                                        choice_.input, SWS_BICUBIC | SWS_ACCURATE_RND, nullptr,
+                                        nullptr, nullptr));
+    if (!convert_ || sws_scale(convert_.get(), picture.data, picture.linesize, 0, picture.height,
+                               taken->data, taken->linesize) != taken->height) {
+      throw std::runtime_error("picture conversion failed");
+    }
   }
+  return std::shared_ptr<const AVFrame>(taken.release(), mediacore::FrameFreer());
 }
 
-void VideoTrack::SendPicture(std::int64_t index) {
-  AVFrame* frame = converted_ ? converted_.get() : &fitter_.Frame();
-  frame->pts = index;
-  frame->sample_aspect_ratio = codec_->sample_aspect_ratio;
-  Send(frame);
-}
-
-void VideoTrack::Encode(const void* pixels, double time) {
+std::vector<PictureRun> VideoTrack::Take(const void* pixels, double time) {
   if (!std::isfinite(time) || time > kLongestOutputSeconds) throw std::runtime_error("frame time");
   const std::int64_t index = std::llround(time * av_q2d(rate_));
-  if (index < nextIndex_) return;  // its slot is taken
-  if (hasPicture_) {
-    for (; nextIndex_ < index; ++nextIndex_) SendPicture(nextIndex_);
-  }
-  TakePicture(pixels);
-  hasPicture_ = true;
+  if (index < nextIndex_) return {};  // its slot is taken
+  std::vector<PictureRun> runs;
+  const bool first = !last_;
+  if (!first && nextIndex_ < index) runs.push_back({last_, nextIndex_, index});
+  last_ = TakePicture(pixels);
   // The first picture also covers the slots before it.
-  for (; nextIndex_ <= index; ++nextIndex_) SendPicture(nextIndex_);
+  runs.push_back({last_, first ? nextIndex_ : index, index + 1});
+  nextIndex_ = index + 1;
+  return runs;
+}
+
+void VideoTrack::Encode(const std::vector<PictureRun>& runs) {
+  for (const PictureRun& run : runs) {
+    for (std::int64_t slot = run.first; slot < run.end; ++slot) {
+      av_frame_unref(sent_.get());
+      if (av_frame_ref(sent_.get(), run.picture.get()) < 0) throw std::bad_alloc();
+      sent_->pts = slot;
+      sent_->sample_aspect_ratio = codec_->sample_aspect_ratio;
+      Send(sent_.get());
+    }
+  }
 }
 
 void VideoTrack::Finish() { Send(nullptr); }

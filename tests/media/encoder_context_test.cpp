@@ -202,6 +202,57 @@ TEST(EncoderContext, KeepsAConstantRateAndFillsGaps) {
   EXPECT_LT(tally.quietest, 16);
 }
 
+// Mean luma of each picture decoded from a written file.
+struct LumaTally final : mediacore::MediaSink {
+  bool OnVideoFrame(double, double, const std::uint8_t* pixels) override {
+    long long sum = 0;
+    for (int i = 0; i < kWidth * kHeight; ++i) sum += pixels[i];
+    levels.push_back(static_cast<double>(sum) / (kWidth * kHeight));
+    return true;
+  }
+  bool OnAudioSamples(double, double, const std::int16_t*, int) override { return true; }
+  std::vector<double> levels;
+};
+
+// The caller draws each picture into the same buffer right after handing over the last
+// one, while the encoding may still lag behind: every slot must still show the picture
+// delivered for it, and a gap the picture before it. Through a codec that takes I420 as
+// it is and one whose pictures are converted first.
+class EncoderContextPictures : public testing::TestWithParam<const char*> {};
+
+TEST_P(EncoderContextPictures, KeepEachDeliveredPictureAsItWas) {
+  const std::string path = OutputPath(std::string("pictures_") + GetParam() + ".avi");
+  ContextPtr context = AviContext(path, GetParam(), nullptr);
+  ASSERT_EQ(context->Open(), 0);
+  const auto levelOf = [](int slot) { return 40 + 6 * slot; };
+  auto frame = GreyFrame();
+  constexpr int kSlots = 30;
+  constexpr int kGapFirst = 20;
+  constexpr int kGapEnd = 25;
+  for (int slot = 0; slot < kSlots; ++slot) {
+    if (slot >= kGapFirst && slot < kGapEnd) continue;
+    std::fill(frame.begin(), frame.begin() + kWidth * kHeight, static_cast<std::uint8_t>(levelOf(slot)));
+    ASSERT_EQ(context->EncodeVideo(frame.data(), slot / 25.0), 0);
+  }
+  ASSERT_EQ(context->Close(), 0);
+
+  LumaTally tally;
+  auto file = mediacore::MediaFile::Open(path);
+  ASSERT_TRUE(file);
+  mediacore::DecodeRequest request;
+  request.videoStream = 0;
+  auto decoder = mediacore::MediaDecoder::Create(*file, request);
+  ASSERT_TRUE(decoder);
+  decoder->DecodeAll(tally);
+  ASSERT_EQ(tally.levels.size(), static_cast<std::size_t>(kSlots));
+  for (int slot = 0; slot < kSlots; ++slot) {
+    const int shown = slot >= kGapFirst && slot < kGapEnd ? kGapFirst - 1 : slot;
+    EXPECT_NEAR(tally.levels[slot], levelOf(shown), 3.0) << "slot " << slot;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Codecs, EncoderContextPictures, testing::Values("mpeg4", "rawvideo"));
+
 TEST(EncoderContext, HandsOtherOptionsToTheEncodersAndTheMuxer) {
   const std::string path = OutputPath("options.mp4");
   ContextPtr context(CreateEncoderContext(path.c_str()));
