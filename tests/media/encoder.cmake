@@ -5,7 +5,8 @@ if(NOT TARGET mediacore)
 endif()
 
 converter_test(media_encoder_tests media
-  SOURCES encoder_context_test.cpp frame_converter_test.cpp
+  SOURCES encoder_context_test.cpp frame_converter_test.cpp serial_worker_test.cpp
+          ${CMAKE_SOURCE_DIR}/media/codec/SerialWorker.cpp
   LIBS mccodec mediacore
   TIMEOUT 300
   PROPERTIES FIXTURES_REQUIRED media_files)
