@@ -45,8 +45,9 @@ TEST(SerialWorker, AFullQueueHoldsThePosterBack) {
       ++posted;
     }
   });
-  std::this_thread::sleep_for(200ms);
   // The first task runs, two wait in the queue; the third post waits for room.
+  for (int i = 0; i < 5000 && posted < 2; ++i) std::this_thread::sleep_for(1ms);
+  std::this_thread::sleep_for(100ms);
   EXPECT_EQ(posted.load(), 2);
   release = true;
   poster.join();
