@@ -4,13 +4,13 @@
 # through the console driver and once by FFmpeg's command-line tool with the same codec
 # settings (bit rate, GOP, rate control, threads, bit-exact), both under Wine, and prints
 # each throughput ratio (ours / FFmpeg's; above 1.0 ours is faster). The best of RUNS
-# (default 3) alternating runs counts for each side, which keeps out most of what other
+# (default 5) alternating runs counts for each side, which keeps out most of what other
 # work on the machine costs.
 set -eu
 bin=$(realpath "$1")
 wine_run=$(realpath "$2")
 ffmpeg_exe=$3
-runs=${4:-3}
+runs=${4:-5}
 work="$bin/bench"
 mkdir -p "$work"
 clip="$work/clip_1280x720_30s.avi"
