@@ -102,8 +102,6 @@ void VideoTrack::Configure(const EncoderSettings& settings, const VideoParams& p
   if (choice_.input != AV_PIX_FMT_YUV420P) {
     converted_.emplace(choice_.input, codec->width, codec->height, kConvertedRowAlign);
   }
-  sent_.reset(av_frame_alloc());
-  if (!sent_) throw std::bad_alloc();
 }
 
 void VideoTrack::Open() {
@@ -152,11 +150,11 @@ std::vector<PictureRun> VideoTrack::Take(const void* pixels, double time) {
 void VideoTrack::Encode(const std::vector<PictureRun>& runs) {
   for (const PictureRun& run : runs) {
     for (std::int64_t slot = run.first; slot < run.end; ++slot) {
-      av_frame_unref(sent_.get());
-      if (av_frame_ref(sent_.get(), run.picture.get()) < 0) throw std::bad_alloc();
-      sent_->pts = slot;
-      sent_->sample_aspect_ratio = codec_->sample_aspect_ratio;
-      Send(sent_.get());
+      const mediacore::FramePtr sent(av_frame_clone(run.picture.get()));
+      if (!sent) throw std::bad_alloc();
+      sent->pts = slot;
+      sent->sample_aspect_ratio = codec_->sample_aspect_ratio;
+      Send(sent.get());
     }
   }
 }

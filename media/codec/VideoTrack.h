@@ -52,7 +52,6 @@ class VideoTrack final : public EncoderTrack {
   mediacore::ScaleContextPtr convert_;
   std::shared_ptr<const AVFrame> last_;  // the picture of the last slot taken
   std::int64_t nextIndex_ = 0;
-  mediacore::FramePtr sent_;  // a reference to the picture being encoded, with its slot
 };
 
 }  // namespace mccodec
