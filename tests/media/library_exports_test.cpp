@@ -70,12 +70,13 @@ TEST(LibraryExports, EveryEntryResolvesByOrdinalAndByName) {
   }
 }
 
-// Until the libraries are filled in, their entries answer failure, reached through the
-// import libraries with the __stdcall signatures of the contract headers.
-TEST(LibraryExports, UnfilledEntriesAnswerFailure) {
+// Entries given nothing to work on answer failure, reached through the import libraries
+// with the __stdcall signatures of the contract headers.
+TEST(LibraryExports, EntriesWithoutAnObjectAnswerFailure) {
   EXPECT_EQ(OpenDecoderHandle(0, nullptr), 0);
   EXPECT_EQ(GetDecoderState(0), DecoderStopped);
-  EXPECT_EQ(CreateResampler(2, 48000, 2, 44100), 0u);
+  EXPECT_EQ(CreateResampler(0, 48000, 2, 44100), 0u);
+  EXPECT_EQ(FlushResampler(0, nullptr), 0);
 }
 
 TEST(LibraryExports, DecoderObjectIsNeverNullAndCloseIsIdempotent) {
