@@ -28,6 +28,7 @@ constexpr std::array kAudioCodecs{
     AudioCodecChoice{"mp3", "libmp3lame", "libmp3lame", 0, 2},
     AudioCodecChoice{"pcm_s16le", "pcm_s16le", "pcm_s16be", 0, 2},
     AudioCodecChoice{"adpcm_ms", "adpcm_ms", "adpcm_ms", 0, 2},
+    AudioCodecChoice{"adpcm_ima_wav", "adpcm_ima_wav", "adpcm_ima_wav", 0, 2},
     AudioCodecChoice{"pcm_alaw", "pcm_alaw", "pcm_alaw", 0, 2},
     AudioCodecChoice{"pcm_mulaw", "pcm_mulaw", "pcm_mulaw", 0, 2},
     AudioCodecChoice{"ac3", "ac3", "ac3", 0, 2},

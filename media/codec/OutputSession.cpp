@@ -18,16 +18,17 @@ constexpr std::size_t kQueuedDeliveries = 4;
 
 OutputSession::OutputSession(const EncoderSettings& settings, const std::string& path)
     : writer_(settings.Muxer()), worker_(kQueuedDeliveries) {
-  video_ = std::make_unique<VideoTrack>(settings, writer_);
+  if (settings.VideoCodec() != nullptr) video_ = std::make_unique<VideoTrack>(settings, writer_);
   if (settings.AudioCodec() != nullptr) audio_ = std::make_unique<AudioTrack>(settings, writer_);
+  if (!video_ && !audio_) throw std::runtime_error("an output without streams");
   PassOptionsOn(settings);
-  video_->Open();
+  if (video_) video_->Open();
   if (audio_) audio_->Open();
   writer_.Start(path, settings.Texts(), settings.Bitexact());
 }
 
 void OutputSession::PassOptionsOn(const EncoderSettings& settings) {
-  const std::array<void*, 3> holders{video_->Context(),
+  const std::array<void*, 3> holders{video_ ? static_cast<void*>(video_->Context()) : nullptr,
                                      audio_ ? static_cast<void*>(audio_->Context()) : nullptr,
                                      writer_.Format()};
   for (const auto& [name, value] : settings.PassedOn()) {
@@ -53,6 +54,7 @@ double OutputSession::SinceStart(double start) {
 }
 
 void OutputSession::EncodeVideo(const void* pixels, double start) {
+  if (!video_) return;
   auto runs = std::make_shared<const std::vector<PictureRun>>(video_->Take(pixels, SinceStart(start)));
   if (runs->empty()) return;
   worker_.Post([this, runs] { video_->Encode(*runs); });
@@ -71,7 +73,7 @@ bool OutputSession::Finish() {
   bool flushed = false;
   try {
     worker_.Post([this] {
-      video_->Finish();
+      if (video_) video_->Finish();
       if (audio_) audio_->Finish();
     });
     flushed = worker_.Drain();

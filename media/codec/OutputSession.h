@@ -1,6 +1,6 @@
 #pragma once
-// An open output of an encoder context: the muxer with its video and (optional) audio
-// stream, fed with times counted from the first frame or samples delivered. The caller's
+// An open output of an encoder context: the muxer with its video stream and audio stream
+// (either may be missing, not both), fed with times counted from the first frame or samples delivered. The caller's
 // thread only takes what is delivered (fits the picture, copies the samples); encoding and
 // writing run on the session's worker meanwhile, in delivery order, so decoding the next
 // frame overlaps encoding this one. A failure there makes a later call throw.
@@ -23,7 +23,8 @@ class OutputSession {
   // leaves no file) when the settings are refused.
   OutputSession(const EncoderSettings& settings, const std::string& path);
 
-  // Throw std::runtime_error for what cannot be taken, or once encoding failed.
+  // Throw std::runtime_error for what cannot be taken, or once encoding failed. Without a
+  // video stream the pictures are ignored.
   void EncodeVideo(const void* pixels, double start);
   // Without an audio stream the samples are ignored.
   void EncodeAudio(const std::int16_t* samples, int bytes, double start);

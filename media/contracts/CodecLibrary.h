@@ -98,7 +98,9 @@ static_assert(offsetof(DecoderObjectInfo, audioStreamCount) == 964);
 static_assert(offsetof(DecoderObjectInfo, audioStreams) == 968);
 static_assert(sizeof(DecoderObjectInfo) == 1608);
 
-// Writes one output file of the AVI, MPEG, 3GP, MP4, MOV and FLV outputs.
+// Writes one output file of the AVI, MPEG, 3GP, MP4, MOV and FLV outputs (and of the WAV
+// plug-in). An output given no video codec has no video stream, one given no audio codec no
+// audio stream; one with neither does not open.
 class EncoderContext {
  public:
   virtual std::int32_t MC_CALL SetVideoCodec(const char* name) = 0;                   // 0
