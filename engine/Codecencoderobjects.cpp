@@ -97,11 +97,12 @@ bool TCodecEncoderObject::SetOption(const char* name, const AnsiString& value) {
 }
 
 bool TCodecEncoderObject::SetVideoCodec(const char* codec) {
+  if (NoVideo) return Context != nullptr;
   return Context != nullptr && Check(Context->SetVideoCodec(codec));
 }
 
 bool TCodecEncoderObject::SetVideoCodecWithTag(const char* codec, bool divxTag) {
-  return SetVideoCodec(codec) && (!divxTag || SetOption("vcodecTag", "DIVX"));
+  return SetVideoCodec(codec) && (NoVideo || !divxTag || SetOption("vcodecTag", "DIVX"));
 }
 
 bool TCodecEncoderObject::SetCommonSwitches(bool bitexact) {
@@ -110,6 +111,7 @@ bool TCodecEncoderObject::SetCommonSwitches(bool bitexact) {
 
 bool TCodecEncoderObject::SetGeometry(const TVideoProfile& profile, TSizeAlignment alignment, std::int32_t bitrate,
                                       double frameRate) {
+  if (NoVideo) return Context != nullptr;
   std::int32_t width = profile.Width != 0 ? profile.Width : SourceWidth - CropLeft - CropRight;
   std::int32_t height = profile.Height != 0 ? profile.Height : SourceHeight - CropTop - CropBottom;
   if (alignment != TSizeAlignment::Unchanged) {
@@ -124,6 +126,7 @@ bool TCodecEncoderObject::SetGeometry(const TVideoProfile& profile, TSizeAlignme
 }
 
 bool TCodecEncoderObject::SetRateControl(bool useVbr, std::int32_t vbrMax, std::int32_t vbrMin, std::int32_t bitrate) {
+  if (NoVideo) return Context != nullptr;
   const AnsiString maxRate = IntToStr(useVbr ? vbrMax : bitrate);
   const AnsiString minRate = IntToStr(useVbr ? vbrMin : bitrate);
   return SetOption("video_rc_max_rate", maxRate) && SetOption("video_rc_min_rate", minRate) &&

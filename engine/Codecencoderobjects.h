@@ -34,7 +34,8 @@ class TCodecEncoderObject : public TEncoderObject {
   enum class TSizeAlignment { Unchanged, Even, Multiple16 };
 
   // Each step answers false, with the context released, once a setting was refused
-  // (or when there is no context any more).
+  // (or when there is no context any more). The video steps set nothing for an output
+  // without video.
   bool SetFormat(const char* container);
   bool SetOption(const char* name, const AnsiString& value);
   bool SetVideoCodec(const char* codec);

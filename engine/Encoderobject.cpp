@@ -14,6 +14,7 @@ TEncoderObject::TEncoderObject(const TEncoderObjectArgs& args)
       SourceFrameRate(args.SourceFrameRate),
       SourceSampleRate(args.SourceSampleRate),
       SourceChannels(args.SourceChannels),
+      NoVideo(args.NoVideo),
       FixAspectRatio(args.FixAspectRatio),
       DisableAudio(args.DisableAudio),
       CropLeft(args.CropLeft),

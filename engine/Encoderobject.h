@@ -15,6 +15,8 @@ struct TEncoderObjectArgs {
   double SourceFrameRate = 0.0;
   std::int32_t SourceSampleRate = 0;
   std::int32_t SourceChannels = 0;
+  // No video in the output: the source has none.
+  bool NoVideo = false;
   bool FixAspectRatio = false;
   // No audio in the output: no audio codec, no audio settings, audio buffers dropped.
   bool DisableAudio = false;
@@ -60,6 +62,7 @@ class TEncoderObject {
   double SourceFrameRate;
   std::int32_t SourceSampleRate;
   std::int32_t SourceChannels;
+  bool NoVideo;
   bool FixAspectRatio;
   bool DisableAudio;
   // Stored left, top, right, bottom.

@@ -51,13 +51,15 @@ engine_conversion_check(Clip_1_to_2_directshow bars_mpeg4_mp3.avi "MP4 H.264 640
 engine_conversion_check(OddSourceSize odd_641x481.avi "AVI MPEG-4 Source Size.pf" noaudio --)
 engine_conversion_check(OddSourceSizeCropped odd_641x481.avi "AVI MPEG-4 Source Size.pf" noaudio
   -- --crop 8 8 4 4 --decoder directshow)
-# No audio in the output: asked for, or none in the source, in every kind.
+# No audio in the output: asked for, or none in the source, in every kind; no video when the
+# source has none.
 foreach(profile "AVI MPEG-4 640x480" "MPEG-1 VCD PAL 352x288" "3GP MPEG-4 320x240 AAC" "MP4 H.264 640x480"
                 "MOV MPEG-4 320x240" "FLV 320x240")
   string(REGEX REPLACE "[^A-Za-z0-9]+" "_" id "${profile}")
   engine_conversion_check(DisableAudio_${id} bars_mpeg4_mp3.avi "${profile}.pf" noaudio
     -- --disable-audio)
   engine_conversion_check(VideoOnly_${id} video_only.avi "${profile}.pf" noaudio --)
+  engine_conversion_check(AudioOnly_${id} audio_only.wav "${profile}.pf" novideo --)
 endforeach()
 # The display aspect: the source's, scaled by the crop, or the typed one.
 engine_conversion_check(Anamorphic anamorphic_720x480.mp4 "MP4 MPEG-4 320x240.pf" aspect=16:9 noaudio --)

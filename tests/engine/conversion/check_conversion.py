@@ -7,8 +7,9 @@ check_conversion.py WINE_RUN BIN_DIR NAME SOURCE PROFILE [CHECK...] -- [DRIVER O
 
 SOURCE is a file of BIN_DIR/test-media; PROFILE a file of BIN_DIR/profiles or a full path.
 CHECKs beside the profile's own: duration=SECONDS (video, within one frame), noaudio,
-aspect=W:H (display aspect), tone=HZ and rate=HZ (the audio), stopped (the job was stopped
-before its end: state not 3, a shorter file that still decodes).
+aspect=W:H (display aspect), tone=HZ and rate=HZ (the audio), novideo (no video stream: the
+source has none), stopped (the job was stopped before its end: state not 3, a shorter file
+that still decodes).
 """
 import configparser
 import json
@@ -153,23 +154,26 @@ def main(argv):
     elif kind != "MPEG":  # program streams carry no tags
         check(tags.get("title") == title, f"title {tags.get('title')!r}, not {title!r}")
 
-    check(len(video) == 1, f"{len(video)} video streams")
-    v = video[0]
-    check(v["codec_name"] == vcodec, f"video codec {v['codec_name']}, not {vcodec}")
-    crop = [int(x) for x in options[options.index("--crop") + 1:][:4]] if "--crop" in options else [0, 0, 0, 0]
-    width = int(number("Width")) or source_video[0]["width"] - crop[0] - crop[1]
-    height = int(number("Height")) or source_video[0]["height"] - crop[2] - crop[3]
-    width, height = width - width % alignment, height - height % alignment
-    check((v["width"], v["height"]) == (width, height), f"size {v['width']}x{v['height']}, not {width}x{height}")
-    fps = number("FrameRate")
-    rates = [eval(r) for r in (v["avg_frame_rate"], v["r_frame_rate"]) if r != "0/0"]  # noqa: S307
-    check(any(abs(r - fps) < 0.01 for r in rates), f"frame rate {rates}, not {fps}")
-    if "duration" in checks:
-        seconds = int(v["nb_read_frames"]) / fps
-        check(abs(seconds - float(checks["duration"])) <= 1 / fps + 1e-6, f"video lasts {seconds:.3f} s")
-    if "aspect" in checks:
-        shown = v.get("display_aspect_ratio", "0:1")
-        check(abs(ratio(shown) - ratio(checks["aspect"])) < 0.02, f"display aspect {shown}")
+    if "novideo" in checks:
+        check(not video, f"{len(video)} video streams in the output of a source without video")
+    else:
+        check(len(video) == 1, f"{len(video)} video streams")
+        v = video[0]
+        check(v["codec_name"] == vcodec, f"video codec {v['codec_name']}, not {vcodec}")
+        crop = [int(x) for x in options[options.index("--crop") + 1:][:4]] if "--crop" in options else [0, 0, 0, 0]
+        width = int(number("Width")) or source_video[0]["width"] - crop[0] - crop[1]
+        height = int(number("Height")) or source_video[0]["height"] - crop[2] - crop[3]
+        width, height = width - width % alignment, height - height % alignment
+        check((v["width"], v["height"]) == (width, height), f"size {v['width']}x{v['height']}, not {width}x{height}")
+        fps = number("FrameRate")
+        rates = [eval(r) for r in (v["avg_frame_rate"], v["r_frame_rate"]) if r != "0/0"]  # noqa: S307
+        check(any(abs(r - fps) < 0.01 for r in rates), f"frame rate {rates}, not {fps}")
+        if "duration" in checks:
+            seconds = int(v["nb_read_frames"]) / fps
+            check(abs(seconds - float(checks["duration"])) <= 1 / fps + 1e-6, f"video lasts {seconds:.3f} s")
+        if "aspect" in checks:
+            shown = v.get("display_aspect_ratio", "0:1")
+            check(abs(ratio(shown) - ratio(checks["aspect"])) < 0.02, f"display aspect {shown}")
 
     if "noaudio" in checks:
         check(not audio, "an audio stream in the output")
