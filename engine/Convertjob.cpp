@@ -9,6 +9,7 @@
 #include "classlib/windowing/Application.h"
 #include "classlib/windowing/Forms.h"
 #include "engine/Quorinvccommon.h"
+#include "engine/Myid3tagimp.h"
 #include "engine/Quorinvcenvloader.h"
 #include "engine/Standinselectstream.h"
 
@@ -38,9 +39,16 @@ AnsiString TitleOf(const AnsiString& sourcePath) {
 
 int StreamOrFirst(int index, int count) { return index >= 0 && index < count ? index : 0; }
 
+// The decoders deliver 16-bit samples of at most two channels.
+constexpr std::int32_t kDeliveredBits = 16;
+constexpr int kMostDeliveredChannels = 2;
+constexpr Bool8 kFinishFlag = 1;
+
 }  // namespace
 
-TConvertJob::TConvertJob(const AnsiString& sourcePath) : Reader(sourcePath), Title(TitleOf(sourcePath)) {}
+TConvertJob::TConvertJob(const AnsiString& sourcePath) : Reader(sourcePath), Title(TitleOf(sourcePath)) {
+  InitAudioSampleBuffer(SampleBuffer);
+}
 
 TConvertJob::~TConvertJob() {
   ClearEncoderSettings();
@@ -105,7 +113,15 @@ void TConvertJob::SetProfile(std::unique_ptr<TVideoProfile> profile) {
   Profile = std::move(profile);
 }
 
-void TConvertJob::ClearEncoderSettings() { Profile.reset(); }
+void TConvertJob::SetAudioScheme(const TAudioEncoderScheme* scheme) {
+  ClearEncoderSettings();
+  if (scheme != nullptr) Scheme = std::make_unique<TAudioEncoderScheme>(*scheme);
+}
+
+void TConvertJob::ClearEncoderSettings() {
+  Profile.reset();
+  Scheme.reset();
+}
 
 void TConvertJob::SetPreviewCallback(PreviewFrameCallback hook, void* userData) {
   std::lock_guard<std::mutex> hold(PreviewLock);
@@ -138,10 +154,19 @@ std::unique_ptr<DecoderBase> TConvertJob::CreateDecoder() {
 
 bool TConvertJob::FreeEncoder() {
   std::lock_guard<std::mutex> hold(EncoderLock);
-  if (Encoder == nullptr) return true;
-  const bool finished = Encoder->Close();
+  bool finished = true;
+  if (Encoder != nullptr) finished = Encoder->Close();
   Encoder.reset();
+  if (Plugin != nullptr) finished = FinishPlugin() && finished;
+  Plugin.reset();
+  Resampler.reset();
   return finished;
+}
+
+bool TConvertJob::FinishPlugin() {
+  bool encoded = true;
+  while (encoded && Resampler != nullptr && Resampler->Flush() > 0) encoded = Plugin->EncodeSamples(&SampleBuffer) >= 0;
+  return Plugin->Finish(kFinishFlag) >= 0 && encoded;
 }
 
 // --- control from the windows ----------------------------------------------------------------
@@ -189,8 +214,10 @@ void TConvertJob::Convert() {
   if (Decoder != nullptr) Decoder->Stop();
   Decoder.reset();
   FreeEncoder();
-  // Without a readable probe there is no decoder to choose.
-  if (!FileExists(Reader.GetFileName()) || !Reader.IsValid() || Profile == nullptr) return Fail();
+  // Without a readable probe there is no decoder to choose; an audio-only job needs audio.
+  if (!FileExists(Reader.GetFileName()) || !Reader.IsValid() || (Profile == nullptr && Scheme == nullptr) ||
+      (Profile == nullptr && !Reader.HasAudio()))
+    return Fail();
   CurrentConvertJob = this;
   SetUpDecoder();
   if (SetUpEncoder()) {
@@ -206,6 +233,8 @@ void TConvertJob::SetUpDecoder() {
   Decoder = CreateDecoder();
   Decoder->SetCallbacks(&FormatProc, &VideoFrameProc, &AudioSamplesProc, &DecodeEndProc);
   Decoder->SetRange(ClipStart, ClipEnd);
+  // An audio-only output uses no frame: the decoder is spared the video.
+  Decoder->SetVideoWanted(Profile != nullptr);
 }
 
 void TConvertJob::MakeOutputNameUnique() {
@@ -237,6 +266,7 @@ TEncoderObjectArgs TConvertJob::EncoderArgs() const {
     args.SourceSampleRate = audio.SampleRate;
     args.SourceChannels = std::min(audio.Channels, 2);
   }
+  args.NoVideo = !Reader.HasVideo();
   args.FixAspectRatio = FixAspectRatio;
   args.DisableAudio = DisableAudio || !Reader.HasAudio();
   args.CropLeft = CropLeft;
@@ -250,6 +280,10 @@ bool TConvertJob::SetUpEncoder() {
   const AnsiString folder = ExtractFileDir(OutputPath);
   if (!folder.IsEmpty() && !DirectoryExists(folder)) ForceDirectories(folder);
   MakeOutputNameUnique();
+  return Profile != nullptr ? SetUpVideoEncoder() : SetUpAudioPlugin();
+}
+
+bool TConvertJob::SetUpVideoEncoder() {
   if (const AnsiString aspect = OutputAspectText(); !aspect.IsEmpty())
     Profile->SetAdditionalParam("frame_aspect_ratio", aspect);
   std::unique_ptr<TEncoderObject> encoder = CreateEncoderObject(*Profile, EncoderArgs());
@@ -264,6 +298,26 @@ bool TConvertJob::SetUpEncoder() {
   }
   std::lock_guard<std::mutex> hold(EncoderLock);
   Encoder = std::move(encoder);
+  return true;
+}
+
+bool TConvertJob::SetUpAudioPlugin() {
+  auto plugin = std::make_unique<EncoderPlugin>(Scheme->PluginPath);
+  InitAudioSampleBuffer(SampleBuffer);
+  auto resampler = std::make_unique<ResampleContainer>(SampleBuffer);
+  const AudioStreamInfo& audio = Reader.GetAudioStream(ChosenAudioStream());
+  resampler->SetInputFormat(kDeliveredBits, true, audio.SampleRate, std::min(audio.Channels, kMostDeliveredChannels));
+  MyID3TagImp tag;
+  tag.SetTitle(Title.c_str());
+  tag.SetYear(Year.c_str());
+  const std::int32_t count = std::clamp(Scheme->Params.count, 0, kMaxEncoderParams);
+  if (plugin->BeginEncode(OutputPath, &tag, &SampleBuffer, Scheme->Params.pairs, count) < 0) {
+    Fail();
+    return false;
+  }
+  std::lock_guard<std::mutex> hold(EncoderLock);
+  Plugin = std::move(plugin);
+  Resampler = std::move(resampler);
   return true;
 }
 
@@ -292,7 +346,7 @@ void TConvertJob::NoteDelivered(double end) {
 }
 
 bool TConvertJob::EndedEarly() const {
-  if (Reader.HasVideo() && FrameCount == 0) return true;
+  if (Profile != nullptr && Reader.HasVideo() && FrameCount == 0) return true;
   const double expectedEnd = ClipEnd != -1.0 ? std::min(ClipEnd, Reader.GetDuration()) : Reader.GetDuration();
   double frameTime = 0.0;
   if (Reader.HasVideo()) {
@@ -335,12 +389,20 @@ std::int32_t TConvertJob::OnAudioSamples(double start, double end, const std::in
       end -= ClipStart;
     }
     std::lock_guard<std::mutex> hold(EncoderLock);
+    if (Plugin != nullptr && EncodeAudioOnly(samples, bytes) < 0) Fail();
     if (Encoder != nullptr && !Encoder->EncodeAudioSamples(samples, bytes, start, end)) Fail();
     return 1;
   } catch (...) {  // nothing may leave a callback into the decoding library
     Fail();
     return 0;
   }
+}
+
+std::int32_t TConvertJob::EncodeAudioOnly(const std::int16_t* samples, std::int32_t bytes) {
+  const std::int32_t channels = SampleBuffer.inputChannels;
+  if (samples == nullptr || bytes <= 0 || channels <= 0) return 0;
+  if (Resampler->Process(samples, bytes / (2 * channels)) <= 0) return 0;
+  return Plugin->EncodeSamples(&SampleBuffer);
 }
 
 bool TConvertJob::OnDecodeEnd() {

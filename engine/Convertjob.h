@@ -6,8 +6,11 @@
 
 #include "classlib/runtime/AnsiString.h"
 #include "classlib/runtime/WinApi.h"
+#include "engine/Audioencoderscheme.h"
 #include "engine/Decderwarpper.h"
 #include "engine/Encoderobject.h"
+#include "engine/Encoderplugin.h"
+#include "engine/Resamplecontainer.h"
 #include "engine/Videoinforeader.h"
 #include "engine/Videoprofile.h"
 
@@ -44,10 +47,13 @@ class TJobEvent {
 // The decoder delivers frames, audio and the end through the static callbacks, which
 // forward to CurrentConvertJob on the decoding thread.
 //
+// An audio-only job (given a scheme instead of a profile) writes through the scheme's
+// plug-in, fed by one resampler container that keeps its state over the whole job.
+//
 // Sharing with the decoding thread: the state, the stop flag and the frame count are
-// atomic; the encoder object is used by the handlers and freed by FreeEncoder under one
-// lock, so it is never freed under a running handler; the decoder is deleted only after
-// its Stop, which returns after its last callback.
+// atomic; the encoder object, the plug-in and its container are used by the handlers and
+// freed by FreeEncoder under one lock, so they are never freed under a running handler;
+// the decoder is deleted only after its Stop, which returns after its last callback.
 class TConvertJob {
  public:
   explicit TConvertJob(const AnsiString& sourcePath);
@@ -62,8 +68,9 @@ class TConvertJob {
   bool ProbeWithDecoder(int kind);
 
   // Converts into a unique name beside OutputPath (its folder is made when missing).
-  // Fails at once (state 4) for a missing source, a source the probe could not read or a
-  // job without a profile; leaves no decoder and CurrentConvertJob null on every path.
+  // Fails at once (state 4) for a missing source, a source the probe could not read, a
+  // job without a profile or scheme, or an audio-only job of a source without audio;
+  // leaves no decoder and CurrentConvertJob null on every path.
   void Convert();
   // Ends the run loop of Convert; the state stays as it is (the windows set 0).
   void Stop();
@@ -79,12 +86,16 @@ class TConvertJob {
   // Takes the profile (the windows pass a clone); null clears.
   void SetProfile(std::unique_ptr<TVideoProfile> profile);
   TVideoProfile* GetProfile() const { return Profile.get(); }
+  // Keeps a deep copy of the scheme (an audio-only job); null clears.
+  void SetAudioScheme(const TAudioEncoderScheme* scheme);
+  TAudioEncoderScheme* GetAudioScheme() const { return Scheme.get(); }
   void ClearEncoderSettings();
   void SetPreviewCallback(PreviewFrameCallback hook, void* userData);
   void SendPreviewFrame(const void* pixels, std::int32_t width, std::int32_t height, std::int32_t pixelFormat);
   // The decoder the probe chose, on the chosen streams.
   std::unique_ptr<DecoderBase> CreateDecoder();
-  // Closes and frees the encoder object; false when the output could not be finished.
+  // Closes and frees the encoder object, or hands the plug-in what the resampler still
+  // keeps, finishes and unloads it; false when the output could not be finished.
   bool FreeEncoder();
   // Whether a decoder is held (none outside Convert).
   bool HasDecoder() const { return Decoder != nullptr; }
@@ -133,6 +144,11 @@ class TConvertJob {
   void SetUpDecoder();
   void MakeOutputNameUnique();
   bool SetUpEncoder();
+  bool SetUpVideoEncoder();
+  bool SetUpAudioPlugin();
+  // Under EncoderLock: encodes what the resampler keeps, then finishes the plug-in.
+  bool FinishPlugin();
+  std::int32_t EncodeAudioOnly(const std::int16_t* samples, std::int32_t bytes);
   void RunLoop();
   void TearDown();
   TEncoderObjectArgs EncoderArgs() const;
@@ -151,6 +167,10 @@ class TConvertJob {
   std::unique_ptr<DecoderBase> Decoder;
   std::mutex EncoderLock;
   std::unique_ptr<TEncoderObject> Encoder;
+  std::unique_ptr<TAudioEncoderScheme> Scheme;
+  std::unique_ptr<EncoderPlugin> Plugin;
+  std::unique_ptr<ResampleContainer> Resampler;
+  AudioSampleBuffer SampleBuffer;
   std::mutex PreviewLock;
   PreviewFrameCallback PreviewHook = nullptr;
   void* PreviewUserData = nullptr;

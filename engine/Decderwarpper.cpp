@@ -85,6 +85,7 @@ bool DirectShowDecoder::OpenHandle(TDecoderOpenPurpose purpose) {
     SetDecoderOption(Handle, 0);
     SetDecoderRange(Handle, ClipStart, ClipEnd);
     block.audioProc = AudioCallback;
+    block.useVideo = VideoWanted ? 1 : 0;
   }
   block.formatProc = FormatCallback != nullptr ? &DirectShowDecoder::FormatProc : nullptr;
   block.videoProc = VideoCallback;
@@ -205,11 +206,11 @@ bool BuiltInDecoder::SetAudioStream(int index) {
   return Object == nullptr || Object->SelectAudioStream(index) == kCallOk;
 }
 
-bool BuiltInDecoder::OpenObject(std::int32_t pixelFormat) {
+bool BuiltInDecoder::OpenObject(std::int32_t pixelFormat, bool video) {
   Object = CreateDecoderObject(FileName.c_str());
   CurrentBuiltInDecoder = this;
   DecoderObjectOpenBlock block{};
-  block.useVideo = 1;
+  block.useVideo = video ? 1 : 0;
   block.useAudio = 1;
   block.pixelFormat = pixelFormat;
   block.formatProc = FormatCallback != nullptr ? &BuiltInDecoder::FormatProc : nullptr;
@@ -241,7 +242,7 @@ bool BuiltInDecoder::Start() {
     }
   }
   ReleaseObject();
-  if (!OpenObject(PixelFormatI420)) return false;
+  if (!OpenObject(PixelFormatI420, VideoWanted)) return false;
   Thread = std::make_unique<BuiltInDecoderThread>(Object);
   Thread->Start();
   // Report the run as under way from the start on, not only once the thread is in it.
@@ -251,7 +252,7 @@ bool BuiltInDecoder::Start() {
 
 bool BuiltInDecoder::StartPreview(HWND window) {
   if (!FileExists(FileName)) return false;
-  if (Object == nullptr && !OpenObject(PixelFormatRgb565)) return false;
+  if (Object == nullptr && !OpenObject(PixelFormatRgb565, true)) return false;
   if (Object->GetState() == DecoderObjectPreviewing) return true;
   return Object->StartPreview(window) == kCallOk;
 }

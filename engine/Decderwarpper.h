@@ -65,12 +65,16 @@ class DecoderBase {
                     AudioSamplesCallback audio, DecodeEndCallback end);
   // Seconds; -1.0 is the beginning or the end of the file.
   void SetRange(double clipStart, double clipEnd);
+  // Whether a conversion decodes the video (an audio-only output needs none); from the
+  // next start on.
+  void SetVideoWanted(bool wanted) { VideoWanted = wanted; }
   const AnsiString& GetFileName() const { return FileName; }
 
  protected:
   AnsiString FileName;
   double ClipStart = -1.0;
   double ClipEnd = -1.0;
+  bool VideoWanted = true;
   StreamFormatCallback FormatCallback = nullptr;
   VideoFrameCallback VideoCallback = nullptr;
   AudioSamplesCallback AudioCallback = nullptr;
@@ -148,8 +152,9 @@ class BuiltInDecoder : public DecoderBase {
   static StreamFormatInfo FormatOf(const DecoderObjectInfo& info, int videoIndex, int audioIndex);
 
  private:
-  // A new object opened and prepared with `pixelFormat`; false (and no object) on failure.
-  bool OpenObject(std::int32_t pixelFormat);
+  // A new object opened and prepared with `pixelFormat`, decoding the video when `video`;
+  // false (and no object) on failure.
+  bool OpenObject(std::int32_t pixelFormat, bool video);
   void ReleaseObject();
   // Waits for the decoding thread (not from inside it).
   void JoinThread();

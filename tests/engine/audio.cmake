@@ -1,0 +1,81 @@
+# Audio conversion: presets, the plug-in host and audio-only jobs in-process with test
+# plug-ins, and every preset of the real plug-ins through the console driver, read back by
+# the native ffprobe and ffmpeg (check_audio_conversion.py).
+if(NOT TARGET engine OR NOT TARGET convertdriver)
+  return()
+endif()
+
+set(audio_dir ${CMAKE_CURRENT_LIST_DIR}/audio)
+
+# The recorder plug-in and two that cannot be called, from one source.
+foreach(kind "" _no_module _null_entries)
+  add_library(test_audio_plugin${kind} SHARED ${audio_dir}/TestAudioPlugins.cpp)
+  set_target_properties(test_audio_plugin${kind} PROPERTIES PREFIX "")
+  target_link_libraries(test_audio_plugin${kind} PRIVATE media_contracts)
+  target_link_options(test_audio_plugin${kind} PRIVATE -Wl,--kill-at)
+endforeach()
+target_compile_definitions(test_audio_plugin_no_module PRIVATE TEST_PLUGIN_NO_MODULE)
+target_compile_definitions(test_audio_plugin_null_entries PRIVATE TEST_PLUGIN_NULL_ENTRIES)
+
+converter_test(engine_audio_tests engine
+  SOURCES
+    ${audio_dir}/AudioHostTest.cpp
+    ${audio_dir}/AudioJobTest.cpp
+    ${audio_dir}/AudioPresetsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/conversion/ConversionTestSupport.cpp
+  LIBS engine
+  TIMEOUT 300
+  PROPERTIES FIXTURES_REQUIRED media_files)
+add_dependencies(engine_audio_tests test_audio_plugin test_audio_plugin_no_module test_audio_plugin_null_entries
+  shipped_profiles)
+
+find_program(AUDIO_PYTHON NAMES python3 REQUIRED)
+# engine_audio_check(NAME SOURCE PRESET [checks...] -- [driver options...])
+function(engine_audio_check name source preset)
+  add_test(NAME engine.AudioOutput.${name}
+    COMMAND ${AUDIO_PYTHON} ${audio_dir}/check_audio_conversion.py
+            ${WINE_RUN} ${CMAKE_BINARY_DIR}/bin ${name} ${source} ${preset} ${ARGN})
+  set_tests_properties(engine.AudioOutput.${name} PROPERTIES FIXTURES_REQUIRED media_files TIMEOUT 300)
+endfunction()
+
+# Every preset of the four plug-ins on the 48 kHz stereo clip.
+set(mp3_cbr 128 192 320 256 224 192 160 128 112 96 80 64 56 48 40 32)
+foreach(index RANGE 0 31)
+  set(extra "")
+  if(index LESS 16)
+    list(GET mp3_cbr ${index} kbps)
+    set(extra cbr=${kbps})
+  elseif(index EQUAL 31)
+    set(extra cbr=320)
+  endif()
+  engine_audio_check(mp3_${index} bars_h264_aac.mp4 mp3:${index} codec=mp3 rate=mpeg channels=2 ${extra})
+endforeach()
+set(wav_presets "pcm_s16le 44100 2" "pcm_s16le 22050 2" "pcm_s16le 11025 2" "pcm_s16le 44100 1"
+                "pcm_s16le 22050 1" "pcm_s16le 11025 1" "adpcm_ms 44100 2" "adpcm_ms 22050 2")
+foreach(index RANGE 0 7)
+  list(GET wav_presets ${index} row)
+  string(REPLACE " " ";" row "${row}")
+  list(GET row 0 codec)
+  list(GET row 1 rate)
+  list(GET row 2 channels)
+  engine_audio_check(wav_${index} bars_h264_aac.mp4 wav:${index} codec=${codec} rate=${rate} channels=${channels})
+endforeach()
+foreach(index RANGE 0 19)
+  engine_audio_check(ogg_${index} bars_h264_aac.mp4 ogg:${index} codec=vorbis rate=48000 channels=2)
+endforeach()
+engine_audio_check(flac_0 bars_h264_aac.mp4 flac:0 codec=flac rate=48000 channels=2)
+
+# Other sources: six channels delivered as two, a mono MP3, PCM kept bit for bit.
+engine_audio_check(surround_to_mp3 surround_6ch.m4a "mp3:CBR 128 kbit/s" codec=mp3 channels=2)
+engine_audio_check(surround_to_wav_mono surround_6ch.m4a "wav:Standard 22,050Hz Mono" rate=22050 channels=1)
+engine_audio_check(mono_to_ogg mono_22050.mp3 ogg:0 codec=vorbis rate=22050 channels=1)
+engine_audio_check(mono_to_wav_stereo mono_22050.mp3 wav:0 rate=44100 channels=2)
+engine_audio_check(wav_to_flac_bitexact audio_only.wav flac:0 codec=flac bitexact)
+engine_audio_check(wav_to_wav_bitexact audio_only.wav wav:0 codec=pcm_s16le bitexact)
+# Custom pairs: the MP3 stream behind a RIFF header; WAV in A-law at the source's rate.
+# (no info frame there, so the decoder keeps the encoder's delay and padding: two frames)
+engine_audio_check(mp3_riff bars_h264_aac.mp4 mp3:5 codec=mp3 notags tolerance=0.06 -- --param 40 1)
+engine_audio_check(wav_alaw bars_h264_aac.mp4 wav:0 codec=pcm_alaw rate=48000 -- --param 0 17 --param 1 -1)
+# Stopped half a second into the source: a finished, shorter file.
+engine_audio_check(stopped_mp3 bars_h264_aac.mp4 mp3:5 stopped -- --stop-at 0.5)
+engine_audio_check(stopped_flac bars_h264_aac.mp4 flac:0 stopped -- --stop-at 0.5)
