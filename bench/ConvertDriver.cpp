@@ -1,9 +1,13 @@
 // Console driver of the conversion engine: converts one source file with one ".pf" video
-// profile and prints the job's end state, its frame count and the output file.
+// profile or one audio preset and prints the job's end state, its frame count and the
+// output file.
 //
-// convertdriver SOURCE PROFILE.pf OUTPUT [options]
+// convertdriver SOURCE PROFILE.pf|KIND:INDEX|KIND:NAME OUTPUT [options]
+// convertdriver --list-presets
+//   KIND is an audio output's extension (mp3, wav, ogg, flac, aac, ape, mpc, wma, ra); the
+//   preset is given by its index or its exact name.
 //   OUTPUT is the output file, or a folder (ending in "\\") where the output is named after
-//   the source with the profile's extension.
+//   the source with the profile's or preset's extension.
 //   --clip START END            seconds (-1 for the beginning or the end)
 //   --crop LEFT RIGHT TOP BOTTOM
 //   --fix-aspect  --disable-audio  --aspect TEXT
@@ -13,6 +17,8 @@
 //                                  answers them: -1 for no choice)
 //   --stop-at SECONDS              stops the job (from a timer of the window thread) once
 //                                  its position in the source reached SECONDS
+//   --param ID VALUE               with a preset: one more parameter pair for the plug-in
+//                                  (after the preset's; a repeated identifier takes the last)
 // Exit code 0 when the job completed (state 3), 1 when it failed or was stopped, 2 for
 // bad arguments.
 #include <cstdio>
@@ -25,6 +31,8 @@
 
 #include "classlib/runtime/FileUtils.h"
 #include "classlib/runtime/IniFiles.h"
+#include "classlib/runtime/SysUtils.h"
+#include "engine/Audiopresets.h"
 #include "engine/Convertjob.h"
 #include "engine/Videoprofilekinds.h"
 
@@ -39,6 +47,7 @@ struct TDriverOptions {
   int VideoStream = 0;
   int AudioStream = 0;
   double StopAt = -1.0;
+  std::vector<EncoderParamPair> Params{};
 };
 
 TConvertJob* StoppedJob = nullptr;
@@ -88,6 +97,7 @@ bool ApplyOption(const std::vector<std::string>& args, size_t& i, TConvertJob& j
          options.AudioStream = std::atoi(value(2));
        }}},
       {"--stop-at", {1, [&] { options.StopAt = std::atof(value(1)); }}},
+      {"--param", {2, [&] { options.Params.push_back({std::atoi(value(1)), std::atoi(value(2))}); }}},
   };
   const auto found = table.find(name);
   if (found == table.end() || i + found->second.first >= args.size()) return false;
@@ -102,13 +112,71 @@ AnsiString OutputPathFor(const AnsiString& output, const AnsiString& source, con
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: convertdriver SOURCE PROFILE.pf OUTPUT [options]\n");
+  std::fprintf(stderr, "usage: convertdriver SOURCE PROFILE.pf|KIND:INDEX|KIND:NAME OUTPUT [options]\n"
+                       "       convertdriver --list-presets\n");
   return 2;
+}
+
+constexpr const char* kPresetKinds[] = {"mp3", "wma", "wav", "aac", "ogg", "ra", "ape", "mpc", "flac"};
+
+int ListPresets() {
+  for (const char* kind : kPresetKinds) {
+    const std::unique_ptr<PresetBase> preset = CreatePresetForExtension(kind);
+    for (int i = 0; i < preset->GetPresetCount(); ++i)
+      std::printf("%s:%d\t%s\n", kind, i, preset->GetPresetName(i).c_str());
+  }
+  return 0;
+}
+
+// The preset index of `which` (a number or an exact name); -1 when there is none.
+int PresetIndex(const PresetBase& preset, const std::string& which) {
+  char* end = nullptr;
+  const long number = std::strtol(which.c_str(), &end, 10);
+  if (!which.empty() && *end == '\0') return number >= 0 && number < preset.GetPresetCount() ? static_cast<int>(number) : -1;
+  for (int i = 0; i < preset.GetPresetCount(); ++i)
+    if (preset.GetPresetName(i) == which) return i;
+  return -1;
+}
+
+// The scheme of the preset "KIND:INDEX" or "KIND:NAME" with the extra pairs; false when
+// there is no such preset or too many pairs.
+bool LoadScheme(const std::string& spec, const std::vector<EncoderParamPair>& extra, TAudioEncoderScheme& scheme) {
+  const size_t colon = spec.find(':');
+  if (colon == std::string::npos) return false;
+  const std::unique_ptr<PresetBase> preset = CreatePresetForExtension(spec.substr(0, colon));
+  const int index = preset != nullptr ? PresetIndex(*preset, spec.substr(colon + 1)) : -1;
+  if (index < 0 || extra.size() > static_cast<size_t>(kMaxEncoderParams)) return false;
+  scheme.PluginPath = preset->GetPluginPath().c_str();
+  scheme.PresetName = preset->GetPresetName(index).c_str();
+  preset->GetPresetParams(index, scheme.Params);
+  if (scheme.Params.count + static_cast<int>(extra.size()) > kMaxEncoderParams) return false;
+  for (const EncoderParamPair& pair : extra) scheme.Params.pairs[scheme.Params.count++] = pair;
+  scheme.Extension = preset->GetExtension().c_str();
+  return true;
+}
+
+bool IsProfilePath(const AnsiString& path) { return SameText(ExtractFileExt(path), ".pf"); }
+
+// Gives the job the profile or the scheme named on the command line; answers the output
+// extension (with its dot), empty when neither could be read.
+AnsiString GiveEncoderSettings(TConvertJob& job, const TDriverOptions& options) {
+  if (IsProfilePath(options.ProfilePath)) {
+    std::unique_ptr<TVideoProfile> profile = LoadProfile(ExpandFileName(options.ProfilePath));
+    if (profile == nullptr) return AnsiString();
+    const AnsiString extension = profile->Extension();
+    job.SetProfile(std::move(profile));
+    return extension;
+  }
+  TAudioEncoderScheme scheme;
+  if (!LoadScheme(options.ProfilePath.c_str(), options.Params, scheme)) return AnsiString();
+  job.SetAudioScheme(&scheme);
+  return "." + scheme.Extension;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--list-presets") == 0) return ListPresets();
   if (argc < 4) return Usage();
   TDriverOptions options{argv[1], argv[2], argv[3]};
   TConvertJob job(ExpandFileName(options.Source));
@@ -116,9 +184,9 @@ int main(int argc, char** argv) {
   for (size_t i = 0; i < args.size(); ++i)
     if (!ApplyOption(args, i, job, options)) return Usage();
 
-  std::unique_ptr<TVideoProfile> profile = LoadProfile(ExpandFileName(options.ProfilePath));
-  if (profile == nullptr) {
-    std::fprintf(stderr, "cannot read the profile %s\n", options.ProfilePath.c_str());
+  const AnsiString extension = GiveEncoderSettings(job, options);
+  if (extension.IsEmpty()) {
+    std::fprintf(stderr, "cannot read the profile or preset %s\n", options.ProfilePath.c_str());
     return 2;
   }
   const bool readable = options.Decoder < 0 ? job.Probe() : job.ProbeWithDecoder(options.Decoder);
@@ -127,8 +195,6 @@ int main(int argc, char** argv) {
     job.VideoStream = options.VideoStream;
     job.AudioStream = options.AudioStream;
   }
-  const AnsiString extension = profile->Extension();
-  job.SetProfile(std::move(profile));
   job.OutputPath = OutputPathFor(ExpandFileName(options.Output), options.Source, extension);
   job.State = jsConverting;
   if (options.StopAt >= 0.0) {
