@@ -88,7 +88,8 @@ TEST_P(AudioJobRecording, ThePluginGetsTheWholeSourceInItsFormat) {
   EXPECT_EQ(log.count("year") ? log.at("year") : "", "2026");
   EXPECT_EQ(log.count("finish") ? log.at("finish") : "", "1");
   const double produced = std::stod(log.count("produced") ? log.at("produced") : "0");
-  EXPECT_NEAR(produced, c.seconds * c.rate, c.seconds * c.rate * 0.01);
+  // Within 2 %: a compressed source may carry its encoder's padding.
+  EXPECT_NEAR(produced, c.seconds * c.rate, c.seconds * c.rate * 0.02);
   EXPECT_EQ(FileBytes(output), static_cast<std::int64_t>(produced) * 2 * c.channels);
 }
 
