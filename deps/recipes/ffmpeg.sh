@@ -8,8 +8,8 @@ DEPENDS="x264 lame libogg libvorbis opencore-amr vo-amrwbenc"
 FFMPEG_ENCODERS="mpeg4 msmpeg4v2 msmpeg4v3 mjpeg libx264 zlib png rawvideo h263 flv
   mpeg1video mpeg2video svq1 wmv1 wmv2 rv10 rv20 libmp3lame pcm_s16le pcm_s16be adpcm_ms
   adpcm_ima_wav pcm_alaw pcm_mulaw ac3 mp2 libvorbis aac libopencore_amrnb libvo_amrwbenc
-  wmav1 wmav2 ra_144"
-FFMPEG_MUXERS="avi mpeg1system mpeg2dvd mpeg2vob tgp tg2 mp4 mov flv asf rm wav adts null"
+  wmav1 wmav2 ra_144 flac"
+FFMPEG_MUXERS="avi mpeg1system mpeg2dvd mpeg2vob tgp tg2 mp4 mov flv asf rm wav adts mp3 ogg flac null"
 # The filters the command-line tool inserts for format, size, rate and sample conversion.
 FFMPEG_FILTERS="scale aresample fps setpts asetpts pad crop setsar setdar copy acopy"
 
