@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "classlib/runtime/FileUtils.h"
 #include "engine/Convertjob.h"
@@ -25,7 +26,7 @@ std::string BinFile(const char* name) {
   return std::string(ExtractFilePath(path).c_str()) + name;
 }
 
-TAudioEncoderScheme Scheme(const char* plugin, std::initializer_list<EncoderParamPair> pairs) {
+TAudioEncoderScheme Scheme(const char* plugin, const std::vector<EncoderParamPair>& pairs) {
   TAudioEncoderScheme scheme;
   scheme.PluginPath = BinFile(plugin).c_str();
   scheme.PresetName = "test";
@@ -64,7 +65,7 @@ std::int64_t FileBytes(const std::string& path) {
 struct TRecordingCase {
   const char* name;
   const char* source;
-  std::initializer_list<EncoderParamPair> pairs;
+  std::vector<EncoderParamPair> pairs;
   const char* input;  // bits, layout, rate, channels as the plug-in was given them
   double seconds;
   int rate, channels;
@@ -105,7 +106,7 @@ struct TFailingCase {
   const char* name;
   const char* source;
   const char* plugin;
-  std::initializer_list<EncoderParamPair> pairs;
+  std::vector<EncoderParamPair> pairs;
   bool leavesFile;
 };
 
