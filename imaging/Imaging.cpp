@@ -4,6 +4,7 @@
 #include "imaging/Bitmap32_Blend.h"
 #include "imaging/Bitmap32_Colors.h"
 #include "imaging/Bitmap32_Interpolator.h"
+#include "imaging/Bitmap32_LinearResamplers.h"
 #include "imaging/Bitmap32_LowLevel.h"
 #include "imaging/Bitmap32_Resamplers.h"
 #include "imaging/Pngimage.h"
@@ -19,6 +20,7 @@ void BindProcessorRoutines() {
   BindBlendRoutines();
   BindLowLevelRoutines();
   BindInterpolator();
+  BindLinearResamplerRoutines();
 }
 
 }  // namespace
@@ -31,6 +33,7 @@ void InitializeImaging() {
   BindInterpolator();
   SetGamma(0.7f);
   InitializeBitmap32();
+  BindLinearResamplerRoutines();
   InitializeResamplers();
   InitializePngImage();
 }
