@@ -188,6 +188,28 @@ class TBitmap32 : public TCustomMap {
   void VertLineTS(int32_t x, int32_t y1, int32_t y2, TColor32 value);
   void VertLineTSP(int32_t x, int32_t y1, int32_t y2);
 
+  // --- Integer lines ---------------------------------------------------------------------
+  // From (x1, y1) to (x2, y2); `l` draws the end point too. Each reports the area
+  // (x1, y1, x2, y2) as given with AREA_KIND_LINE + 2. Line, LineT and LineA touch only
+  // pixels inside the bitmap when their caller keeps the segment (and, for LineA, its
+  // partner pixels) inside; the S forms never touch a pixel outside the clip rectangle.
+  void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l = false);
+  void LineT(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l = false);
+  // Clipped Bresenham: the pixels inside the clip rectangle are those Line would set.
+  // A straight one also reports the whole bitmap as changed.
+  void LineS(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l = false);
+  void LineTS(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l = false);
+  // Antialiased (Wu): the start blended fully, then pairs of pixels by gamma-weighted
+  // coverage.
+  void LineA(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l = false);
+  // The integer pen position; the LineTo forms draw from it with PenColor, without the
+  // end point, and move it.
+  void MoveTo(int32_t x, int32_t y);
+  void LineToS(int32_t x, int32_t y);
+  void LineToTS(int32_t x, int32_t y);
+  int32_t PenX() const { return penX_; }
+  int32_t PenY() const { return penY_; }
+
   // --- Rectangles (half-open) ----------------------------------------------------------
   void FillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value);
   void FillRectS(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value);
@@ -274,6 +296,7 @@ class TBitmap32 : public TCustomMap {
   bool InClip(int32_t x, int32_t y) const;
   void CheckedRun(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool horizontal, TColor32 value, bool blended);
   void StippledRun(int32_t fixedAxis, int32_t a1, int32_t a2, bool horizontal);
+  void ClippedLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l, bool blended);
   void BlendRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value);
   bool LimitToClip(int32_t& x1, int32_t& y1, int32_t& x2, int32_t& y2) const;
   void Frame(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 topLeft, TColor32 bottomRight, bool blended);
@@ -312,6 +335,8 @@ class TBitmap32 : public TCustomMap {
   TWrapMode wrapMode_ = wmClamp;
   BITMAPINFO bitmapInfo_{};
   uint32_t masterAlpha_ = 255;
+  int32_t penX_ = 0;
+  int32_t penY_ = 0;
   float stippleCounter_ = 0;
   TArrayOfColor32 stipplePattern_;
   float stippleStep_ = 1.0f;
