@@ -202,11 +202,15 @@ class TBitmap32 : public TCustomMap {
   // Antialiased (Wu): the start blended fully, then pairs of pixels by gamma-weighted
   // coverage.
   void LineA(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l = false);
+  // LineA's pixels and weights, only those inside the clip rectangle; straight and
+  // diagonal lines go through LineTS.
+  void LineAS(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l = false);
   // The integer pen position; the LineTo forms draw from it with PenColor, without the
   // end point, and move it.
   void MoveTo(int32_t x, int32_t y);
   void LineToS(int32_t x, int32_t y);
   void LineToTS(int32_t x, int32_t y);
+  void LineToAS(int32_t x, int32_t y);
   int32_t PenX() const { return penX_; }
   int32_t PenY() const { return penY_; }
 

@@ -1,5 +1,6 @@
 // The integer lines of TBitmap32: Bresenham (unchecked and clipped, stored or blended),
 // Wu's antialiased lines and the integer pen position.
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -250,6 +251,51 @@ void TBitmap32::LineA(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 v
   EMMS();
 }
 
+// The Wu walk of LineA in mirrored, major-axis-first coordinates, over just the columns
+// of the clip rectangle, skipping to the first one arithmetically.
+void TBitmap32::LineAS(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l) {
+  const TRect area{x1, y1, x2, y2};
+  if (measuring_) {
+    Changed(area, kLineArea);
+    return;
+  }
+  if (clipRect_.Right <= clipRect_.Left || clipRect_.Bottom <= clipRect_.Top) return;
+  int32_t dx = x2 - x1, dy = y2 - y1;
+  if (dx == 0 || dy == 0 || std::abs(dx) == std::abs(dy)) {
+    LineTS(x1, y1, x2, y2, value, l);
+    return;
+  }
+  int32_t cx1 = clipRect_.Left, cx2 = clipRect_.Right - 1, cy1 = clipRect_.Top, cy2 = clipRect_.Bottom - 1;
+  int32_t sx = 0, sy = 0;
+  if (!MirrorAxis(x1, x2, dx, cx1, cx2, sx) || !MirrorAxis(y1, y2, dy, cy1, cy2, sy)) return;
+  const bool steep = dx < dy;
+  if (steep) {
+    std::swap(x1, y1);
+    std::swap(dx, dy);
+    std::swap(cx1, cy1);
+    std::swap(cx2, cy2);
+    std::swap(sx, sy);
+  }
+  const auto ea = static_cast<uint32_t>((int64_t{dy} << 16) / dx);
+  const TBlendMemEx blend = BLEND_MEM_EX[combineMode_];
+  const auto blendAt = [&](int64_t major, int64_t minor, int32_t weight) {
+    if (weight == 0) return;
+    const auto a = static_cast<int32_t>(sx * major), b = static_cast<int32_t>(sy * minor);
+    blend(value, steep ? *GetPixelPtr(b, a) : *GetPixelPtr(a, b), weight);
+  };
+  const int64_t last = std::min<int64_t>(l ? dx : dx - 1, int64_t{cx2} - x1);
+  for (int64_t n = std::max<int64_t>(0, int64_t{cx1} - x1); n <= last; ++n) {
+    const int64_t walked = n * ea;
+    const int64_t row = y1 + (walked >> 16);
+    if (row > cy2) break;
+    const auto w = static_cast<int32_t>((walked & 0xFFFF) >> 8);
+    if (row >= cy1) blendAt(x1 + n, row, GAMMA_TABLE[w ^ 255]);
+    if (row + 1 >= cy1 && row + 1 <= cy2) blendAt(x1 + n, row + 1, GAMMA_TABLE[w]);
+  }
+  EMMS();
+  Changed(area, kLineArea);
+}
+
 void TBitmap32::MoveTo(int32_t x, int32_t y) {
   penX_ = x;
   penY_ = y;
@@ -262,6 +308,11 @@ void TBitmap32::LineToS(int32_t x, int32_t y) {
 
 void TBitmap32::LineToTS(int32_t x, int32_t y) {
   LineTS(penX_, penY_, x, y, PenColor);
+  MoveTo(x, y);
+}
+
+void TBitmap32::LineToAS(int32_t x, int32_t y) {
+  LineAS(penX_, penY_, x, y, PenColor);
   MoveTo(x, y);
 }
 

@@ -134,4 +134,35 @@ TEST(Lines, ClippedLinesMatchTheUnclippedInsideTheClip) {
             }
 }
 
+// The antialiased clipped line never changes a pixel outside the clip and, inside it,
+// blends what the unclipped antialiased line blends there.
+TEST(Lines, ClippedAntialiasedLinesStayInsideTheClip) {
+  const Rect clip{8, 8, 16, 16};
+  const int grid[] = {0, 3, 6, 8, 10, 12, 15, 17, 20, 23};
+  const auto clipped = Filled(24, 24, kPaper);
+  const auto whole = Filled(24, 24, kPaper);
+  clipped->SetClipRect(clip);
+  for (int x1 : grid)
+    for (int y1 : grid)
+      for (int x2 : grid)
+        for (int y2 : grid)
+          for (bool l : {false, true}) {
+            clipped->Clear(kPaper);
+            whole->Clear(kPaper);
+            clipped->LineAS(x1, y1, x2, y2, kInk, l);
+            if (!l) whole->LineA(x1, y1, x2, y2, kInk, false);
+            for (int y = 0; y < 24; ++y)
+              for (int x = 0; x < 24; ++x) {
+                const bool inside = x >= clip.Left && x < clip.Right && y >= clip.Top && y < clip.Bottom;
+                const std::string where = std::to_string(x1) + "," + std::to_string(y1) + " -> " + std::to_string(x2) +
+                                          "," + std::to_string(y2) + " at " + std::to_string(x) + "," + std::to_string(y);
+                if (!inside) {
+                  ASSERT_EQ(clipped->GetPixel(x, y), kPaper) << where;
+                } else if (!l && (x != x1 || y != y1)) {
+                  ASSERT_EQ(clipped->GetPixel(x, y), whole->GetPixel(x, y)) << where;
+                }
+              }
+          }
+}
+
 }  // namespace
