@@ -6,6 +6,7 @@ list(APPEND IMAGING_SOURCES
   Bitmap32.cpp
   Bitmap32_Resamplers.cpp
   Bitmap32_Lines.cpp
+  Bitmap32_FixedLines.cpp
   Bitmap32_OrdinalMaps.cpp
   Bitmap32_Kernels.cpp
   Bitmap32_LinearResamplers.cpp)

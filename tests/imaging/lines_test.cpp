@@ -165,4 +165,73 @@ TEST(Lines, ClippedAntialiasedLinesStayInsideTheClip) {
           }
 }
 
+TEST(FixedLines, EqualEndsDrawOnlyWithL) {
+  const auto bitmap = Filled(6, 6, kPaper);
+  TEventLog log;
+  bitmap->OnAreaChanged = log.AreaEvent();
+  bitmap->LineX(2 * 65536, 3 * 65536, 2 * 65536, 3 * 65536, kInk);
+  EXPECT_TRUE(Inked(*bitmap).empty());
+  EXPECT_EQ(log.lines, std::vector<std::string>{"area 2,3,2,3 other"});
+  bitmap->LineX(2 * 65536, 3 * 65536, 2 * 65536, 3 * 65536, kInk, true);
+  EXPECT_EQ(Inked(*bitmap), (Points{{2, 3}}));
+}
+
+TEST(FixedLines, ClippedLineOutsideDrawsAndReportsNothing) {
+  const auto bitmap = Filled(10, 10, kPaper);
+  bitmap->SetClipRect(Rect{2, 2, 8, 8});
+  TEventLog log;
+  bitmap->OnAreaChanged = log.AreaEvent();
+  bitmap->LineXS(-5 * 65536, 0, 65536 / 2, 9 * 65536, kInk, true);  // left of the grown clip
+  bitmap->LineFS(9.0f, 0.0f, 9.5f, 9.0f, kInk);
+  EXPECT_TRUE(Inked(*bitmap).empty());
+  EXPECT_TRUE(log.lines.empty());
+}
+
+TEST(FixedLines, StippledLineOutsideAdvancesTheCounter) {
+  const auto bitmap = Filled(10, 10, kPaper);
+  std::vector<TColor32> pattern(100, kInk);
+  bitmap->SetStipple(TArrayOfColor32(pattern));
+  bitmap->LineXSP(20 * 65536, 0, 20 * 65536 + 30 * 65536, 40 * 65536);
+  EXPECT_NEAR(bitmap->StippleCounter(), 50.0f, 1e-3);
+  EXPECT_TRUE(Inked(*bitmap).empty());
+}
+
+TEST(FixedLines, PenPosition) {
+  const auto bitmap = Filled(10, 10, kPaper);
+  bitmap->PenColor = kInk;
+  bitmap->MoveToF(1, 1);
+  bitmap->LineToFS(7, 1);
+  EXPECT_EQ(bitmap->PenPosX(), 7 * 65536);
+  EXPECT_NE(bitmap->GetPixel(4, 1), kPaper);
+  EXPECT_EQ(bitmap->GetPixel(4, 5), kPaper);
+}
+
+// Segments between sub-pixel points around an 8 x 8 clip rectangle: the clipped
+// fixed-point lines never change a pixel outside it.
+TEST(FixedLines, ClippedLinesStayInsideTheClip) {
+  const Rect clip{8, 8, 16, 16};
+  const TFixed grid[] = {0, 3 * 65536 + 300, 7 * 65536 + 40000, 8 * 65536, 11 * 65536 + 9000, 15 * 65536 + 65535,
+                         16 * 65536, 19 * 65536 + 12345, 22 * 65536 + 65000};
+  const auto bitmap = Filled(24, 24, kPaper);
+  bitmap->SetClipRect(clip);
+  bitmap->SetStipple({kInk, 0x80FFFFFF, 0xFF00FF00});
+  for (TFixed x1 : grid)
+    for (TFixed y1 : grid)
+      for (TFixed x2 : grid)
+        for (TFixed y2 : grid)
+          for (bool l : {false, true})
+            for (bool stippled : {false, true}) {
+              bitmap->Clear(kPaper);
+              if (stippled) bitmap->LineXSP(x1, y1, x2, y2, l);
+              else bitmap->LineXS(x1, y1, x2, y2, kInk, l);
+              for (int y = 0; y < 24; ++y)
+                for (int x = 0; x < 24; ++x)
+                  if (x < clip.Left || x >= clip.Right || y < clip.Top || y >= clip.Bottom) {
+                    ASSERT_EQ(bitmap->GetPixel(x, y), kPaper)
+                        << (stippled ? "LineXSP " : "LineXS ") << x1 << "," << y1 << " -> " << x2 << "," << y2
+                        << " at " << x << "," << y;
+                  }
+            }
+}
+
 }  // namespace
