@@ -2,6 +2,7 @@
 
 #include "imaging/Bitmap32.h"
 #include "imaging/Bitmap32_Blend.h"
+#include "imaging/Bitmap32_Collections.h"
 #include "imaging/Bitmap32_Colors.h"
 #include "imaging/Bitmap32_Interpolator.h"
 #include "imaging/Bitmap32_LinearResamplers.h"
@@ -35,6 +36,7 @@ void InitializeImaging() {
   InitializeBitmap32();
   BindLinearResamplerRoutines();
   InitializeResamplers();
+  RegisterBitmap32Collections();
   InitializePngImage();
 }
 
