@@ -24,8 +24,8 @@ cases_marked() { # cases_marked LOG MARK
   tr -d '\r' <"$1" | sed -n "s/^\[ *$2 *\] \([^ ,]*\)[ ,].*([0-9]* ms)\$/\1/p" | sort -u
 }
 
-counts() { # counts LOG...: passed failed skipped, a case counting by its last run
-  local passed=0 failed=0 skipped=0 log
+results() { # results LOG...: "case result" lines, a case counting by its last run
+  local log c
   declare -A result
   for log in "$@"; do
     while read -r c; do [ -n "$c" ] && result[$c]=passed; done < <(cases_marked "$log" OK)
@@ -36,11 +36,7 @@ counts() { # counts LOG...: passed failed skipped, a case counting by its last r
       [ -n "$c" ] && [ -z "${result[$c]:-}" ] && result[$c]=failed
     done < <(tr -d '\r' <"$log" | sed -n 's/^\[ RUN      \] \([^ ]*\)$/\1/p')
   done
-  local c
-  for c in "${!result[@]}"; do
-    case ${result[$c]} in passed) passed=$((passed + 1)) ;; failed) failed=$((failed + 1)) ;; *) skipped=$((skipped + 1)) ;; esac
-  done
-  echo "$passed $failed $skipped"
+  for c in "${!result[@]}"; do echo "$c ${result[$c]}"; done | sort
 }
 
 log=$(mktemp) retry_log=$(mktemp)
@@ -61,13 +57,14 @@ if [ "$status" != 0 ] && ! grep -q '^\[  TIMEOUT  \]' "$log"; then
   logs+=("$retry_log")
   [ "$status" = 0 ] && echo "run_gtest: $test passed on the second run"
 fi
-read -r passed failed skipped < <(counts "${logs[@]}")
-ran=$((passed + failed + skipped))
-echo "ran $ran passed $passed failed $failed skipped $skipped" >"$base.cases"
+final=$(results "${logs[@]}")
+count() { grep -c " $1\$" <<<"$final" || true; }
+passed=$(count passed) failed=$(count failed) skipped=$(count skipped)
+echo "ran $((passed + failed + skipped)) passed $passed failed $failed skipped $skipped" >"$base.cases"
 if [ "$status" = 0 ] && [ "$failed" != 0 ]; then status=1; fi
 if [ "$status" != 0 ]; then
   echo "run_gtest: $test FAILED; cases that did not pass:"
-  for l in "${logs[@]}"; do cases_marked "$l" FAILED; done | sort -u | sed 's/^/  /'
-  grep -h '^\[ *\(TIMEOUT\|CRASHED\) *\]' "${logs[@]}"
+  sed -n 's/ failed$//p' <<<"$final" | sed 's/^/  /'
+  grep -h '^\[ *\(TIMEOUT\|CRASHED\) *\]' "${logs[@]}" | sort -u
 fi
 exit "$status"
