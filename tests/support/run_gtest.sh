@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# run_gtest.sh WINE_RUN PROGRAM REPORT_DIR TEST CASE_TIMEOUT [FILTER]
-# Runs a GoogleTest program's cases (those FILTER selects) in one Wine process. When it
+# run_gtest.sh WINE_RUN PROGRAM REPORT_DIR TEST CASE_TIMEOUT
+# Runs all of a GoogleTest program's cases in one Wine process. When it
 # fails for any reason but a case's timeout, the cases that did not pass run once more,
 # alone: Wine very rarely crashes while a program exits. A case that fails twice fails
 # the test. Keeps GoogleTest's XML report of each run in REPORT_DIR and writes
 # REPORT_DIR/TEST.cases: "ran N passed P failed F skipped S" for scripts/test to sum up.
 set -uo pipefail
-wine_run=$1 program=$2 reports=$3 test=$4 case_timeout=$5 filter=${6:-*}
+wine_run=$1 program=$2 reports=$3 test=$4 case_timeout=$5
 mkdir -p "$reports"
 base="$reports/$test"
 rm -f "$base".xml "$base".retry.xml "$base".cases
@@ -41,18 +41,14 @@ results() { # results LOG...: "case result" lines, a case counting by its last r
 
 log=$(mktemp) retry_log=$(mktemp)
 trap 'rm -f "$log" "$retry_log"' EXIT
-run "$filter" "$base.xml" "$log"
+run "*" "$base.xml" "$log"
 status=$?
 logs=("$log")
 if [ "$status" != 0 ] && ! grep -q '^\[  TIMEOUT  \]' "$log"; then
   done_cases=$( { cases_marked "$log" OK; cases_marked "$log" SKIPPED; } | paste -sd: -)
-  positive=${filter%%-*}
-  negative=""
-  [[ $filter == *-* ]] && negative=${filter#*-}
-  negative=$(printf '%s' "$negative${negative:+${done_cases:+:}}$done_cases")
   echo
   echo "run_gtest: $test exited with status $status; running the cases that did not pass once more"
-  run "$positive${negative:+-$negative}" "$base.retry.xml" "$retry_log"
+  run "*${done_cases:+-$done_cases}" "$base.retry.xml" "$retry_log"
   status=$?
   logs+=("$retry_log")
   [ "$status" = 0 ] && echo "run_gtest: $test passed on the second run"
