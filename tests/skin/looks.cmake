@@ -1,0 +1,7 @@
+# Look descriptors: keys, defaults, writing orders and the special rules of each kind.
+converter_test(skin_looks_tests skin
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/LookKeysTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LookKinds.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LookRulesTest.cpp
+  LIBS skin_data)
