@@ -1,6 +1,7 @@
 #pragma once
-// Skin descriptions: the look descriptors of every control and form object, the type
-// words that make them, and the string table of the library's own texts.
+// Skin descriptions: the skin data component, the look descriptors of every control and
+// form object, the type words that make them, and the string table of the library's own
+// texts.
 #include "skin/data/Skindata_Bases.h"
 #include "skin/data/Skindata_Buttons.h"
 #include "skin/data/Skindata_Enums.h"
@@ -11,6 +12,7 @@
 #include "skin/data/Skindata_Objects.h"
 #include "skin/data/Skindata_Panels.h"
 #include "skin/data/Skindata_Ranges.h"
+#include "skin/data/Skindata_SkinData.h"
 #include "skin/data/Skindata_Strings.h"
 #include "skin/data/Skindata_Views.h"
 

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "classlib/runtime/Exceptions.h"
 #include "skin/data/Sputils_Values.h"
 
 // A look descriptor keeps each value of its section in a field of its own. Each look
@@ -111,9 +112,16 @@ TspLookKeys<C> Reordered(const TspLookKeys<C>& keys, std::initializer_list<const
 
 }  // namespace skinkeys
 
+// A value that does not convert raises EConvertError naming its section and key.
 template <class C>
 void ReadLookKeys(C& look, TCustomIniFile* ini, const AnsiString& section, const TspLookKeys<C>& keys) {
-  for (const auto& key : keys) key.Read(look, ini, section);
+  for (const auto& key : keys) {
+    try {
+      key.Read(look, ini, section);
+    } catch (const EConvertError& e) {
+      throw EConvertError("[" + section + "] " + key.Name + ": " + e.Message());
+    }
+  }
 }
 
 template <class C>

@@ -5,3 +5,8 @@ converter_test(skin_looks_tests skin
     ${CMAKE_CURRENT_LIST_DIR}/LookKinds.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LookRulesTest.cpp
   LIBS skin_data)
+
+# The skin data component over a small skin folder written by the tests.
+converter_test(skin_data_tests skin
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/SkinDataTest.cpp
+  LIBS skin_data)
