@@ -1,6 +1,7 @@
 #include "skin/data/Skindata_SkinData.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "classlib/graphics/JPEGImage.h"
 #include "classlib/runtime/Exceptions.h"
@@ -11,6 +12,7 @@
 #include "classlib/windowing/Forms.h"
 #include "classlib/windowing/Screen.h"
 #include "skin/data/Skindata_Kinds.h"
+#include "skin/data/Skindata_Stored.h"
 #include "skin/data/Sputils_Geometry.h"
 
 using namespace skinkeys;
@@ -172,21 +174,12 @@ int IndexByName(const std::vector<std::unique_ptr<Item>>& list, const AnsiString
   return -1;
 }
 
-// Reads a whole skin description and its pictures into `c`.
-void ReadSkin(TspSkinDataContent& c, TCustomIniFile* ini, const AnsiString& folder) {
+// Reads the description's names, form geometry, colours, areas and looks into `c`
+// (everything but the pictures and cursors).
+void ReadDescription(TspSkinDataContent& c, TCustomIniFile* ini) {
   ReadLookKeys(c, ini, "VERSION", VersionKeys());
   ReadLookKeys(c, ini, "PICTURES", PictureNameKeys());
-  for (const auto& [bitmap, name] : FormPictures(c)) {
-    if (!name.IsEmpty()) LoadSkinPicture(bitmap, folder + name);
-  }
   ReadStrings1(ini, "PICTURES", "activepictures", c.ActivePicturesNames.get());
-  for (int i = 0; i < c.ActivePicturesNames->Count(); ++i) {
-    auto bitmap = std::make_unique<TBitmap>();
-    LoadSkinPicture(bitmap.get(), folder + c.ActivePicturesNames->Strings(i));
-    c.ActivePictures.push_back(std::move(bitmap));
-  }
-  c.StartCursorIndex = std::max(1, ini->ReadInteger("CURSORS", "startcursorindex", 1));
-  ReadStrings1(ini, "CURSORS", "cursors", c.CursorsNames.get());
   ReadFormInfo(c, ini);
   c.PopupWindow->LoadFromFile(ini);
   c.HintWindow->LoadFromFile(ini);
@@ -200,6 +193,55 @@ void ReadSkin(TspSkinDataContent& c, TCustomIniFile* ini, const AnsiString& fold
   }
   ReadLooks(c.ObjectList, ini, "SKINOBJECTS", &CreateObjectLook);
   ReadLooks(c.CtrlList, ini, "SKINCONTROLS", &CreateControlLook);
+}
+
+// A skin folder: the description, its pictures and its cursor names.
+void ReadSkinFolder(TspSkinDataContent& c, TCustomIniFile* ini, const AnsiString& folder) {
+  ReadDescription(c, ini);
+  for (const auto& [bitmap, name] : FormPictures(c)) {
+    if (!name.IsEmpty()) LoadSkinPicture(bitmap, folder + name);
+  }
+  for (int i = 0; i < c.ActivePicturesNames->Count(); ++i) {
+    auto bitmap = std::make_unique<TBitmap>();
+    LoadSkinPicture(bitmap.get(), folder + c.ActivePicturesNames->Strings(i));
+    c.ActivePictures.push_back(std::move(bitmap));
+  }
+  c.StartCursorIndex = std::max(1, ini->ReadInteger("CURSORS", "startcursorindex", 1));
+  ReadStrings1(ini, "CURSORS", "cursors", c.CursorsNames.get());
+}
+
+void ReadStoredPicture(TStream* stream, TBitmap* bitmap) {
+  unsigned char empty = 0;
+  stream->ReadBuffer(&empty, 1);
+  if (empty != 0) return;
+  bitmap->LoadFromStream(stream);
+  bitmap->SetPixelFormat(pf24bit);
+}
+
+// A skin stream of layout `version` (0 to 3): picture records, active pictures, then the
+// description as text.
+void ReadSkinStream(TspSkinDataContent& c, TStream* stream, int32_t version) {
+  ReadStoredPicture(stream, c.Picture.get());
+  if (version == 2 || version == 3) ReadStoredPicture(stream, c.InActivePicture.get());
+  ReadStoredPicture(stream, c.MaskPicture.get());
+  if (version == 1 || version == 2) {
+    ReadStoredPicture(stream, c.RollUpPicture.get());
+    ReadStoredPicture(stream, c.RollUpMaskPicture.get());
+  }
+  int32_t count = 0;
+  stream->ReadBuffer(&count, sizeof(count));
+  if (count < 0) throw EReadError("Stream read error");
+  for (int32_t i = 0; i < count; ++i) {
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->LoadFromStream(stream);
+    bitmap->SetPixelFormat(pf24bit);
+    c.ActivePictures.push_back(std::move(bitmap));
+  }
+  TStringList lines;
+  lines.LoadFromStream(stream);
+  TMemIniFile ini("");
+  ini.SetStrings(&lines);
+  ReadDescription(c, &ini);
 }
 
 // Registers the skin's cursors in the screen's table from the first number on; a file
@@ -270,15 +312,49 @@ void TspSkinData::LoadFromFile(const AnsiString& fileName) {
   AnsiString folder = ExtractFilePath(fileName);
   TspSkinDataContent loaded;
   try {
-    ReadSkin(loaded, &ini, folder);
+    ReadSkinFolder(loaded, &ini, folder);
   } catch (const Exception& e) {
     throw Exception("Skin " + fileName + ": " + e.Message());
   }
+  Install(std::move(loaded), folder);
+}
+
+void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* store) {
+  if (store == nullptr || store->GetEmpty()) return;
+  TspSkinDataContent loaded;
+  loaded.StartCursorIndex = StartCursorIndex;
+  try {
+    TMemoryStream skinStream;
+    store->DeCompressToStream(&skinStream);
+    skinStream.SetPosition(0);
+    int32_t version = 0;
+    skinStream.ReadBuffer(&version, sizeof(version));
+    if (version >= 4) return;
+    ReadSkinStream(loaded, &skinStream, version);
+  } catch (const Exception& e) {
+    throw Exception("Compressed skin: " + e.Message());
+  }
+  Install(std::move(loaded), AnsiString());
+}
+
+void TspSkinData::LoadFromCompressedFile(const AnsiString& fileName) {
+  TspCompressedStoredSkin store(nullptr);
+  store.LoadFromCompressFile(fileName);
+  LoadCompressedStoredSkin(&store);
+}
+
+void TspSkinData::SaveToCompressedFile(const AnsiString& fileName) {
+  TspCompressedStoredSkin store(nullptr);
+  store.LoadFromSkinData(this);
+  store.SaveToCompressFile(fileName);
+}
+
+void TspSkinData::Install(TspSkinDataContent&& loaded, const AnsiString& cursorFolder) {
   Empty = true;
   skinChanging_ = true;
   SendSkinDataMessage(WM_BEFORECHANGESKINDATA);
   static_cast<TspSkinDataContent&>(*this) = std::move(loaded);
-  RegisterCursors(*this, folder);
+  RegisterCursors(*this, cursorFolder);
   Empty = false;
   SendSkinDataMessage(WM_CHANGESKINDATA);
   skinChanging_ = false;

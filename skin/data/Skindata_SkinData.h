@@ -6,6 +6,7 @@
 #include "classlib/runtime/Component.h"
 #include "skin/data/Skindata_Bases.h"
 #include "skin/data/Skindata_Menus.h"
+#include "skin/data/Skindata_Stored.h"
 #include "skin/data/Skindata_Strings.h"
 
 // Messages a skin data component sends to every form (wParam the component, lParam 1000).
@@ -112,6 +113,12 @@ class TspSkinData : public TComponent, public TspSkinDataContent {
   // a skin description changes nothing. A failure raises an Exception naming the file
   // and keeps the previous skin; nothing is announced then.
   void LoadFromFile(const AnsiString& fileName);
+  // Loads a compressed skin (an empty store does nothing, a skin stream of an unknown
+  // layout changes nothing); failures are reported as for LoadFromFile. No cursor is
+  // loaded from a compressed skin.
+  void LoadCompressedStoredSkin(TspCompressedStoredSkin* store);
+  void LoadFromCompressedFile(const AnsiString& fileName);
+  void SaveToCompressedFile(const AnsiString& fileName);
   void ClearSkin();
   void ClearObjects();
   void ClearAll();
@@ -136,6 +143,9 @@ class TspSkinData : public TComponent, public TspSkinDataContent {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  // Announces the change and puts the loaded skin in place of the held one.
+  void Install(TspSkinDataContent&& loaded, const AnsiString& cursorFolder);
+
   bool skinnableForm_ = true;
   bool enableSkinEffects_ = true;
   bool skinChanging_ = false;
