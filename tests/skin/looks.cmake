@@ -6,7 +6,9 @@ converter_test(skin_looks_tests skin
     ${CMAKE_CURRENT_LIST_DIR}/LookRulesTest.cpp
   LIBS skin_data)
 
-# The skin data component over a small skin folder written by the tests.
+# The skin data component over small skin folders written by the tests, and compressed skins.
 converter_test(skin_data_tests skin
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/SkinDataTest.cpp
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CompressedTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SkinDataTest.cpp
   LIBS skin_data)
