@@ -301,9 +301,42 @@ void TspSkinData::SetResourceStrData(TspResourceStrData* value) {
   SendSkinDataMessage(WM_CHANGERESOURCESTRDATA);
 }
 
+void TspSkinData::SetCompressedStoredSkin(TspCompressedStoredSkin* value) {
+  compressedStoredSkin_ = value;
+  if (value == nullptr) return;
+  value->FreeNotification(this);
+  LoadCompressedStoredSkin(value);
+}
+
+void TspSkinData::SetSkinList(TspCompressedSkinList* value) {
+  skinList_ = value;
+  if (value == nullptr) return;
+  value->FreeNotification(this);
+  LoadListSkin();
+}
+
+void TspSkinData::SetSkinIndex(int value) {
+  if (value == skinIndex_) return;
+  if (skinList_ == nullptr) {
+    skinIndex_ = value;
+    return;
+  }
+  if (value < 0 || value >= skinList_->Skins()->Count()) return;
+  skinIndex_ = value;
+  LoadListSkin();
+}
+
+void TspSkinData::LoadListSkin() {
+  if (skinIndex_ < 0 || skinIndex_ >= skinList_->Skins()->Count()) return;
+  LoadCompressedStoredSkin(skinList_->Skins()->GetItem(skinIndex_)->StoredSkin());
+}
+
 void TspSkinData::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
-  if (operation == opRemove && component == resourceStrData_) resourceStrData_ = nullptr;
+  if (operation != opRemove) return;
+  if (component == resourceStrData_) resourceStrData_ = nullptr;
+  if (component == compressedStoredSkin_) compressedStoredSkin_ = nullptr;
+  if (component == skinList_) skinList_ = nullptr;
 }
 
 void TspSkinData::LoadFromFile(const AnsiString& fileName) {

@@ -6,6 +6,7 @@
 #include "classlib/runtime/Component.h"
 #include "skin/data/Skindata_Bases.h"
 #include "skin/data/Skindata_Menus.h"
+#include "skin/data/Skindata_SkinList.h"
 #include "skin/data/Skindata_Stored.h"
 #include "skin/data/Skindata_Strings.h"
 
@@ -106,6 +107,15 @@ class TspSkinData : public TComponent, public TspSkinDataContent {
   void SetEnableSkinEffects(bool value) { enableSkinEffects_ = value; }
   TspResourceStrData* ResourceStrData() const { return resourceStrData_; }
   void SetResourceStrData(TspResourceStrData* value);
+  TspCompressedStoredSkin* CompressedStoredSkin() const { return compressedStoredSkin_; }
+  // Loads the store at once (an empty one does nothing).
+  void SetCompressedStoredSkin(TspCompressedStoredSkin* value);
+  TspCompressedSkinList* SkinList() const { return skinList_; }
+  // Loads the skin of the list at SkinIndex when the index is in the list.
+  void SetSkinList(TspCompressedSkinList* value);
+  int SkinIndex() const { return skinIndex_; }
+  // With a list, only an index in it is taken (and its skin loaded); another is ignored.
+  void SetSkinIndex(int value);
   // Set while a load replaces the skin (from before 1225 to before 1227).
   bool SkinChanging() const { return skinChanging_; }
 
@@ -148,8 +158,13 @@ class TspSkinData : public TComponent, public TspSkinDataContent {
 
   bool skinnableForm_ = true;
   bool enableSkinEffects_ = true;
+  void LoadListSkin();
+
   bool skinChanging_ = false;
   TspResourceStrData* resourceStrData_ = nullptr;
+  TspCompressedStoredSkin* compressedStoredSkin_ = nullptr;
+  TspCompressedSkinList* skinList_ = nullptr;
+  int skinIndex_ = 0;
 };
 
 // Section lists: "name:type word" entries and "name:left,top,right,bottom" areas. Text

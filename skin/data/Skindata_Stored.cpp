@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "classlib/formres/Filer.h"
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/runtime/Exceptions.h"
 #include "classlib/runtime/FileUtils.h"
@@ -122,4 +123,13 @@ void TspCompressedStoredSkin::SaveToCompressStream(TStream* stream) {
 
 void TspCompressedStoredSkin::DeCompressToStream(TStream* stream) {
   DeCompressStream(stream, &data_, kMaxSkinStreamSize);
+}
+
+void TspCompressedStoredSkin::DefineProperties(TFiler* filer) {
+  TComponent::DefineProperties(filer);
+  filer->DefineBinaryProperty("CompressedData", [this](TStream* stream) {
+    data_.Clear();
+    if (stream->Size() > 0) data_.CopyFrom(stream, 0);
+    data_.SetPosition(0);
+  });
 }

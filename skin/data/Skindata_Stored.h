@@ -34,6 +34,8 @@ class TspCompressedStoredSkin : public TComponent {
   // Inflates the block onto `stream` at its position (EDecompressionError beyond
   // kMaxSkinStreamSize).
   void DeCompressToStream(TStream* stream);
+  // Form resources: "CompressedData", the block byte for byte.
+  void DefineProperties(TFiler* filer) override;
 
   AnsiString Description;
   AnsiString FileName;

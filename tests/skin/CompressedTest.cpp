@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "classlib/formres/ControlClasses.h"
+#include "classlib/formres/FormResource.h"
 #include "classlib/graphics/Graphics.h"
 #include "classlib/runtime/Exceptions.h"
 #include "skin/data/Skindata.h"
@@ -278,6 +280,80 @@ TEST_F(CompressedSkin, DamagedFilesGiveASkinOrAnErrorAndKeepTheOldSkin) {
     EXPECT_FALSE(skin.SkinChanging());
     skin.LoadFromFile(Path("skin.ini"));
   }
+}
+
+std::string Hex(TMemoryStream& stream) {
+  static const char digits[] = "0123456789ABCDEF";
+  std::string text;
+  const auto* bytes = static_cast<const unsigned char*>(stream.Memory());
+  for (int64_t i = 0; i < stream.Size(); ++i) {
+    text += digits[bytes[i] >> 4];
+    text += digits[bytes[i] & 15];
+    if (i % 32 == 31) text += "\n      ";
+  }
+  return text;
+}
+
+TEST_F(CompressedSkin, FormResourceLoadsAStoredSkinAndASkinOfAList) {
+  InitializeControlClasses();
+  InitializeSkinData();
+  std::ofstream(folder_ + "other.ini", std::ios::binary)
+      << "[VERSION]\nskinname=Other\n[PICTURES]\npicture=form.bmp\n[FORMINFO]\nborderwidth=2\n"
+         "[SKINOBJECTS]\ncount=0\n[SKINCONTROLS]\ncount=0\n";
+  TspCompressedStoredSkin packed(nullptr);
+  packed.LoadFromIniFile(Path("skin.ini"));
+  TspCompressedStoredSkin other(nullptr);
+  other.LoadFromIniFile(Path("other.ini"));
+  TMemoryStream packedFile;
+  packed.SaveToCompressStream(&packedFile);
+  TMemoryStream otherFile;
+  other.SaveToCompressStream(&otherFile);
+  const std::string text = "object Holder: TComponent\n"
+                            "  object Stored: TspCompressedStoredSkin\n"
+                            "    Description = 'stored'\n"
+                            "    CompressedData = {\n      " + Hex(*packed.CompressedData()) + "}\n"
+                            "  end\n"
+                            "  object List: TspCompressedSkinList\n"
+                            "    Skins = <\n"
+                            "      item\n        Name = 'first'\n        Skin = {\n      " + Hex(packedFile) + "}\n      end\n"
+                            "      item\n        Skin = {\n      " + Hex(otherFile) + "}\n      end>\n"
+                            "  end\n"
+                            "  object FromStore: TspSkinData\n    CompressedStoredSkin = Stored\n  end\n"
+                            "  object FromList: TspSkinData\n    SkinIndex = 1\n    SkinList = List\n  end\n"
+                            "end\n";
+  TComponent holder(nullptr);
+  ReadFormText(&holder, TComponent::StaticClass(), text.c_str(), "Skins.form");
+  auto* stored = dynamic_cast<TspCompressedStoredSkin*>(holder.FindComponent("Stored"));
+  auto* list = dynamic_cast<TspCompressedSkinList*>(holder.FindComponent("List"));
+  auto* fromStore = dynamic_cast<TspSkinData*>(holder.FindComponent("FromStore"));
+  auto* fromList = dynamic_cast<TspSkinData*>(holder.FindComponent("FromList"));
+  ASSERT_TRUE(stored != nullptr && list != nullptr && fromStore != nullptr && fromList != nullptr);
+  EXPECT_EQ(AnsiString("stored"), stored->Description);
+  ASSERT_EQ(2, list->Skins()->Count());
+  EXPECT_EQ(AnsiString("first"), list->Skins()->GetItem(0)->Name);
+  EXPECT_EQ(AnsiString("spSkin1"), list->Skins()->GetItem(1)->GetDisplayName());
+  EXPECT_EQ(AnsiString("Packed"), fromStore->SkinName);
+  EXPECT_EQ(stored, fromStore->CompressedStoredSkin());
+  EXPECT_EQ(AnsiString("Other"), fromList->SkinName);
+  EXPECT_EQ(1, fromList->SkinIndex());
+  fromList->SetSkinIndex(5);
+  EXPECT_EQ(1, fromList->SkinIndex());
+  EXPECT_EQ(AnsiString("Other"), fromList->SkinName);
+  fromList->SetSkinIndex(0);
+  EXPECT_EQ(AnsiString("Packed"), fromList->SkinName);
+}
+
+TEST_F(CompressedSkin, ASkinStreamOfAnUnknownLayoutChangesNothing) {
+  TspSkinData skin(nullptr);
+  skin.LoadFromFile(Path("skin.ini"));
+  const int32_t layout = 4;
+  std::vector<uint8_t> stream(reinterpret_cast<const uint8_t*>(&layout), reinterpret_cast<const uint8_t*>(&layout) + 4);
+  stream.push_back(1);
+  WriteCompressedFile("layout4.skn", 2, stream);
+  skin.LoadFromCompressedFile(Path("layout4.skn"));
+  EXPECT_FALSE(skin.Empty);
+  EXPECT_EQ(AnsiString("Packed"), skin.SkinName);
+  EXPECT_EQ(0, skin.GetControlIndex("button"));
 }
 
 }  // namespace
