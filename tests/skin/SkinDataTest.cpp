@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "classlib/graphics/Graphics.h"
+#include "classlib/graphics/JPEGImage.h"
 #include "classlib/runtime/Exceptions.h"
 #include "classlib/windowing/Forms.h"
 #include "classlib/windowing/Screen.h"
@@ -97,6 +98,17 @@ TEST_F(SkinFolder, FormInfoClampsCornersAndKeepsMaskValuesWithoutAMask) {
   EXPECT_EQ(-1, skin.BGPictureIndex);
 }
 
+TEST_F(SkinFolder, CornersSharingACoordinateStayUnclamped) {
+  std::string text = Description("");
+  text.replace(text.find("rightbottompoint=35,25"), 22, "rightbottompoint=5,25");
+  WriteText("shared.ini", text);
+  TspSkinData skin(nullptr);
+  skin.LoadFromFile(Path("shared.ini").c_str());
+  EXPECT_EQ(Point(5, 5), skin.LeftTopPoint);
+  EXPECT_EQ(Point(35, 5), skin.RightTopPoint);
+  EXPECT_EQ(Point(5, 25), skin.RightBottomPoint);
+}
+
 TEST_F(SkinFolder, WithAMaskTheMaskAreaGrowsAndNullHitTestPointsTakeTheCorners) {
   WritePicture("mask.bmp", 40, 30, clBlack);
   WriteText("masked.ini", Description("mask=mask.bmp\n"));
@@ -167,12 +179,19 @@ TEST_F(SkinFolder, AFailedLoadKeepsTheOldSkinAndAnnouncesNothing) {
   skin.LoadFromFile(Path("skin.ini").c_str());
   WriteText("nopicture.ini", Description("inactivepicture=absent.bmp\n"));
   WriteText("badrect.ini", Description("", "0,0,16"));
+  TJPEGImage jpeg;
+  jpeg.Assign(skin.ActivePictures[0].get());
+  jpeg.SaveToFile(Path("pic.JPG").c_str());
+  WriteText("upperjpeg.ini", Description("inactivepicture=pic.JPG\n"));
   WriteText("noforminfo.ini", "[VERSION]\nskinname=x\n[PICTURES]\npicture=form.bmp\n[SKINOBJECTS]\ncount=0\n"
                               "[SKINCONTROLS]\ncount=0\n");
   struct {
     const char* file;
     const char* named;
-  } cases[] = {{"nopicture.ini", "nopicture.ini"}, {"badrect.ini", "skinrect"}, {"noforminfo.ini", nullptr}};
+  } cases[] = {{"nopicture.ini", "nopicture.ini"},
+               {"badrect.ini", "skinrect"},
+               {"upperjpeg.ini", "upperjpeg.ini"},
+               {"noforminfo.ini", nullptr}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
     if (c.named != nullptr) {
