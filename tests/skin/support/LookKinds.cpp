@@ -1,5 +1,8 @@
 #include "LookKinds.h"
 
+#include <sstream>
+#include <stdexcept>
+
 namespace lookkinds {
 namespace {
 
@@ -255,5 +258,97 @@ const std::vector<Kind>& AllKinds() {
   static const std::vector<Kind> kinds = MakeKinds();
   return kinds;
 }
+
+const Kind& KindOf(const std::string& word, bool object) {
+  for (const Kind& kind : AllKinds()) {
+    if (kind.word == word && kind.object == object) return kind;
+  }
+  throw std::invalid_argument("no look kind " + word);
+}
+
+
+std::vector<Key> ParseKeys(const char* text) {
+  std::vector<Key> keys;
+  std::istringstream in(text);
+  std::string token;
+  while (in >> token) {
+    Key key;
+    size_t colon = token.find(':');
+    key.name = token.substr(0, colon);
+    key.kind = token[colon + 1];
+    size_t equals = token.find('=');
+    std::string given = equals == std::string::npos ? "" : token.substr(equals + 1);
+    size_t slash = given.find('/');
+    if (slash != std::string::npos) {
+      key.other = given.substr(slash + 1);
+      given = given.substr(0, slash);
+    }
+    const std::map<char, std::string> defaults{{'I', "0"}, {'B', "0"}, {'P', "0,0"}, {'R', "0,0,0,0"}, {'L', "0"}};
+    key.missing = !given.empty() ? given : defaults.count(key.kind) ? defaults.at(key.kind) : "";
+    keys.push_back(key);
+  }
+  return keys;
+}
+
+std::vector<Key> ReadKeys(const Kind& kind) {
+  std::vector<Key> keys;
+  for (const auto& level : kind.levels) {
+    for (const Key& key : ParseKeys(level.read)) keys.push_back(key);
+  }
+  return keys;
+}
+
+std::vector<std::string> WrittenNames(const Kind& kind, int listLines) {
+  std::vector<std::string> names;
+  for (const auto& level : kind.levels) {
+    std::istringstream in(level.write != nullptr ? level.write : level.read);
+    std::string token;
+    while (in >> token) {
+      std::string name = token.substr(0, token.find(':'));
+      bool list = token.find(":L") != std::string::npos;
+      if (!list) {
+        names.push_back(name);
+        continue;
+      }
+      names.push_back(name + "linecount");
+      for (int i = 0; i < listLines; ++i) names.push_back(name + "line" + std::to_string(i));
+    }
+  }
+  return names;
+}
+
+std::map<std::string, std::string> FillDistinct(const Kind& kind, TCustomIniFile* ini, const AnsiString& section,
+                                                int seed) {
+  std::map<std::string, std::string> expected;
+  int n = seed;
+  for (const Key& key : ReadKeys(kind)) {
+    std::string value;
+    n += 10;
+    const std::string a = std::to_string(n);
+    switch (key.kind) {
+      case 'I': value = a; break;
+      case 'B': value = "1"; break;
+      case 'P': value = a + "," + std::to_string(n + 1); break;
+      case 'R': value = a + "," + std::to_string(n + 1) + "," + std::to_string(n + 2) + "," + std::to_string(n + 3); break;
+      case 'T': value = "text" + a; break;
+      case 'S': value = "fsbold,fsunderline"; break;
+      case 'W': value = key.other; break;
+      case 'L':
+        expected[key.name + "linecount"] = "2";
+        for (int i = 0; i < 2; ++i) {
+          std::string line = "line" + a + "_" + std::to_string(i);
+          expected[key.name + "line" + std::to_string(i)] = line;
+          ini->WriteString(section, (key.name + "line" + std::to_string(i)).c_str(), line.c_str());
+        }
+        ini->WriteString(section, (key.name + "linecount").c_str(), "2");
+        continue;
+    }
+    ini->WriteString(section, key.name.c_str(), value.c_str());
+    expected[key.name] = value;
+  }
+  for (const auto& [name, value] : kind.forced) expected[name] = value;
+  return expected;
+}
+
 
 }  // namespace lookkinds
