@@ -130,7 +130,8 @@ class FormWatch {
   ~FormWatch() { form_->WindowProc = saved_; }
 
   void Hook(TMessage& message) {
-    if (message.Msg >= WM_BEFORECHANGESKINDATA && message.Msg <= WM_AFTERCHANGESKINDATA) {
+    const bool skinMessage = message.Msg >= WM_BEFORECHANGESKINDATA && message.Msg <= WM_AFTERCHANGESKINDATA;
+    if (skinMessage || message.Msg == WM_CHANGERESOURCESTRDATA || message.Msg == WM_CHANGEFORMSKINNABLE) {
       auto* skin = reinterpret_cast<TspSkinData*>(message.WParam);
       log_.push_back(name_ + " " + std::to_string(message.Msg) + (skin->Empty ? " empty" : "") +
                      (skin->SkinChanging() ? " changing" : "") + " " + std::to_string(message.LParam));
@@ -172,6 +173,35 @@ TEST_F(SkinFolder, LoadAndClearAnnounceToTheOwnerFirstThenEveryOtherForm) {
   log.clear();
   skin->LoadFromFile(Path("missing.ini").c_str());
   EXPECT_TRUE(log.empty());
+}
+
+TEST_F(SkinFolder, StringTableAndSkinnableChangesAreAnnounced) {
+  std::vector<std::string> log;
+  auto form = std::make_unique<TForm>(nullptr, CreateNew);
+  FormWatch watch(form.get(), "F", log);
+  TspSkinData skin(nullptr);
+  skin.SetSkinnableForm(true);  // unchanged: nothing
+  skin.SetSkinnableForm(false);
+  auto* table = new TspResourceStrData(form.get());
+  skin.SetResourceStrData(table);
+  EXPECT_EQ((std::vector<std::string>{"F 1294 empty 1000", "F 1274 empty 1000"}), log);
+  delete table;
+  EXPECT_EQ(nullptr, skin.ResourceStrData());
+}
+
+TEST_F(SkinFolder, PicturesAndAreasCanBeAddedAndRemoved) {
+  TspSkinData skin(nullptr);
+  skin.LoadFromFile(Path("skin.ini").c_str());
+  skin.AddBitMap(Path("form.bmp").c_str());
+  ASSERT_EQ(3u, skin.ActivePictures.size());
+  EXPECT_EQ(AnsiString("form.bmp"), skin.ActivePicturesNames->Strings(2));
+  EXPECT_EQ(clRed, skin.ActivePictures[2]->Canvas()->Pixels(1, 1));
+  skin.DeleteBitMap(0);
+  ASSERT_EQ(2u, skin.ActivePictures.size());
+  EXPECT_EQ(AnsiString("act1.bmp"), skin.ActivePicturesNames->Strings(0));
+  EXPECT_EQ(8, skin.ActivePictures[0]->Width());
+  skin.AddSkinArea("extra", Rect(5, 6, 7, 8));
+  EXPECT_EQ(2, skin.GetAreaIndex("extra"));
 }
 
 TEST_F(SkinFolder, AFailedLoadKeepsTheOldSkinAndAnnouncesNothing) {
