@@ -343,6 +343,22 @@ TEST_F(CompressedSkin, FormResourceLoadsAStoredSkinAndASkinOfAList) {
   EXPECT_EQ(AnsiString("Packed"), fromList->SkinName);
 }
 
+// Written by make_compressed_skin.py with Python's zlib (a CTest fixture).
+TEST_F(CompressedSkin, AFileWrittenByAnotherZlibLoads) {
+  TspSkinData skin(nullptr);
+  skin.LoadFromCompressedFile("skin-fixtures\\python.skn");
+  ASSERT_FALSE(skin.Empty);
+  EXPECT_EQ(AnsiString("From Python"), skin.SkinName);
+  EXPECT_EQ(6, skin.Picture->Width());
+  EXPECT_EQ(static_cast<TColor>(RGB(80, 60, 200)), skin.Picture->Canvas()->Pixels(2, 1));
+  ASSERT_EQ(1u, skin.ActivePictures.size());
+  EXPECT_EQ(static_cast<TColor>(RGB(80, 17, 200)), skin.ActivePictures[0]->Canvas()->Pixels(1, 4));
+  EXPECT_TRUE(skin.InActivePicture->Empty());
+  EXPECT_EQ(2, skin.BorderWidth);
+  ASSERT_EQ(0, skin.GetControlIndex("button"));
+  EXPECT_EQ(4660, static_cast<TspDataSkinButtonControl*>(skin.CtrlList[0].get())->FontColor);
+}
+
 TEST_F(CompressedSkin, ASkinStreamOfAnUnknownLayoutChangesNothing) {
   TspSkinData skin(nullptr);
   skin.LoadFromFile(Path("skin.ini"));
