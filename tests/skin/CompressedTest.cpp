@@ -87,6 +87,38 @@ TEST(ZlibStreams, DecompressionRestartsFromTheBeginningAndSkipsForwardOnly) {
   EXPECT_EQ(9000 - 6001, reader.Read(rest.data(), 9000));  // the data ends: fewer bytes
 }
 
+struct BufferCounter {
+  void Count(TObject*) { ++buffers; }
+  int buffers = 0;
+};
+
+TEST(ZlibStreams, EachFullBufferIsReportedWhileCompressingAndInflating) {
+  std::vector<uint8_t> noise(200000);
+  uint32_t state = 12345;
+  for (uint8_t& byte : noise) {
+    state = state * 1103515245u + 12345u;
+    byte = static_cast<uint8_t>(state >> 24);
+  }
+  TMemoryStream packed;
+  BufferCounter written;
+  {
+    TCompressionStream compressor(TCompressionLevel::clNone, &packed);
+    compressor.OnBuffer = TNotifyEvent(&written, &BufferCounter::Count);
+    compressor.Write(noise.data(), static_cast<int>(noise.size()));
+  }
+  // Buffers filled while writing are reported; the ones written when the stream ends are not.
+  EXPECT_GT(written.buffers, 0);
+  EXPECT_LE(written.buffers, static_cast<int>(packed.Size() / TCustomZlibStream::kBufferSize));
+  packed.SetPosition(0);
+  BufferCounter read;
+  TDecompressionStream reader(&packed);
+  reader.OnBuffer = TNotifyEvent(&read, &BufferCounter::Count);
+  std::vector<uint8_t> back(noise.size());
+  ASSERT_EQ(static_cast<int>(noise.size()), reader.Read(back.data(), static_cast<int>(back.size())));
+  EXPECT_EQ(noise, back);
+  EXPECT_GE(read.buffers, static_cast<int>(noise.size()) / TCustomZlibStream::kBufferSize);
+}
+
 TEST(ZlibStreams, InflatingStopsBeyondTheLimit) {
   TMemoryStream source;
   Put(source, std::vector<uint8_t>(100000, 0));
