@@ -82,6 +82,6 @@ engine_audio_check(wav_to_wav_bitexact audio_only.wav wav:0 codec=pcm_s16le bite
 # (no info frame there, so the decoder keeps the encoder's delay and padding: two frames)
 engine_audio_check(mp3_riff bars_h264_aac.mp4 mp3:5 codec=mp3 notags tolerance=0.06 -- --param 40 1)
 engine_audio_check(wav_alaw bars_h264_aac.mp4 wav:0 codec=pcm_alaw rate=48000 -- --param 0 17 --param 1 -1)
-# Stopped half a second into the source: a finished, shorter file.
+# Stopped half a second into the source: a finished, shorter file. (MP3 only: FLAC encodes
+# the 3 s clip faster than the driver's stop timer can reach it.)
 engine_audio_check(stopped_mp3 bars_h264_aac.mp4 mp3:5 stopped -- --stop-at 0.5)
-engine_audio_check(stopped_flac bars_h264_aac.mp4 flac:0 stopped -- --stop-at 0.5)
