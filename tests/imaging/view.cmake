@@ -1,0 +1,6 @@
+# Micro-tiles, repaint optimisers, layers and the image view's geometry, stages and events.
+converter_test(imaging_view_tests imaging
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/micro_tiles_test.cpp
+  LIBS imaging
+  MAIN ${CMAKE_CURRENT_LIST_DIR}/imaging_test_main.cpp)
