@@ -472,13 +472,6 @@ TRubberbandLayer::TRubberbandLayer(TLayerCollection* collection) : TPositionedLa
 
 TRubberbandLayer::~TRubberbandLayer() { SetChildLayer(nullptr); }
 
-template <class T>
-void TRubberbandLayer::SetAndRedraw(T& field, T value) {
-  if (field == value) return;
-  field = value;
-  if (LayerCollection() != nullptr) LayerCollection()->GDIUpdate();
-}
-
 void TRubberbandLayer::SetChildLayer(TPositionedLayer* value) {
   if (child_ != nullptr) child_->RemoveNotification(this);
   child_ = value;

@@ -280,8 +280,13 @@ class TRubberbandLayer : public TPositionedLayer {
   void Paint(TBitmap32* buffer) override;
 
  private:
+  // Stores a look property and redraws the overlay when it changed.
   template <class T>
-  void SetAndRedraw(T& field, T value);
+  void SetAndRedraw(T& field, T value) {
+    if (field == value) return;
+    field = value;
+    if (LayerCollection() != nullptr) LayerCollection()->GDIUpdate();
+  }
   void DragTo(TShiftState shift, int32_t x, int32_t y);
   void DrawHandle(TBitmap32* buffer, int32_t x, int32_t y);
 

@@ -154,6 +154,8 @@ class RepaintOptimizer : public testing::Test {
  protected:
   void SetUp() override {
     buffer.SetSize(100, 60);
+    // Exact tiles whatever the repaints cost.
+    optimizer.SetAdaptiveMode(false);
     optimizer.RegisterLayerCollection(&layers);
   }
   void TearDown() override { optimizer.UnregisterLayerCollection(&layers); }
