@@ -113,7 +113,7 @@ void TCustomPaintBox32::DirectAreaUpdateHandler(TObject*, const TRect& area, uin
 
 void TCustomPaintBox32::RepaintNow() {
   if (painting_) return;
-  TWinControl::Invalidate();
+  Invalidate();
   Update();
 }
 

@@ -6,3 +6,9 @@ converter_test(imaging_view_tests imaging
     ${CMAKE_CURRENT_LIST_DIR}/image_view_test.cpp
   LIBS imaging
   MAIN ${CMAKE_CURRENT_LIST_DIR}/imaging_test_main.cpp)
+# The views on the screen.
+converter_test(imaging_view_display_tests imaging
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/image_view_display_test.cpp
+  LIBS imaging
+  MAIN ${CMAKE_CURRENT_LIST_DIR}/imaging_test_main.cpp
+  SERIAL TIMEOUT 60)
