@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "classlib/formres/PropertyBinders.h"
 #include "classlib/runtime/Exceptions.h"
 #include "classlib/runtime/UpdateScope.h"
 #include "classlib/windowing/Screen.h"
@@ -818,6 +819,65 @@ void TCustomImage32::MouseUp(TMouseButton button, TShiftState shift, int x, int 
 void TCustomImage32::MouseLeave() {
   if (layers_->MouseEvents() && layers_->MouseListener() == nullptr && Screen != nullptr) Screen->SetCursor(crDefault);
   TCustomPaintBox32::MouseLeave();
+}
+
+// --- Form resources -----------------------------------------------------------------------
+
+namespace {
+
+const TIdentTable& RepaintModes() {
+  static const TIdentTable table("TRepaintMode", {{"rmFull", rmFull}, {"rmDirect", rmDirect}, {"rmOptimizer", rmOptimizer}});
+  return table;
+}
+
+const TIdentTable& PaintBoxOptions() {
+  static const TIdentTable table("TPaintBoxOption", {{"pboWantArrowKeys", pboWantArrowKeys}, {"pboAutoFocus", pboAutoFocus}});
+  return table;
+}
+
+const TIdentTable& BitmapAligns() {
+  static const TIdentTable table("TBitmapAlign",
+                                 {{"baTopLeft", baTopLeft}, {"baCenter", baCenter}, {"baTile", baTile}, {"baCustom", baCustom}});
+  return table;
+}
+
+const TIdentTable& ScaleModes() {
+  static const TIdentTable table("TScaleMode", {{"smNormal", smNormal},
+                                                {"smStretch", smStretch},
+                                                {"smScale", smScale},
+                                                {"smResize", smResize},
+                                                {"smOptimal", smOptimal},
+                                                {"smOptimalScaled", smOptimalScaled}});
+  return table;
+}
+
+}  // namespace
+
+void RegisterImageClasses() {
+  using P = TCustomPaintBox32;
+  RegisterClassProperties(
+      P::StaticClass(),
+      {EnumProperty<P, TRepaintMode>("RepaintMode", &P::SetRepaintMode, RepaintModes(), "rmFull"),
+       EventProperty("OnGDIOverlay", &P::OnGDIOverlay), EventProperty("OnMouseEnter", &P::OnMouseEnter),
+       EventProperty("OnMouseLeave", &P::OnMouseLeave)});
+  RegisterClassProperties(
+      TPaintBox32::StaticClass(),
+      {SetProperty<TPaintBox32, TPaintBoxOption>(
+           "Options", [](TPaintBox32* box, TPaintBoxOptions options) { box->Options = options; }, PaintBoxOptions()),
+       EventProperty("OnPaintBuffer", &TPaintBox32::OnPaintBuffer)});
+  using I = TCustomImage32;
+  RegisterClassProperties(
+      I::StaticClass(),
+      {ObjectProperty<I>("Bitmap", [](I* view) -> TPersistent* { return view->Bitmap(); }),
+       EnumProperty<I, TBitmapAlign>("BitmapAlign", &I::SetBitmapAlign, BitmapAligns(), "baTopLeft"),
+       BoolProperty<I>("AutoSize", &I::SetAutoSize, false),
+       FloatProperty<I>("Scale", [](I* view, double value) { view->SetScale(static_cast<float>(value)); }, 1.0),
+       EnumProperty<I, TScaleMode>("ScaleMode", &I::SetScaleMode, ScaleModes(), "smNormal"),
+       EventProperty("OnBitmapResize", &I::OnBitmapResize), EventProperty("OnChange", &I::OnChange),
+       EventProperty("OnInitStages", &I::OnInitStages), EventProperty("OnMouseDown", &I::OnMouseDown),
+       EventProperty("OnMouseMove", &I::OnMouseMove), EventProperty("OnMouseUp", &I::OnMouseUp),
+       EventProperty("OnPaintStage", &I::OnPaintStage)});
+  RegisterClassProperties(TImage32::StaticClass(), {});
 }
 
 }  // namespace imaging

@@ -71,6 +71,7 @@ TEST_F(ViewOnScreen, MainPreviewShowsGreyMarginsAroundTheFittedFrame) {
   ShowForm();
   view->Invalidate();
   view->Update();
+  testsupport::PumpMessages(100);  // lets the display catch up
   EXPECT_TRUE(RowsShow(view, 0, 8, 0x555555));
   EXPECT_TRUE(RowsShow(view, 9, 159, Screen(kFrame)));
   EXPECT_TRUE(RowsShow(view, 160, 168, 0x555555));
@@ -80,6 +81,7 @@ TEST_F(ViewOnScreen, MainPreviewShowsGreyMarginsAroundTheFittedFrame) {
   view->Bitmap()->EndUpdate();
   view->Changed();
   view->Update();
+  testsupport::PumpMessages(100);
   EXPECT_TRUE(RowsShow(view, 9, 159, Screen(kOther)));
   EXPECT_TRUE(RowsShow(view, 0, 8, 0x555555));
 }

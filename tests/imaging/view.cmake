@@ -4,6 +4,7 @@ converter_test(imaging_view_tests imaging
     ${CMAKE_CURRENT_LIST_DIR}/micro_tiles_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/layers_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/image_view_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/image_view_form_test.cpp
   LIBS imaging
   MAIN ${CMAKE_CURRENT_LIST_DIR}/imaging_test_main.cpp)
 # The views on the screen.
