@@ -245,12 +245,12 @@ class TCustomImage32 : public TCustomPaintBox32 {
   void ForEachMappedArea(const TRect& area, void (TCustomImage32::*use)(const TRect&));
   void AddInvalidRect(const TRect& rect) { InvalidRects()->Add(rect); }
   void HandToOptimizer(const TRect& rect);
-  void BitmapResizeHandler(TObject* sender) { BitmapResized(); }
+  void BitmapResizeHandler(TObject*) { BitmapResized(); }
   void BitmapChangeHandler(TObject* sender);
   void BitmapAreaChangeHandler(TObject* sender, const TRect& area, uint32_t info);
   void BitmapDirectAreaChangeHandler(TObject* sender, const TRect& area, uint32_t info);
-  void LayerCollectionChangeHandler(TObject* sender) { Changed(); }
-  void LayerCollectionGDIUpdateHandler(TObject* sender) { Paint(); }
+  void LayerCollectionChangeHandler(TObject*) { Changed(); }
+  void LayerCollectionGDIUpdateHandler(TObject*) { Paint(); }
   void LayerCollectionGetViewportScaleHandler(TObject* sender, float& scaleX, float& scaleY);
   void LayerCollectionGetViewportShiftHandler(TObject* sender, float& shiftX, float& shiftY);
 

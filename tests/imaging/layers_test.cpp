@@ -204,3 +204,30 @@ TEST(BitmapLayer, BitmapChangeReportsTheMappedAreaWidened) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RubberbandLayer, PaintsHandlesAtCornersAndSidesButNotInside) {
+  TLayerCollection layers(nullptr);
+  TRubberbandLayer* band = Band(layers, TFloatRect{10, 10, 50, 40});
+  TBitmap32 buffer;
+  buffer.SetSize(60, 60);
+  buffer.Clear(0xFF000000);
+  band->DoPaint(&buffer);
+  // Handles are squares of +-3 around (10, 10), (30, 10), (50, 25), ...: white inside, black frame.
+  EXPECT_EQ(0xFFFFFFFFu, buffer.GetPixel(9, 9));
+  EXPECT_EQ(0xFFFFFFFFu, buffer.GetPixel(30, 11));
+  EXPECT_EQ(0xFFFFFFFFu, buffer.GetPixel(49, 25));
+  EXPECT_EQ(0xFF000000u, buffer.GetPixel(7, 7));
+  EXPECT_EQ(0xFF000000u, buffer.GetPixel(30, 25));
+  band->SetHandles(TRBHandles{rhFrame});
+  buffer.Clear(0xFF000000);
+  band->DoPaint(&buffer);
+  EXPECT_EQ(0xFF000000u, buffer.GetPixel(9, 9));    // no handles now
+  EXPECT_EQ(0xFF000000u, buffer.GetPixel(30, 11));
+  int framed = 0;  // the stippled frame runs down the left edge
+  for (int y = 10; y < 40; ++y) framed += buffer.GetPixel(10, y) != 0xFF000000u;
+  EXPECT_GT(framed, 5);
+}
+
+}  // namespace
