@@ -3,6 +3,7 @@
 #include "classlib/graphics/Graphic.h"
 #include "classlib/runtime/Exceptions.h"
 #include "classlib/runtime/WinApi.h"
+#include "classlib/windowing/Control.h"
 
 namespace imaging {
 
@@ -46,6 +47,8 @@ void TCustomMap::SetSizeFrom(TPersistent* source) {
     SetSize(map->Width(), map->Height());
   } else if (auto* graphic = dynamic_cast<TGraphic*>(source)) {
     SetSize(graphic->Width(), graphic->Height());
+  } else if (auto* control = dynamic_cast<TControl*>(source)) {
+    SetSize(control->Width(), control->Height());
   } else {
     SizeSourceError(source);
   }

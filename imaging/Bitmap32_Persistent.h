@@ -53,7 +53,7 @@ class TCustomMap : public TThreadPersistent {
   virtual bool SetSize(int32_t newWidth, int32_t newHeight);
   bool SetWidth(int32_t newWidth) { return SetSize(newWidth, height_); }
   bool SetHeight(int32_t newHeight) { return SetSize(width_, newHeight); }
-  // Takes the size of another map or of a class-library picture; null gives 0 x 0.
+  // Takes the size of another map, a class-library picture or a control; null gives 0 x 0.
   // Other sources raise Exception "Can't set size from '<class name>'".
   virtual void SetSizeFrom(TPersistent* source);
   virtual void Delete() { SetSize(0, 0); }

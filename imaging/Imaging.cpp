@@ -4,6 +4,7 @@
 #include "imaging/Bitmap32_Blend.h"
 #include "imaging/Bitmap32_Collections.h"
 #include "imaging/Bitmap32_Colors.h"
+#include "imaging/Bitmap32_Image.h"
 #include "imaging/Bitmap32_Interpolator.h"
 #include "imaging/Bitmap32_LinearResamplers.h"
 #include "imaging/Bitmap32_LowLevel.h"
@@ -37,6 +38,7 @@ void InitializeImaging() {
   BindLinearResamplerRoutines();
   InitializeResamplers();
   RegisterBitmap32Collections();
+  RegisterImageClasses();
   InitializePngImage();
 }
 
