@@ -3,7 +3,7 @@
 # imported targets from the prefixes it names.
 set(DEPS_FILE ${CMAKE_BINARY_DIR}/deps.cmake)
 execute_process(
-  COMMAND ${CMAKE_CURRENT_LIST_DIR}/../deps/build --out ${DEPS_FILE}
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/../deps/build --host ${TOOL_PREFIX} --out ${DEPS_FILE}
   RESULT_VARIABLE deps_result)
 if(NOT deps_result EQUAL 0)
   message(FATAL_ERROR "deps/build failed (see its output above)")
@@ -29,7 +29,7 @@ thirdparty_library(thirdparty::gtest ${DEPS_GOOGLETEST_PREFIX} LIBS gmock gtest)
 thirdparty_library(thirdparty::jpeg ${DEPS_LIBJPEG_TURBO_PREFIX} LIBS jpeg)
 # zlib comes from Debian's mingw-w64 package.
 add_library(thirdparty::zlib INTERFACE IMPORTED GLOBAL)
-target_link_libraries(thirdparty::zlib INTERFACE /usr/i686-w64-mingw32/lib/libz.a)
+target_link_libraries(thirdparty::zlib INTERFACE /usr/${TOOL_PREFIX}/lib/libz.a)
 
 # Further libraries (the media stack) add their targets here.
 include(${CMAKE_CURRENT_LIST_DIR}/MediaThirdParty.cmake OPTIONAL)

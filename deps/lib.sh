@@ -1,7 +1,8 @@
 # Helpers for the recipes in deps/recipes. A recipe sets DEB_SOURCE (Debian source
 # package) or LOCAL_PACKAGE (an installed package shipping its sources), DEPENDS, and
 # defines build(), run in the work folder with the source in ./src.
-# Environment: PREFIX (install here), JOBS, HOST, TOOLCHAIN, DEP_<name> (prefixes).
+# Environment: PREFIX (install here), JOBS, HOST (mingw triplet), ARCH (x86_64 or i686),
+# TOOLCHAIN, DEP_<name> (prefixes).
 
 fetch_source() {
   if [ -n "${DEB_SOURCE:-}" ]; then

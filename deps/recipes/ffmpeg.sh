@@ -22,10 +22,12 @@ build() {
     lib+=" -L${!dep}/lib"
   done
   # ffmpeg.exe is linked -static like our programs, so it needs no zlib or pthread DLL.
-  # SSE2 comes from --cpu=pentium4: a bare -msse2 makes mingw gcc realign the stack,
-  # which takes the frame pointer that the CABAC inline assembly needs.
+  # On i686 SSE2 comes from --cpu=pentium4: a bare -msse2 makes mingw gcc realign the
+  # stack, which takes the frame pointer that the CABAC inline assembly needs.
+  local cpu="--arch=x86_64"
+  [ "$ARCH" = i686 ] && cpu="--arch=x86 --cpu=pentium4"
   ./configure --prefix="$PREFIX" \
-    --enable-cross-compile --arch=x86 --cpu=pentium4 --target-os=mingw32 --cross-prefix="$HOST-" \
+    --enable-cross-compile $cpu --target-os=mingw32 --cross-prefix="$HOST-" \
     --cc="$HOST-gcc-posix" --cxx="$HOST-g++-posix" \
     --pkg-config=pkg-config --pkg-config-flags=--static \
     --extra-cflags="-mfpmath=sse$inc" --extra-ldflags="-static$lib" \

@@ -26,19 +26,19 @@ struct AudioSampleBuffer {
   std::int32_t capacity;           // samples per channel the buffers hold
   std::int32_t produced;           // samples per channel of the last conversion
 };
-static_assert(offsetof(AudioSampleBuffer, inputBits) == 0);
-static_assert(offsetof(AudioSampleBuffer, inputLayout) == 4);
-static_assert(offsetof(AudioSampleBuffer, inputRate) == 8);
-static_assert(offsetof(AudioSampleBuffer, inputChannels) == 12);
-static_assert(offsetof(AudioSampleBuffer, outputBits) == 16);
-static_assert(offsetof(AudioSampleBuffer, outputLayout) == 20);
-static_assert(offsetof(AudioSampleBuffer, outputRate) == 24);
-static_assert(offsetof(AudioSampleBuffer, outputChannels) == 28);
-static_assert(offsetof(AudioSampleBuffer, channelBuffers) == 32);
-static_assert(offsetof(AudioSampleBuffer, interleavedBuffer) == 36);
-static_assert(offsetof(AudioSampleBuffer, capacity) == 40);
-static_assert(offsetof(AudioSampleBuffer, produced) == 44);
-static_assert(sizeof(AudioSampleBuffer) == 48);
+MC_FIELD_AT(AudioSampleBuffer, inputBits, 0, 0);
+MC_FIELD_AT(AudioSampleBuffer, inputLayout, 4, 4);
+MC_FIELD_AT(AudioSampleBuffer, inputRate, 8, 8);
+MC_FIELD_AT(AudioSampleBuffer, inputChannels, 12, 12);
+MC_FIELD_AT(AudioSampleBuffer, outputBits, 16, 16);
+MC_FIELD_AT(AudioSampleBuffer, outputLayout, 20, 20);
+MC_FIELD_AT(AudioSampleBuffer, outputRate, 24, 24);
+MC_FIELD_AT(AudioSampleBuffer, outputChannels, 28, 28);
+MC_FIELD_AT(AudioSampleBuffer, channelBuffers, 32, 32);
+MC_FIELD_AT(AudioSampleBuffer, interleavedBuffer, 36, 40);
+MC_FIELD_AT(AudioSampleBuffer, capacity, 40, 48);
+MC_FIELD_AT(AudioSampleBuffer, produced, 44, 52);
+MC_SIZE_IS(AudioSampleBuffer, 48, 56);
 
 constexpr std::uint8_t kSampleLayoutPlanar = 0;
 constexpr std::uint8_t kSampleLayoutInterleaved = 1;
@@ -49,8 +49,8 @@ struct EncoderParamPair {
   std::int32_t id;
   std::int32_t value;
 };
-static_assert(offsetof(EncoderParamPair, value) == 4);
-static_assert(sizeof(EncoderParamPair) == 8);
+MC_FIELD_AT(EncoderParamPair, value, 4, 4);
+MC_SIZE_IS(EncoderParamPair, 8, 8);
 
 constexpr int kMaxEncoderParams = 100;
 
@@ -58,8 +58,8 @@ struct EncoderParamBlock {
   EncoderParamPair pairs[kMaxEncoderParams];
   std::int32_t count;  // 0 to 100; only the first `count` pairs mean anything
 };
-static_assert(offsetof(EncoderParamBlock, count) == 800);
-static_assert(sizeof(EncoderParamBlock) == 804);
+MC_FIELD_AT(EncoderParamBlock, count, 800, 800);
+MC_SIZE_IS(EncoderParamBlock, 804, 804);
 
 // Tag texts the plug-in reads from (and may write to) the object the engine hands it.
 // Slot 2k answers field k, slot 2k + 1 sets it; field 5 is an integer, the others
@@ -111,15 +111,15 @@ struct AudioEncoderModule {
   AudioEncoderEncodeProc encode;
   AudioEncoderFinishProc finish;
 };
-static_assert(offsetof(AudioEncoderModule, version) == 0);
-static_assert(offsetof(AudioEncoderModule, name) == 4);
-static_assert(offsetof(AudioEncoderModule, extension) == 8);
-static_assert(offsetof(AudioEncoderModule, flags) == 12);
-static_assert(offsetof(AudioEncoderModule, reserved16) == 16);
-static_assert(offsetof(AudioEncoderModule, begin) == 20);
-static_assert(offsetof(AudioEncoderModule, encode) == 24);
-static_assert(offsetof(AudioEncoderModule, finish) == 28);
-static_assert(sizeof(AudioEncoderModule) == 32);
+MC_FIELD_AT(AudioEncoderModule, version, 0, 0);
+MC_FIELD_AT(AudioEncoderModule, name, 4, 8);
+MC_FIELD_AT(AudioEncoderModule, extension, 8, 16);
+MC_FIELD_AT(AudioEncoderModule, flags, 12, 24);
+MC_FIELD_AT(AudioEncoderModule, reserved16, 16, 28);
+MC_FIELD_AT(AudioEncoderModule, begin, 20, 32);
+MC_FIELD_AT(AudioEncoderModule, encode, 24, 40);
+MC_FIELD_AT(AudioEncoderModule, finish, 28, 48);
+MC_SIZE_IS(AudioEncoderModule, 32, 56);
 
 // The one export every audio plug-in has, by its undecorated name.
 using GetEncoderModuleProc = const AudioEncoderModule*(MC_CALL*)();

@@ -30,14 +30,14 @@ struct DecoderObjectOpenBlock {
   AudioSamplesCallback audioProc;
   DecodeEndCallback endProc;
 };
-static_assert(offsetof(DecoderObjectOpenBlock, useVideo) == 0);
-static_assert(offsetof(DecoderObjectOpenBlock, useAudio) == 1);
-static_assert(offsetof(DecoderObjectOpenBlock, pixelFormat) == 4);
-static_assert(offsetof(DecoderObjectOpenBlock, formatProc) == 8);
-static_assert(offsetof(DecoderObjectOpenBlock, videoProc) == 12);
-static_assert(offsetof(DecoderObjectOpenBlock, audioProc) == 16);
-static_assert(offsetof(DecoderObjectOpenBlock, endProc) == 20);
-static_assert(sizeof(DecoderObjectOpenBlock) == 24);
+MC_FIELD_AT(DecoderObjectOpenBlock, useVideo, 0, 0);
+MC_FIELD_AT(DecoderObjectOpenBlock, useAudio, 1, 1);
+MC_FIELD_AT(DecoderObjectOpenBlock, pixelFormat, 4, 4);
+MC_FIELD_AT(DecoderObjectOpenBlock, formatProc, 8, 8);
+MC_FIELD_AT(DecoderObjectOpenBlock, videoProc, 12, 16);
+MC_FIELD_AT(DecoderObjectOpenBlock, audioProc, 16, 24);
+MC_FIELD_AT(DecoderObjectOpenBlock, endProc, 20, 32);
+MC_SIZE_IS(DecoderObjectOpenBlock, 24, 40);
 
 constexpr int kMaxStreamsPerKind = 16;
 constexpr int kCodecNameSize = 32;
@@ -50,23 +50,23 @@ struct DecoderObjectVideoStream {
   std::int32_t aspectDenominator;
   double frameRate;                // average frames per second
 };
-static_assert(offsetof(DecoderObjectVideoStream, codecName) == 0);
-static_assert(offsetof(DecoderObjectVideoStream, width) == 32);
-static_assert(offsetof(DecoderObjectVideoStream, height) == 36);
-static_assert(offsetof(DecoderObjectVideoStream, aspectNumerator) == 40);
-static_assert(offsetof(DecoderObjectVideoStream, aspectDenominator) == 44);
-static_assert(offsetof(DecoderObjectVideoStream, frameRate) == 48);
-static_assert(sizeof(DecoderObjectVideoStream) == 56);
+MC_FIELD_AT(DecoderObjectVideoStream, codecName, 0, 0);
+MC_FIELD_AT(DecoderObjectVideoStream, width, 32, 32);
+MC_FIELD_AT(DecoderObjectVideoStream, height, 36, 36);
+MC_FIELD_AT(DecoderObjectVideoStream, aspectNumerator, 40, 40);
+MC_FIELD_AT(DecoderObjectVideoStream, aspectDenominator, 44, 44);
+MC_FIELD_AT(DecoderObjectVideoStream, frameRate, 48, 48);
+MC_SIZE_IS(DecoderObjectVideoStream, 56, 56);
 
 struct DecoderObjectAudioStream {
   char codecName[kCodecNameSize];
   std::int32_t sampleRate;
   std::int32_t channels;           // of the stream itself
 };
-static_assert(offsetof(DecoderObjectAudioStream, codecName) == 0);
-static_assert(offsetof(DecoderObjectAudioStream, sampleRate) == 32);
-static_assert(offsetof(DecoderObjectAudioStream, channels) == 36);
-static_assert(sizeof(DecoderObjectAudioStream) == 40);
+MC_FIELD_AT(DecoderObjectAudioStream, codecName, 0, 0);
+MC_FIELD_AT(DecoderObjectAudioStream, sampleRate, 32, 32);
+MC_FIELD_AT(DecoderObjectAudioStream, channels, 36, 36);
+MC_SIZE_IS(DecoderObjectAudioStream, 40, 40);
 
 // Filled by DecoderObject::GetMediaInfo and handed to the format procedure.
 struct DecoderObjectInfo {
@@ -86,17 +86,17 @@ struct DecoderObjectInfo {
   std::int32_t audioStreamCount;
   DecoderObjectAudioStream audioStreams[kMaxStreamsPerKind];
 };
-static_assert(offsetof(DecoderObjectInfo, valid) == 0);
-static_assert(offsetof(DecoderObjectInfo, duration) == 40);
-static_assert(offsetof(DecoderObjectInfo, attribute) == 52);
-static_assert(offsetof(DecoderObjectInfo, hasVideo) == 53);
-static_assert(offsetof(DecoderObjectInfo, pixelFormat) == 54);
-static_assert(offsetof(DecoderObjectInfo, videoStreamCount) == 56);
-static_assert(offsetof(DecoderObjectInfo, videoStreams) == 64);
-static_assert(offsetof(DecoderObjectInfo, hasAudio) == 960);
-static_assert(offsetof(DecoderObjectInfo, audioStreamCount) == 964);
-static_assert(offsetof(DecoderObjectInfo, audioStreams) == 968);
-static_assert(sizeof(DecoderObjectInfo) == 1608);
+MC_FIELD_AT(DecoderObjectInfo, valid, 0, 0);
+MC_FIELD_AT(DecoderObjectInfo, duration, 40, 40);
+MC_FIELD_AT(DecoderObjectInfo, attribute, 52, 52);
+MC_FIELD_AT(DecoderObjectInfo, hasVideo, 53, 53);
+MC_FIELD_AT(DecoderObjectInfo, pixelFormat, 54, 54);
+MC_FIELD_AT(DecoderObjectInfo, videoStreamCount, 56, 56);
+MC_FIELD_AT(DecoderObjectInfo, videoStreams, 64, 64);
+MC_FIELD_AT(DecoderObjectInfo, hasAudio, 960, 960);
+MC_FIELD_AT(DecoderObjectInfo, audioStreamCount, 964, 964);
+MC_FIELD_AT(DecoderObjectInfo, audioStreams, 968, 968);
+MC_SIZE_IS(DecoderObjectInfo, 1608, 1608);
 
 // Writes one output file of the AVI, MPEG, 3GP, MP4, MOV and FLV outputs.
 class EncoderContext {

@@ -32,21 +32,21 @@ struct DecoderOpenBlock {
   AudioSamplesCallback audioProc;
   DecodeEndCallback endProc;
 };
-static_assert(offsetof(DecoderOpenBlock, deliverFrames) == 0);
-static_assert(offsetof(DecoderOpenBlock, blockKind) == 2);
-static_assert(offsetof(DecoderOpenBlock, fileName) == 4);
-static_assert(offsetof(DecoderOpenBlock, useVideo) == 8);
-static_assert(offsetof(DecoderOpenBlock, useAudio) == 9);
-static_assert(offsetof(DecoderOpenBlock, deliverAudio) == 10);
-static_assert(offsetof(DecoderOpenBlock, reserved11) == 11);
-static_assert(offsetof(DecoderOpenBlock, realTimePacing) == 12);
-static_assert(offsetof(DecoderOpenBlock, pixelFormat) == 16);
-static_assert(offsetof(DecoderOpenBlock, hints) == 20);
-static_assert(offsetof(DecoderOpenBlock, formatProc) == 36);
-static_assert(offsetof(DecoderOpenBlock, videoProc) == 40);
-static_assert(offsetof(DecoderOpenBlock, audioProc) == 44);
-static_assert(offsetof(DecoderOpenBlock, endProc) == 48);
-static_assert(sizeof(DecoderOpenBlock) == 52);
+MC_FIELD_AT(DecoderOpenBlock, deliverFrames, 0, 0);
+MC_FIELD_AT(DecoderOpenBlock, blockKind, 2, 2);
+MC_FIELD_AT(DecoderOpenBlock, fileName, 4, 8);
+MC_FIELD_AT(DecoderOpenBlock, useVideo, 8, 16);
+MC_FIELD_AT(DecoderOpenBlock, useAudio, 9, 17);
+MC_FIELD_AT(DecoderOpenBlock, deliverAudio, 10, 18);
+MC_FIELD_AT(DecoderOpenBlock, reserved11, 11, 19);
+MC_FIELD_AT(DecoderOpenBlock, realTimePacing, 12, 20);
+MC_FIELD_AT(DecoderOpenBlock, pixelFormat, 16, 24);
+MC_FIELD_AT(DecoderOpenBlock, hints, 20, 28);
+MC_FIELD_AT(DecoderOpenBlock, formatProc, 36, 48);
+MC_FIELD_AT(DecoderOpenBlock, videoProc, 40, 56);
+MC_FIELD_AT(DecoderOpenBlock, audioProc, 44, 64);
+MC_FIELD_AT(DecoderOpenBlock, endProc, 48, 72);
+MC_SIZE_IS(DecoderOpenBlock, 52, 80);
 
 // Filled by GetDecoderMediaInfo and handed to the format procedure.
 struct DecoderMediaInfo {
@@ -67,19 +67,19 @@ struct DecoderMediaInfo {
   std::int32_t sampleRate;
   std::int32_t channels;         // of the delivered audio: at most 2
 };
-static_assert(offsetof(DecoderMediaInfo, valid) == 0);
-static_assert(offsetof(DecoderMediaInfo, duration) == 8);
-static_assert(offsetof(DecoderMediaInfo, attribute) == 16);
-static_assert(offsetof(DecoderMediaInfo, hasVideo) == 17);
-static_assert(offsetof(DecoderMediaInfo, width) == 20);
-static_assert(offsetof(DecoderMediaInfo, height) == 24);
-static_assert(offsetof(DecoderMediaInfo, frameRate) == 32);
-static_assert(offsetof(DecoderMediaInfo, pixelFormat) == 40);
-static_assert(offsetof(DecoderMediaInfo, hasAudio) == 41);
-static_assert(offsetof(DecoderMediaInfo, bitsPerSample) == 44);
-static_assert(offsetof(DecoderMediaInfo, sampleRate) == 48);
-static_assert(offsetof(DecoderMediaInfo, channels) == 52);
-static_assert(sizeof(DecoderMediaInfo) == 56);
+MC_FIELD_AT(DecoderMediaInfo, valid, 0, 0);
+MC_FIELD_AT(DecoderMediaInfo, duration, 8, 8);
+MC_FIELD_AT(DecoderMediaInfo, attribute, 16, 16);
+MC_FIELD_AT(DecoderMediaInfo, hasVideo, 17, 17);
+MC_FIELD_AT(DecoderMediaInfo, width, 20, 20);
+MC_FIELD_AT(DecoderMediaInfo, height, 24, 24);
+MC_FIELD_AT(DecoderMediaInfo, frameRate, 32, 32);
+MC_FIELD_AT(DecoderMediaInfo, pixelFormat, 40, 40);
+MC_FIELD_AT(DecoderMediaInfo, hasAudio, 41, 41);
+MC_FIELD_AT(DecoderMediaInfo, bitsPerSample, 44, 44);
+MC_FIELD_AT(DecoderMediaInfo, sampleRate, 48, 48);
+MC_FIELD_AT(DecoderMediaInfo, channels, 52, 52);
+MC_SIZE_IS(DecoderMediaInfo, 56, 56);
 
 // Library states answered by GetDecoderState.
 enum DecoderLibraryState : std::int32_t {

@@ -1,12 +1,25 @@
 #pragma once
-// Binary conventions shared by the engine and the media libraries: 32-bit x86, every
-// export, callback and interface method __stdcall, booleans one byte.
+// Binary conventions shared by the engine and the media libraries: every export, callback
+// and interface method __stdcall (x86_64 has one convention, so there it changes nothing),
+// booleans one byte.
 #include <cstddef>
 #include <cstdint>
 
 #define MC_CALL __stdcall
 
-static_assert(sizeof(void*) == 4, "the media libraries exchange 32-bit pointers");
+// Records that cross a library boundary have the layout the 32-bit libraries fix. The
+// 64-bit build keeps the same fields in the same order, reserved holes included, with
+// natural alignment; both layouts are asserted, each on its own target.
+#if defined(_WIN64)
+#define MC_FIELD_AT(type, field, at32, at64) \
+  static_assert(offsetof(type, field) == (at64), #type "::" #field " moved")
+#define MC_SIZE_IS(type, size32, size64) static_assert(sizeof(type) == (size64), #type " resized")
+#else
+static_assert(sizeof(void*) == 4, "a 32-bit build exchanges 32-bit pointers");
+#define MC_FIELD_AT(type, field, at32, at64) \
+  static_assert(offsetof(type, field) == (at32), #type "::" #field " moved")
+#define MC_SIZE_IS(type, size32, size64) static_assert(sizeof(type) == (size32), #type " resized")
+#endif
 
 // A boolean as it crosses a library boundary: one byte, 0 false, anything else true.
 using Bool8 = std::uint8_t;

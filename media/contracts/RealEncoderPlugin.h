@@ -29,23 +29,23 @@ struct RealManualSettings {
   std::uint8_t flag69;              // 1
   std::uint8_t reserved70[2];
 };
-static_assert(offsetof(RealManualSettings, useVbr) == 0);
-static_assert(offsetof(RealManualSettings, videoCodec) == 4);
-static_assert(offsetof(RealManualSettings, noiseFilter) == 8);
-static_assert(offsetof(RealManualSettings, reserved12) == 12);
-static_assert(offsetof(RealManualSettings, frameRate) == 16);
-static_assert(offsetof(RealManualSettings, reserved24) == 24);
-static_assert(offsetof(RealManualSettings, videoKbps) == 28);
-static_assert(offsetof(RealManualSettings, maxVideoKbps) == 32);
-static_assert(offsetof(RealManualSettings, averageVideoKbps) == 36);
-static_assert(offsetof(RealManualSettings, quality) == 40);
-static_assert(offsetof(RealManualSettings, audioCodecIndex) == 44);
-static_assert(offsetof(RealManualSettings, maxKeyFrameSeconds) == 48);
-static_assert(offsetof(RealManualSettings, maxStartupLatency) == 56);
-static_assert(offsetof(RealManualSettings, rateMode) == 64);
-static_assert(offsetof(RealManualSettings, flag68) == 68);
-static_assert(offsetof(RealManualSettings, flag69) == 69);
-static_assert(sizeof(RealManualSettings) == 72);
+MC_FIELD_AT(RealManualSettings, useVbr, 0, 0);
+MC_FIELD_AT(RealManualSettings, videoCodec, 4, 4);
+MC_FIELD_AT(RealManualSettings, noiseFilter, 8, 8);
+MC_FIELD_AT(RealManualSettings, reserved12, 12, 12);
+MC_FIELD_AT(RealManualSettings, frameRate, 16, 16);
+MC_FIELD_AT(RealManualSettings, reserved24, 24, 24);
+MC_FIELD_AT(RealManualSettings, videoKbps, 28, 28);
+MC_FIELD_AT(RealManualSettings, maxVideoKbps, 32, 32);
+MC_FIELD_AT(RealManualSettings, averageVideoKbps, 36, 36);
+MC_FIELD_AT(RealManualSettings, quality, 40, 40);
+MC_FIELD_AT(RealManualSettings, audioCodecIndex, 44, 44);
+MC_FIELD_AT(RealManualSettings, maxKeyFrameSeconds, 48, 48);
+MC_FIELD_AT(RealManualSettings, maxStartupLatency, 56, 56);
+MC_FIELD_AT(RealManualSettings, rateMode, 64, 64);
+MC_FIELD_AT(RealManualSettings, flag68, 68, 68);
+MC_FIELD_AT(RealManualSettings, flag69, 69, 69);
+MC_SIZE_IS(RealManualSettings, 72, 72);
 
 extern "C" {
 RealEncoderHandle MC_CALL Real_CreateEncoderHandle();

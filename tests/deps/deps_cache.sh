@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
-# deps_cache.sh CASE REPO
+# deps_cache.sh CASE REPO HOST
 # The third-party cache of deps/build, run on a copy of deps/ so nothing real changes.
 #   keys     editing one recipe marks that library and those built on it, nothing else
 #   failure  a failing recipe stops with its log tail and leaves nothing behind; a good
 #            one is built once, then reused
 set -euo pipefail
-case_name=$1 repo=$2
+case_name=$1 repo=$2 host=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp -a "$repo/deps" "$work/deps"
 failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 
-to_build() { "$work/deps/build" --plan | sed -n 's/^build //p' | sort | xargs; }
+to_build() { "$work/deps/build" --host "$host" --plan | sed -n 's/^build //p' | sort | xargs; }
 
 case $case_name in
   keys)
@@ -47,17 +47,17 @@ TABLE
     }
     recipe broken 'mkdir -p "$PREFIX/lib"; touch "$PREFIX/lib/libhalf.a"; echo broken-marker; false'
     recipe good 'mkdir -p "$PREFIX/lib"; touch "$PREFIX/lib/libgood.a"'
-    if out=$("$work/deps/build" broken 2>&1); then fail "a failing recipe reported success"; fi
+    if out=$("$work/deps/build" --host "$host" broken 2>&1); then fail "a failing recipe reported success"; fi
     grep -q "broken failed" <<<"$out" || fail "the failure does not name the recipe"
     grep -q "broken-marker" <<<"$out" || fail "the log tail is not shown"
     ! ls -d "$work"/cache/broken-* >/dev/null 2>&1 || fail "the failed prefix was left in the cache"
-    [ "$("$work/deps/build" --plan broken)" = "build broken" ] || fail "the failed recipe counts as cached"
+    [ "$("$work/deps/build" --host "$host" --plan broken)" = "build broken" ] || fail "the failed recipe counts as cached"
 
-    out=$("$work/deps/build" --out "$work/deps.cmake" good 2>&1) || fail "the good recipe failed: $out"
+    out=$("$work/deps/build" --host "$host" --out "$work/deps.cmake" good 2>&1) || fail "the good recipe failed: $out"
     grep -q "building good" <<<"$out" || fail "the good recipe was not built"
     prefix=$(sed -n 's/^set(DEPS_GOOD_PREFIX "\(.*\)")$/\1/p' "$work/deps.cmake")
     [ -f "$prefix/lib/libgood.a" ] && [ -f "$prefix/.complete" ] || fail "no complete prefix at '$prefix'"
-    out=$("$work/deps/build" good 2>&1)
+    out=$("$work/deps/build" --host "$host" good 2>&1)
     ! grep -q "building" <<<"$out" || fail "a warm cache rebuilt: $out" ;;
   *) echo "unknown case $case_name"; exit 2 ;;
 esac

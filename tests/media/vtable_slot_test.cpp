@@ -1,6 +1,7 @@
 // Calls test implementations of the library interfaces through raw vtable slots, the way a
 // foreign caller does, and checks that each slot reaches the intended method with its
-// arguments intact (__stdcall, `this` on the stack).
+// arguments intact (on i686 __stdcall with `this` on the stack; on x86_64 the one calling
+// convention with `this` as the first argument).
 #include <gtest/gtest.h>
 
 #include <cstdint>

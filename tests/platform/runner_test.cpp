@@ -1,5 +1,6 @@
 // Switchable checks that the test runner reports failures and kills hanging tests:
-// CONVERTER_FAIL_ON_PURPOSE=1 makes one test fail, CONVERTER_HANG_ON_PURPOSE=1 makes one hang.
+// CONVERTER_FAIL_ON_PURPOSE=1 makes one test fail, CONVERTER_HANG_ON_PURPOSE=1 makes one hang
+// and CONVERTER_CRASH_ON_PURPOSE=1 makes one crash its process.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -12,5 +13,22 @@ TEST(Runner, FailsOnPurposeWhenAsked) {
 
 TEST(Runner, HangsOnPurposeWhenAsked) {
   while (testsupport::EnvironmentValue("CONVERTER_HANG_ON_PURPOSE") == "1") Sleep(1000);
+  SUCCEED();
+}
+
+// The fault is raised on a thread of its own, out of GoogleTest's reach, so it ends the
+// whole process as a crash in library code would.
+TEST(Runner, CrashesOnPurposeWhenAsked) {
+  if (testsupport::EnvironmentValue("CONVERTER_CRASH_ON_PURPOSE") == "1") {
+    HANDLE thread = CreateThread(
+        nullptr, 0,
+        [](void*) -> DWORD {
+          RaiseException(EXCEPTION_ACCESS_VIOLATION, EXCEPTION_NONCONTINUABLE, 0, nullptr);
+          return 0;
+        },
+        nullptr, 0, nullptr);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+  }
   SUCCEED();
 }
