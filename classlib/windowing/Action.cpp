@@ -23,15 +23,11 @@ bool TBasicActionLink::Execute(TComponent* target) {
   return action_->Execute();
 }
 
-void TBasicActionLink::Change() { OnChange(action_); }
-
 bool TBasicActionLink::Update() { return action_ != nullptr && action_->Update(); }
 
 TBasicAction::~TBasicAction() {
-  for (TBasicActionLink* link : std::vector<TBasicActionLink*>(clients_)) {
-    link->action_ = nullptr;
-    link->Change();
-  }
+  // The clients drop their links on the free notification that follows.
+  for (TBasicActionLink* link : clients_) link->action_ = nullptr;
 }
 
 bool TBasicAction::Execute() {
@@ -49,10 +45,6 @@ bool TBasicAction::Update() {
 void TBasicAction::RegisterChanges(TBasicActionLink* link) { clients_.push_back(link); }
 
 void TBasicAction::UnRegisterChanges(TBasicActionLink* link) { std::erase(clients_, link); }
-
-void TBasicAction::Change() {
-  ForEachLink([](TBasicActionLink* link) { link->Change(); });
-}
 
 void TBasicAction::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
@@ -86,7 +78,6 @@ void TCustomAction::SetCaption(const AnsiString& value) {
     if (link->IsCaptionLinked()) link->SetCaption(value);
   });
   caption_ = value;
-  Change();
 }
 
 void TCustomAction::SetChecked(bool value) {
@@ -100,7 +91,6 @@ void TCustomAction::SetChecked(bool value) {
       if (other != this && other->groupIndex_ == groupIndex_) other->SetChecked(false);
     }
   }
-  Change();
 }
 
 void TCustomAction::SetEnabled(bool value) {
@@ -109,7 +99,6 @@ void TCustomAction::SetEnabled(bool value) {
     if (link->IsEnabledLinked()) link->SetEnabled(value);
   });
   enabled_ = value;
-  Change();
 }
 
 void TCustomAction::SetHint(const AnsiString& value) {
@@ -118,7 +107,6 @@ void TCustomAction::SetHint(const AnsiString& value) {
     if (link->IsHintLinked()) link->SetHint(value);
   });
   hint_ = value;
-  Change();
 }
 
 void TCustomAction::SetImageIndex(int value) {
@@ -127,7 +115,6 @@ void TCustomAction::SetImageIndex(int value) {
     if (link->IsImageIndexLinked()) link->SetImageIndex(value);
   });
   imageIndex_ = value;
-  Change();
 }
 
 void TCustomAction::SetShortCut(TShortCut value) {
@@ -136,7 +123,6 @@ void TCustomAction::SetShortCut(TShortCut value) {
     if (link->IsShortCutLinked()) link->SetShortCut(value);
   });
   shortCut_ = value;
-  Change();
 }
 
 void TCustomAction::SetVisible(bool value) {
@@ -145,7 +131,6 @@ void TCustomAction::SetVisible(bool value) {
     if (link->IsVisibleLinked()) link->SetVisible(value);
   });
   visible_ = value;
-  Change();
 }
 
 void TCustomAction::SetHelpContext(int value) {
@@ -154,7 +139,6 @@ void TCustomAction::SetHelpContext(int value) {
     if (link->IsHelpContextLinked()) link->SetHelpContext(value);
   });
   helpContext_ = value;
-  Change();
 }
 
 void TCustomAction::SetGroupIndex(int value) {
@@ -171,7 +155,6 @@ void TCustomAction::SetOnExecute(const TNotifyEvent& value) {
     if (link->IsOnExecuteLinked()) link->SetOnExecute(value);
   });
   OnExecute = value;
-  Change();
 }
 
 bool TCustomAction::Update() {

@@ -24,8 +24,6 @@ class TBasicActionLink : public TObject {
   // Runs the action for `target` (the client); false when it has none or did nothing.
   virtual bool Execute(TComponent* target = nullptr);
   virtual bool Update();
-  // The action changed (or was freed: then Action is already null).
-  TNotifyEvent OnChange;
 
   virtual bool IsCaptionLinked() const { return action_ != nullptr; }
   virtual bool IsCheckedLinked() const { return action_ != nullptr; }
@@ -45,9 +43,6 @@ class TBasicActionLink : public TObject {
   virtual void SetVisible(bool value) { (void)value; }
   virtual void SetHelpContext(int value) { (void)value; }
   virtual void SetOnExecute(const TNotifyEvent& value) { (void)value; }
-
- protected:
-  virtual void Change();
 
  private:
   friend class TBasicAction;
@@ -77,8 +72,6 @@ class TBasicAction : public TComponent {
   int ClientCount() const { return static_cast<int>(clients_.size()); }
 
  protected:
-  // Tells every link that the action changed.
-  void Change();
   // Calls `apply` for each link (a copy of the list: a client may unlink meanwhile).
   template <class F>
   void ForEachLink(F apply) {

@@ -381,18 +381,10 @@ void TControl::SetAction(TBasicAction* action) {
     actionLink_ = nullptr;
     return;
   }
-  if (actionLink_ == nullptr) {
-    actionLink_ = static_cast<TControlActionLink*>(GetActionLinkClass()->Create(this));
-    actionLink_->OnChange = TNotifyEvent(this, &TControl::DoActionChange);
-  }
+  if (actionLink_ == nullptr) actionLink_ = static_cast<TControlActionLink*>(GetActionLinkClass()->Create(this));
   actionLink_->SetAction(action);
   ActionChange(action, ComponentState().Contains(csLoading));
   action->FreeNotification(this);
-}
-
-void TControl::DoActionChange(TObject* sender) {
-  // A freed action leaves the link without action; its free notification drops the link.
-  if (sender != nullptr && sender == Action()) ActionChange(sender, false);
 }
 
 void TControl::ActionChange(TObject* sender, bool checkDefaults) {

@@ -247,7 +247,6 @@ class TControl : public TComponent {
  private:
   void FontChanged(TObject* sender);
   void DoMouseButton(TMessage& message, TMouseButton button, bool down);
-  void DoActionChange(TObject* sender);
 
   TWinControl* parent_ = nullptr;
   int left_ = 0;

@@ -131,18 +131,10 @@ void TMenuItem::SetAction(TBasicAction* action) {
     actionLink_.reset();
     return;
   }
-  if (!actionLink_) {
-    actionLink_ = std::make_unique<TMenuActionLink>(this);
-    actionLink_->OnChange = TNotifyEvent(this, &TMenuItem::DoActionChange);
-  }
+  if (!actionLink_) actionLink_ = std::make_unique<TMenuActionLink>(this);
   actionLink_->SetAction(action);
   ActionChange(action, ComponentState().Contains(csLoading));
   action->FreeNotification(this);
-}
-
-void TMenuItem::DoActionChange(TObject* sender) {
-  // A freed action leaves the link without action; its free notification drops the link.
-  if (sender != nullptr && sender == Action()) ActionChange(sender, false);
 }
 
 void TMenuItem::ActionChange(TObject* sender, bool checkDefaults) {

@@ -124,7 +124,6 @@ class TMenuItem : public TComponent {
 
  private:
   friend class TMenu;
-  void DoActionChange(TObject* sender);
 
   AnsiString caption_;
   bool checked_ = false;

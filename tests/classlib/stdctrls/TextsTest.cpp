@@ -26,7 +26,7 @@ TEST(EditMaskTest, PlacesLiteralsBlanksAndCase) {
   char letter = 'a', digit = '7';
   EXPECT_FALSE(time.Accepts(0, letter));
   EXPECT_TRUE(time.Accepts(0, digit));
-  EXPECT_EQ(1, time.FirstMissing(" 1:  "));      // the hour's required digit
+  EXPECT_EQ(1, time.FirstMissing("1 :30"));      // the hour's required digit
   EXPECT_EQ(4, time.FirstMissing(" 1:3 "));
   EXPECT_EQ(-1, time.FirstMissing(" 1:30"));     // the leading 9 is optional
   EXPECT_EQ(AnsiString("12:30"), time.ValueText("12:30"));
@@ -68,10 +68,15 @@ class TDialogAnswer {
     previous_ = SetFileDialogHandler([this, answer, filterIndex](OPENFILENAMEA& request, bool save) {
       seen = request;
       seenSave = save;
+      seenFile = request.lpstrFile;
+      seenTitle = request.lpstrTitle != nullptr ? request.lpstrTitle : "";
+      seenDefaultExt = request.lpstrDefExt != nullptr ? request.lpstrDefExt : "";
       // The parts up to the empty one that ends them.
-      const char* end = request.lpstrFilter;
-      while (*end != '\0') end += std::strlen(end) + 1;
-      filter.assign(request.lpstrFilter, end + 1);
+      if (request.lpstrFilter != nullptr) {
+        const char* end = request.lpstrFilter;
+        while (*end != '\0') end += std::strlen(end) + 1;
+        filter.assign(request.lpstrFilter, end + 1);
+      }
       if (answer.empty()) return false;
       std::copy(answer.begin(), answer.end(), request.lpstrFile);
       if (filterIndex != 0) request.nFilterIndex = filterIndex;
@@ -79,8 +84,11 @@ class TDialogAnswer {
     });
   }
   ~TDialogAnswer() { SetFileDialogHandler(previous_); }
-  OPENFILENAMEA seen{};
+  OPENFILENAMEA seen{};  // its pointers are gone once the dialog returns
+  std::string seenTitle;
+  std::string seenDefaultExt;
   bool seenSave = false;
+  std::string seenFile;  // the file name the dialog was given
   std::vector<char> filter;
 
  private:
@@ -109,8 +117,9 @@ TEST(FileDialogTest, TheHandlerSeesTheDialogsFlagsFilterAndTexts) {
   EXPECT_FALSE(answer.seenSave);
   const DWORD wanted = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_FILEMUSTEXIST;
   EXPECT_EQ(wanted, answer.seen.Flags);
-  EXPECT_EQ(std::string("Add files"), answer.seen.lpstrTitle);
-  EXPECT_EQ(std::string("avi"), answer.seen.lpstrDefExt);
+  EXPECT_EQ("", answer.seenFile);
+  EXPECT_EQ("Add files", answer.seenTitle);
+  EXPECT_EQ("avi", answer.seenDefaultExt);
   EXPECT_EQ(1u, answer.seen.nFilterIndex);
   const char filter[] = "Video\0*.avi;*.mpg\0All\0*.*\0";
   EXPECT_EQ(std::string(filter, sizeof filter), std::string(answer.filter.data(), answer.filter.size()));
@@ -138,7 +147,7 @@ TEST(FileDialogTest, ACancelledDialogChangesNothingAndTheSaveDialogAsksToSave) {
   dialog.SetFileName("keep.avi");
   EXPECT_FALSE(dialog.Execute());
   EXPECT_TRUE(answer.seenSave);
-  EXPECT_EQ(std::string("keep.avi"), answer.seen.lpstrFile);
+  EXPECT_EQ("keep.avi", answer.seenFile);
   EXPECT_EQ(AnsiString("keep.avi"), dialog.FileName());
 }
 
