@@ -61,20 +61,22 @@ void TCustomLabel::DoDrawText(TRect& rect, UINT flags) {
   const bool measuring = (flags & DT_CALCRECT) != 0;
   if (measuring && (text.IsEmpty() || (showAccelChar_ && text == "&"))) text += " ";
   if (!showAccelChar_) flags |= DT_NOPREFIX;
-  TCanvas* canvas = Canvas();
-  canvas->SetFont(Font());
-  HDC dc = canvas->Handle();
+  HDC dc = Canvas()->Handle();
+  HGDIOBJ oldFont = SelectObject(dc, Font()->Handle());
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
   RECT r = *rect.AsRECT();
   if (!Enabled() && !measuring) {
     OffsetRect(&r, 1, 1);
-    canvas->Font()->SetColor(clBtnHighlight);
-    DrawTextA(canvas->Handle(), text.c_str(), text.Length(), &r, flags);
-    OffsetRect(&r, -1, -1);
-    canvas->Font()->SetColor(clBtnShadow);
-    DrawTextA(canvas->Handle(), text.c_str(), text.Length(), &r, flags);
-  } else {
+    SetTextColor(dc, ColorToRGB(clBtnHighlight));
     DrawTextA(dc, text.c_str(), text.Length(), &r, flags);
+    OffsetRect(&r, -1, -1);
+    SetTextColor(dc, ColorToRGB(clBtnShadow));
+  } else {
+    SetTextColor(dc, ColorToRGB(Font()->Color()));
   }
+  DrawTextA(dc, text.c_str(), text.Length(), &r, flags);
+  SetBkMode(dc, oldMode);
+  SelectObject(dc, oldFont);
   rect = Rect(r.left, r.top, r.right, r.bottom);
 }
 

@@ -84,11 +84,13 @@ void TCustomPanel::Paint() {
   const AnsiString text = Caption();
   if (text.IsEmpty()) return;
   static constexpr UINT kAlign[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
-  canvas->Brush()->SetStyle(bsClear);
-  canvas->SetFont(Font());
+  HDC dc = canvas->Handle();
+  HGDIOBJ oldFont = SelectObject(dc, Font()->Handle());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ColorToRGB(Font()->Color()));
   RECT r = *rect.AsRECT();
-  DrawTextA(canvas->Handle(), text.c_str(), text.Length(), &r,
-            DT_EXPANDTABS | DT_VCENTER | DT_SINGLELINE | kAlign[alignment_]);
+  DrawTextA(dc, text.c_str(), text.Length(), &r, DT_EXPANDTABS | DT_VCENTER | DT_SINGLELINE | kAlign[alignment_]);
+  SelectObject(dc, oldFont);
 }
 
 void TCustomPanel::Dispatch(TMessage& message) {

@@ -186,6 +186,8 @@ bool TWinControl::IsControlMouseMsg(TMessage& message) {
     if (target == nullptr) return false;
   }
   message.Result = target->Perform(message.Msg, message.WParam, PointParam(pos.X - target->Left(), pos.Y - target->Top()));
+  // The window's own procedure turns the release of the right button into WM_CONTEXTMENU.
+  if (message.Msg == WM_RBUTTONUP) DefaultHandler(message);
   return true;
 }
 
@@ -677,10 +679,36 @@ void TWinControl::EnableAlign() {
   if (alignDisabled_ > 0 && --alignDisabled_ == 0) Realign();
 }
 
+namespace {
+// The children aligned `kind` in the order they are placed: the nearest to the edge they
+// hold first (their current position decides; equal ones keep the list order).
+std::vector<TControl*> AlignedOf(const std::vector<TControl*>& controls, TAlign kind) {
+  std::vector<TControl*> aligned;
+  for (TControl* c : controls) {
+    if (c->Align() == kind && c->Visible()) aligned.push_back(c);
+  }
+  auto key = [kind](const TControl* c) {
+    switch (kind) {
+      case alTop:
+        return c->Top();
+      case alBottom:
+        return -(c->Top() + c->Height());
+      case alLeft:
+        return c->Left();
+      case alRight:
+        return -(c->Left() + c->Width());
+      default:
+        return 0;
+    }
+  };
+  std::stable_sort(aligned.begin(), aligned.end(), [&](TControl* a, TControl* b) { return key(a) < key(b); });
+  return aligned;
+}
+}  // namespace
+
 void TWinControl::AlignControls(TControl*, TRect& rect) {
   for (TAlign kind : {alTop, alBottom, alLeft, alRight, alClient}) {
-    for (TControl* c : controls_) {
-      if (c->Align() != kind || !c->Visible()) continue;
+    for (TControl* c : AlignedOf(controls_, kind)) {
       const int w = c->Width(), h = c->Height();
       switch (kind) {
         case alTop:
