@@ -1,5 +1,6 @@
 #include "classlib/formres/ControlClasses.h"
 
+#include "classlib/formres/ComControlClasses.h"
 #include "classlib/formres/PropertyBinders.h"
 #include "classlib/formres/StandardClasses.h"
 #include "classlib/formres/StdControlClasses.h"
@@ -141,4 +142,5 @@ void InitializeControlClasses() {
   RegisterForm();
   RegisterStandardControls();
   RegisterStdControlClasses();
+  RegisterComControlClasses();
 }

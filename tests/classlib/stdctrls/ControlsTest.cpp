@@ -181,6 +181,45 @@ TEST_F(ControlsTest, TheSplitterSnapsBelowMinSizeAndHearsOnCanResize) {
   EXPECT_EQ(0, form->LeftPane->Width());
 }
 
+// An edit that opts to be painted through PaintWindow: its face is what PaintWindow draws.
+class TPaintedEdit : public TEdit {
+ public:
+  explicit TPaintedEdit(TComponent* owner) : TEdit(owner) {
+    SetControlStyle(ControlStyle() + TControlStyle{csPaintWindow});
+  }
+
+ protected:
+  void PaintWindow(HDC dc) override {
+    RECT r;
+    GetClientRect(Handle(), &r);
+    HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+  }
+};
+
+TEST(PaintingTest, DoubleBufferedControlsAndOptedInSystemControlsPaintTheirOwnFace) {
+  std::unique_ptr<TForm> form(ShowTestForm(300, 120));
+  auto* buffered = new TColorPanel(form.get());
+  buffered->SetBounds(10, 10, 80, 60);
+  buffered->SetColor(clBlue);
+  buffered->SetDoubleBuffered(true);
+  buffered->SetParent(form.get());
+  auto* shape = new TColorShape(form.get());
+  shape->SetBounds(10, 10, 20, 20);
+  shape->SetColor(clYellow);
+  shape->SetParent(buffered);
+  auto* edit = new TPaintedEdit(form.get());
+  edit->SetBounds(120, 10, 100, 24);
+  edit->SetText("text");
+  edit->SetParent(form.get());
+  testsupport::PumpMessages(300);
+  EXPECT_EQ(clBlue, ScreenAt(buffered, 60, 40));
+  EXPECT_EQ(clYellow, ScreenAt(buffered, 15, 15));  // window-less children go into the buffer too
+  EXPECT_EQ(clRed, ScreenAt(edit, 3, 3));
+  EXPECT_EQ(clRed, ScreenAt(edit, edit->ClientWidth() - 3, edit->ClientHeight() - 3));
+}
+
 // The registered defaults are the values of new objects: applying them changes nothing.
 TEST(StdControlDefaults, RegisteredDefaultsAreTheStateOfNewObjects) {
   InitializeControlClasses();
