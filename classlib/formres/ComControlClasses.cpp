@@ -1,5 +1,6 @@
 #include "classlib/formres/ComControlClasses.h"
 
+#include "classlib/comctrls/RichEdit.h"
 #include "classlib/comctrls/TabControl.h"
 #include "classlib/comctrls/TrackBar.h"
 #include "classlib/formres/PropertyBinders.h"
@@ -41,6 +42,10 @@ void RegisterTabs() {
 
 void RegisterComControlClasses() {
   RegisterTabs();
+  RegisterClassProperties(TCustomRichEdit::StaticClass(),
+                          {BoolProperty<TCustomRichEdit>("PlainText", &TCustomRichEdit::SetPlainText, false),
+                           EventProperty<TCustomRichEdit>("OnSelectionChange", &TCustomRichEdit::OnSelectionChange)});
+  RegisterClassProperties(TRichEdit::StaticClass(), {});
   RegisterClassProperties(
       TTrackBar::StaticClass(),
       {IntegerProperty<TTrackBar>("Min", &TTrackBar::SetMin, 0), IntegerProperty<TTrackBar>("Max", &TTrackBar::SetMax, 10),
