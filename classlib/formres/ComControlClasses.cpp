@@ -1,14 +1,20 @@
 #include "classlib/formres/ComControlClasses.h"
 
+#include "classlib/comctrls/HeaderControl.h"
 #include "classlib/comctrls/RichEdit.h"
 #include "classlib/comctrls/TabControl.h"
 #include "classlib/comctrls/TrackBar.h"
+#include "classlib/formres/ControlClasses.h"
 #include "classlib/formres/PropertyBinders.h"
 #include "classlib/graphics/ImageList.h"
 
 namespace {
 const TIdentTable kTabPositions("TTabPosition", {{"tpTop", tpTop}, {"tpBottom", tpBottom}, {"tpLeft", tpLeft},
                                                  {"tpRight", tpRight}});
+const TIdentTable kSectionStyles("THeaderSectionStyle", {{"hsText", hsText}, {"hsOwnerDraw", hsOwnerDraw}});
+const TIdentTable kHeaderStyles("THeaderStyle", {{"hsButtons", hsButtons}, {"hsFlat", hsFlat}});
+const TIdentTable kAlignments("TAlignment", {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify},
+                                             {"taCenter", taCenter}});
 const TIdentTable kOrientations("TTrackBarOrientation", {{"trHorizontal", trHorizontal}, {"trVertical", trVertical}});
 
 void RegisterTabs() {
@@ -40,8 +46,37 @@ void RegisterTabs() {
 }
 }  // namespace
 
+void RegisterHeader() {
+  RegisterClassProperties(
+      THeaderSection::StaticClass(),
+      {StringProperty<THeaderSection>("Text", &THeaderSection::SetText),
+       IntegerProperty<THeaderSection>("Width", &THeaderSection::SetWidth, 50),
+       IntegerProperty<THeaderSection>("MinWidth", &THeaderSection::SetMinWidth, 0),
+       IntegerProperty<THeaderSection>("MaxWidth", &THeaderSection::SetMaxWidth, 10000),
+       IntegerProperty<THeaderSection>("ImageIndex", &THeaderSection::SetImageIndex, -1),
+       EnumProperty<THeaderSection, TAlignment>("Alignment", &THeaderSection::SetAlignment, kAlignments,
+                                                "taLeftJustify"),
+       EnumProperty<THeaderSection, THeaderSectionStyle>("Style", &THeaderSection::SetStyle, kSectionStyles, "hsText"),
+       BoolProperty<THeaderSection>("AllowClick", &THeaderSection::SetAllowClick, true)});
+  RegisterClassProperties(
+      THeaderControl::StaticClass(),
+      {CollectionProperty<THeaderControl>("Sections",
+                                          [](THeaderControl* c) -> TCollection* { return c->Sections(); }),
+       EnumProperty<THeaderControl, THeaderStyle>("Style", &THeaderControl::SetStyle, kHeaderStyles, "hsButtons"),
+       BoolProperty<THeaderControl>("DragReorder", &THeaderControl::SetDragReorder, false),
+       ReferenceProperty<THeaderControl, TCustomImageList>("Images", &THeaderControl::SetImages),
+       EnumProperty<THeaderControl, TAlign>("Align", &THeaderControl::SetAlign, AlignIdents(), "alTop"),
+       ColorProperty<THeaderControl>("Color", &THeaderControl::SetColor, clBtnFace),
+       EventProperty<THeaderControl>("OnSectionClick", &THeaderControl::OnSectionClick),
+       EventProperty<THeaderControl>("OnSectionResize", &THeaderControl::OnSectionResize),
+       EventProperty<THeaderControl>("OnSectionTrack", &THeaderControl::OnSectionTrack),
+       EventProperty<THeaderControl>("OnSectionDrag", &THeaderControl::OnSectionDrag),
+       EventProperty<THeaderControl>("OnDrawSection", &THeaderControl::OnDrawSection)});
+}
+
 void RegisterComControlClasses() {
   RegisterTabs();
+  RegisterHeader();
   RegisterClassProperties(TCustomRichEdit::StaticClass(),
                           {BoolProperty<TCustomRichEdit>("PlainText", &TCustomRichEdit::SetPlainText, false),
                            EventProperty<TCustomRichEdit>("OnSelectionChange", &TCustomRichEdit::OnSelectionChange)});
