@@ -1,6 +1,7 @@
 #include "classlib/formres/ComControlClasses.h"
 
 #include "classlib/comctrls/HeaderControl.h"
+#include "classlib/comctrls/ListView.h"
 #include "classlib/comctrls/RichEdit.h"
 #include "classlib/comctrls/TabControl.h"
 #include "classlib/comctrls/TrackBar.h"
@@ -15,6 +16,8 @@ const TIdentTable kSectionStyles("THeaderSectionStyle", {{"hsText", hsText}, {"h
 const TIdentTable kHeaderStyles("THeaderStyle", {{"hsButtons", hsButtons}, {"hsFlat", hsFlat}});
 const TIdentTable kAlignments("TAlignment", {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify},
                                              {"taCenter", taCenter}});
+const TIdentTable kViewStyles("TViewStyle", {{"vsIcon", vsIcon}, {"vsSmallIcon", vsSmallIcon}, {"vsList", vsList},
+                                             {"vsReport", vsReport}});
 const TIdentTable kOrientations("TTrackBarOrientation", {{"trHorizontal", trHorizontal}, {"trVertical", trVertical}});
 
 void RegisterTabs() {
@@ -74,8 +77,40 @@ void RegisterHeader() {
        EventProperty<THeaderControl>("OnDrawSection", &THeaderControl::OnDrawSection)});
 }
 
+void RegisterListView() {
+  RegisterClassProperties(TListColumn::StaticClass(),
+                          {StringProperty<TListColumn>("Caption", &TListColumn::SetCaption),
+                           IntegerProperty<TListColumn>("Width", &TListColumn::SetWidth, 50),
+                           EnumProperty<TListColumn, TAlignment>("Alignment", &TListColumn::SetAlignment, kAlignments,
+                                                                 "taLeftJustify")});
+  RegisterClassProperties(
+      TCustomListView::StaticClass(),
+      {CollectionProperty<TCustomListView>("Columns", [](TCustomListView* v) -> TCollection* { return v->Columns(); }),
+       EnumProperty<TCustomListView, TViewStyle>("ViewStyle", &TCustomListView::SetViewStyle, kViewStyles, "vsIcon"),
+       BoolProperty<TCustomListView>("ShowColumnHeaders", &TCustomListView::SetShowColumnHeaders, true),
+       BoolProperty<TCustomListView>("OwnerData", [](TCustomListView*, bool on) {
+         if (!on) throw EFormValueError("list views hold owner data only");
+       }, true),
+       BoolProperty<TCustomListView>("OwnerDraw", &TCustomListView::SetOwnerDraw, false),
+       BoolProperty<TCustomListView>("MultiSelect", &TCustomListView::SetMultiSelect, false),
+       BoolProperty<TCustomListView>("RowSelect", &TCustomListView::SetRowSelect, false),
+       BoolProperty<TCustomListView>("ReadOnly", &TCustomListView::SetReadOnly, false),
+       BoolProperty<TCustomListView>("HideSelection", &TCustomListView::SetHideSelection, true),
+       ReferenceProperty<TCustomListView, TCustomImageList>("SmallImages", &TCustomListView::SetSmallImages),
+       ReferenceProperty<TCustomListView, TCustomImageList>("LargeImages", &TCustomListView::SetLargeImages),
+       BoolProperty<TCustomListView>("TabStop", &TCustomListView::SetTabStop, true),
+       EventProperty<TCustomListView>("OnData", &TCustomListView::OnData),
+       EventProperty<TCustomListView>("OnDataFind", &TCustomListView::OnDataFind),
+       EventProperty<TCustomListView>("OnDrawItem", &TCustomListView::OnDrawItem),
+       EventProperty<TCustomListView>("OnSelectItem", &TCustomListView::OnSelectItem),
+       EventProperty<TCustomListView>("OnEdited", &TCustomListView::OnEdited),
+       EventProperty<TCustomListView>("OnColumnClick", &TCustomListView::OnColumnClick)});
+  RegisterClassProperties(TListView::StaticClass(), {});
+}
+
 void RegisterComControlClasses() {
   RegisterTabs();
+  RegisterListView();
   RegisterHeader();
   RegisterClassProperties(TCustomRichEdit::StaticClass(),
                           {BoolProperty<TCustomRichEdit>("PlainText", &TCustomRichEdit::SetPlainText, false),
