@@ -5,6 +5,7 @@
 #include "classlib/comctrls/RichEdit.h"
 #include "classlib/comctrls/TabControl.h"
 #include "classlib/comctrls/TrackBar.h"
+#include "classlib/comctrls/TreeView.h"
 #include "classlib/formres/ControlClasses.h"
 #include "classlib/formres/PropertyBinders.h"
 #include "classlib/graphics/ImageList.h"
@@ -108,8 +109,32 @@ void RegisterListView() {
   RegisterClassProperties(TListView::StaticClass(), {});
 }
 
+void RegisterTreeView() {
+  RegisterClassProperties(
+      TCustomTreeView::StaticClass(),
+      {BoolProperty<TCustomTreeView>("RightClickSelect", &TCustomTreeView::SetRightClickSelect, false),
+       BoolProperty<TCustomTreeView>("ShowRoot", &TCustomTreeView::SetShowRoot, true),
+       BoolProperty<TCustomTreeView>("ShowButtons", &TCustomTreeView::SetShowButtons, true),
+       BoolProperty<TCustomTreeView>("ShowLines", &TCustomTreeView::SetShowLines, true),
+       BoolProperty<TCustomTreeView>("ReadOnly", &TCustomTreeView::SetReadOnly, false),
+       BoolProperty<TCustomTreeView>("HideSelection", &TCustomTreeView::SetHideSelection, true),
+       IntegerProperty<TCustomTreeView>("Indent", &TCustomTreeView::SetIndent, 19),
+       ReferenceProperty<TCustomTreeView, TCustomImageList>("Images", &TCustomTreeView::SetImages),
+       ReferenceProperty<TCustomTreeView, TCustomImageList>("StateImages", &TCustomTreeView::SetStateImages),
+       BoolProperty<TCustomTreeView>("TabStop", &TCustomTreeView::SetTabStop, true),
+       EventProperty<TCustomTreeView>("OnExpanding", &TCustomTreeView::OnExpanding),
+       EventProperty<TCustomTreeView>("OnChanging", &TCustomTreeView::OnChanging),
+       EventProperty<TCustomTreeView>("OnChange", &TCustomTreeView::OnChange),
+       EventProperty<TCustomTreeView>("OnDeletion", &TCustomTreeView::OnDeletion),
+       EventProperty<TCustomTreeView>("OnGetImageIndex", &TCustomTreeView::OnGetImageIndex),
+       EventProperty<TCustomTreeView>("OnGetSelectedIndex", &TCustomTreeView::OnGetSelectedIndex),
+       EventProperty<TCustomTreeView>("OnEdited", &TCustomTreeView::OnEdited)});
+  RegisterClassProperties(TTreeView::StaticClass(), {});
+}
+
 void RegisterComControlClasses() {
   RegisterTabs();
+  RegisterTreeView();
   RegisterListView();
   RegisterHeader();
   RegisterClassProperties(TCustomRichEdit::StaticClass(),
