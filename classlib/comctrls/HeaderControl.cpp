@@ -114,9 +114,10 @@ void THeaderControl::UpdateSections() {
   static constexpr int kAlign[] = {HDF_LEFT, HDF_RIGHT, HDF_CENTER};
   for (int i = 0; i < sections_->Count(); ++i) {
     THeaderSection* section = sections_->Items(i);
+    const AnsiString text = section->Text();
     HDITEMA item{};
     item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
-    item.pszText = const_cast<char*>(section->Text().c_str());
+    item.pszText = const_cast<char*>(text.c_str());
     item.cxy = section->Width();
     item.fmt = kAlign[section->Alignment()] | (section->Style() == hsOwnerDraw ? HDF_OWNERDRAW : HDF_STRING);
     if (section->ImageIndex() >= 0 && images_ != nullptr) {

@@ -100,12 +100,13 @@ void TCustomListView::UpdateColumns() {
   static constexpr int kAlign[] = {LVCFMT_LEFT, LVCFMT_RIGHT, LVCFMT_CENTER};
   for (int i = 0; i < columns_->Count(); ++i) {
     TListColumn* column = columns_->Items(i);
+    const AnsiString caption = column->Caption();
     LVCOLUMNA info{};
     info.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     // The first column is always left aligned by the system.
     info.fmt = kAlign[i == 0 ? taLeftJustify : column->Alignment()];
     info.cx = column->Width();
-    info.pszText = const_cast<char*>(column->Caption().c_str());
+    info.pszText = const_cast<char*>(caption.c_str());
     info.iSubItem = i;
     SendMessageA(window, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));
   }

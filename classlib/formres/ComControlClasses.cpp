@@ -1,5 +1,6 @@
 #include "classlib/formres/ComControlClasses.h"
 
+#include "classlib/comctrls/CoolBar.h"
 #include "classlib/comctrls/HeaderControl.h"
 #include "classlib/comctrls/ListView.h"
 #include "classlib/comctrls/RichEdit.h"
@@ -132,8 +133,29 @@ void RegisterTreeView() {
   RegisterClassProperties(TTreeView::StaticClass(), {});
 }
 
+void RegisterCoolBar() {
+  RegisterClassProperties(TCoolBand::StaticClass(),
+                          {ReferenceProperty<TCoolBand, TWinControl>("Control", &TCoolBand::SetControl),
+                           StringProperty<TCoolBand>("Text", &TCoolBand::SetText),
+                           IntegerProperty<TCoolBand>("ImageIndex", &TCoolBand::SetImageIndex, -1),
+                           BoolProperty<TCoolBand>("Break", &TCoolBand::SetBreak, true),
+                           IntegerProperty<TCoolBand>("Width", &TCoolBand::SetWidth, 100),
+                           IntegerProperty<TCoolBand>("MinHeight", &TCoolBand::SetMinHeight, 25),
+                           BoolProperty<TCoolBand>("FixedSize", &TCoolBand::SetFixedSize, false)});
+  RegisterClassProperties(
+      TCoolBar::StaticClass(),
+      {CollectionProperty<TCoolBar>("Bands", [](TCoolBar* bar) -> TCollection* { return bar->Bands(); }),
+       ReferenceProperty<TCoolBar, TCustomImageList>("Images", &TCoolBar::SetImages),
+       BoolProperty<TCoolBar>("ShowText", &TCoolBar::SetShowText, true),
+       BoolProperty<TCoolBar>("Vertical", &TCoolBar::SetVertical, false),
+       BoolProperty<TCoolBar>("FixedOrder", &TCoolBar::SetFixedOrder, false),
+       EnumProperty<TCoolBar, TAlign>("Align", &TCoolBar::SetAlign, AlignIdents(), "alTop"),
+       ColorProperty<TCoolBar>("Color", &TCoolBar::SetColor, clBtnFace)});
+}
+
 void RegisterComControlClasses() {
   RegisterTabs();
+  RegisterCoolBar();
   RegisterTreeView();
   RegisterListView();
   RegisterHeader();

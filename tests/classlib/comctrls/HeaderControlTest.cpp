@@ -71,7 +71,9 @@ TEST_F(HeaderControlTest, DraggingADivider20PixelsWidensItsSection20) {
 TEST_F(HeaderControlTest, OwnerDrawnSectionsAreDrawnInTheirRectangles) {
   header->OnDrawSection = TDrawSectionEvent(&log, &THeaderLog::Draw);
   for (int i = 0; i < 2; ++i) header->Sections()->Items(i)->SetStyle(hsOwnerDraw);
-  header->Update();
+  SetCursorPos(0, 0);
+  RedrawWindow(header->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  testsupport::PumpUntil([&] { return log.drawn.size() >= 2; }, 2000);
   ServeApplication(100);
   ASSERT_GE(log.drawn.size(), 2u);
   bool sawSecond = false;
