@@ -188,6 +188,57 @@ class TBitmap32 : public TCustomMap {
   void VertLineTS(int32_t x, int32_t y1, int32_t y2, TColor32 value);
   void VertLineTSP(int32_t x, int32_t y1, int32_t y2);
 
+  // --- Integer lines ---------------------------------------------------------------------
+  // From (x1, y1) to (x2, y2); `l` draws the end point too. Each reports the area
+  // (x1, y1, x2, y2) as given with AREA_KIND_LINE + 2. Line, LineT and LineA touch only
+  // pixels inside the bitmap when their caller keeps the segment (and, for LineA, its
+  // partner pixels) inside; the S forms never touch a pixel outside the clip rectangle.
+  void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l = false);
+  void LineT(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l = false);
+  // Clipped Bresenham: the pixels inside the clip rectangle are those Line would set.
+  // A straight one also reports the whole bitmap as changed.
+  void LineS(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l = false);
+  void LineTS(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l = false);
+  // Antialiased (Wu): the start blended fully, then pairs of pixels by gamma-weighted
+  // coverage.
+  void LineA(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l = false);
+  // LineA's pixels and weights, only those inside the clip rectangle; straight and
+  // diagonal lines go through LineTS.
+  void LineAS(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l = false);
+  // The integer pen position; the LineTo forms draw from it with PenColor, without the
+  // end point, and move it.
+  void MoveTo(int32_t x, int32_t y);
+  void LineToS(int32_t x, int32_t y);
+  void LineToTS(int32_t x, int32_t y);
+  void LineToAS(int32_t x, int32_t y);
+  int32_t PenX() const { return penX_; }
+  int32_t PenY() const { return penY_; }
+
+  // --- Fixed-point lines ---------------------------------------------------------------
+  // Antialiased lines between 16.16 (X) or float (F) end points, one sub-pixel write per
+  // pixel length; `l` lengthens the line by one pixel. P forms take their colours from
+  // the stipple. Each reports the end points as given, rounded to pixels, with
+  // AREA_KIND_LINE + 2 (+ 4 for LineXSP). The S forms never touch a pixel outside the
+  // clip rectangle; LineXSP advances the stipple over the parts it does not draw.
+  void LineX(TFixed x1, TFixed y1, TFixed x2, TFixed y2, TColor32 value, bool l = false);
+  void LineXS(TFixed x1, TFixed y1, TFixed x2, TFixed y2, TColor32 value, bool l = false);
+  void LineF(float x1, float y1, float x2, float y2, TColor32 value, bool l = false);
+  void LineFS(float x1, float y1, float x2, float y2, TColor32 value, bool l = false);
+  void LineXP(TFixed x1, TFixed y1, TFixed x2, TFixed y2, bool l = false);
+  void LineXSP(TFixed x1, TFixed y1, TFixed x2, TFixed y2, bool l = false);
+  void LineFP(float x1, float y1, float x2, float y2, bool l = false);
+  void LineFSP(float x1, float y1, float x2, float y2, bool l = false);
+  // The fixed-point pen position; the LineTo forms draw from it with PenColor (or the
+  // stipple), without the end point, and move it.
+  void MoveToX(TFixed x, TFixed y);
+  void MoveToF(float x, float y);
+  void LineToXS(TFixed x, TFixed y);
+  void LineToXSP(TFixed x, TFixed y);
+  void LineToFS(float x, float y);
+  void LineToFSP(float x, float y);
+  TFixed PenPosX() const { return penPosX_; }
+  TFixed PenPosY() const { return penPosY_; }
+
   // --- Rectangles (half-open) ----------------------------------------------------------
   void FillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value);
   void FillRectS(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value);
@@ -274,6 +325,8 @@ class TBitmap32 : public TCustomMap {
   bool InClip(int32_t x, int32_t y) const;
   void CheckedRun(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool horizontal, TColor32 value, bool blended);
   void StippledRun(int32_t fixedAxis, int32_t a1, int32_t a2, bool horizontal);
+  void ClippedLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value, bool l, bool blended);
+  bool StrictlyInsideClip(TFixed x1, TFixed y1, TFixed x2, TFixed y2) const;
   void BlendRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 value);
   bool LimitToClip(int32_t& x1, int32_t& y1, int32_t& x2, int32_t& y2) const;
   void Frame(int32_t x1, int32_t y1, int32_t x2, int32_t y2, TColor32 topLeft, TColor32 bottomRight, bool blended);
@@ -312,6 +365,10 @@ class TBitmap32 : public TCustomMap {
   TWrapMode wrapMode_ = wmClamp;
   BITMAPINFO bitmapInfo_{};
   uint32_t masterAlpha_ = 255;
+  int32_t penX_ = 0;
+  int32_t penY_ = 0;
+  TFixed penPosX_ = 0;
+  TFixed penPosY_ = 0;
   float stippleCounter_ = 0;
   TArrayOfColor32 stipplePattern_;
   float stippleStep_ = 1.0f;

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "classlib/formres/PropertyBinders.h"
+#include "imaging/Bitmap32_Kernels.h"
+#include "imaging/Bitmap32_LinearResamplers.h"
 #include "imaging/Bitmap32_Rounding.h"
 
 namespace imaging {
@@ -73,6 +75,18 @@ void CombineBlock(TBitmap32* dst, const TRect& dstRect, const TBitmap32* src, in
 }
 
 }  // namespace
+
+void CombinePixel(TColor32 color, TColor32& pixel, const TBitmap32* src, TDrawMode combineOp,
+                  const TPixelCombineEvent& callback) {
+  switch (combineOp) {
+    case dmOpaque: pixel = color; break;
+    case dmBlend: BLEND_MEM_EX[src->CombineMode()](color, pixel, static_cast<int32_t>(src->MasterAlpha())); break;
+    case dmCustom: callback(color, pixel, src->MasterAlpha()); break;
+    case dmTransparent:
+      if (color != src->OuterColor) pixel = color;
+      break;
+  }
+}
 
 // --- Placed transfers ----------------------------------------------------------------
 
@@ -468,8 +482,18 @@ void InitializeResamplers() {
   using R = TBitmap32Resampler;
   RegisterClassProperties(R::StaticClass(), {EnumProperty<R, TPixelAccessMode>("PixelAccessMode", &R::SetPixelAccessMode,
                                                                                 PixelAccessModes(), "pamSafe")});
-  RegisterClassProperties(TNearestResampler::StaticClass(), {});
-  RegisterResampler(TNearestResampler::StaticClass());
+  for (TClass resampler : {TNearestResampler::StaticClass(), TLinearResampler::StaticClass(),
+                           TDraftResampler::StaticClass(), TKernelResampler::StaticClass()}) {
+    RegisterClassProperties(resampler, {});
+    RegisterResampler(resampler);
+  }
+  for (TClass kernel : {TBoxKernel::StaticClass(), TLinearKernel::StaticClass(), TCosineKernel::StaticClass(),
+                        TSplineKernel::StaticClass(), TCubicKernel::StaticClass(), TMitchellKernel::StaticClass(),
+                        TLanczosKernel::StaticClass(), TGaussianKernel::StaticClass(), TBlackmanKernel::StaticClass(),
+                        THannKernel::StaticClass(), THammingKernel::StaticClass(), TSinshKernel::StaticClass(),
+                        THermiteKernel::StaticClass()})
+    RegisterKernel(kernel);
+  RegisterKernelProperties();
 }
 
 void FinalizeResamplers() {

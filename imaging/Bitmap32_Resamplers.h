@@ -41,6 +41,12 @@ void StretchTransfer(TBitmap32* dst, const TRect& dstRect, TRect dstClip, TBitma
                      TCustomResampler* resampler, TDrawMode combineOp,
                      const TPixelCombineEvent& combineCallBack = {});
 
+// One resampled colour reaching a destination pixel: dmOpaque stores it, dmBlend blends
+// it by src's CombineMode with its MasterAlpha (also at 255), dmCustom hands it to the
+// callback, dmTransparent stores it unless it equals src's OuterColor.
+void CombinePixel(TColor32 color, TColor32& pixel, const TBitmap32* src, TDrawMode combineOp,
+                  const TPixelCombineEvent& callback);
+
 // Four accumulators in the order blue, green, red, alpha.
 struct TBufferEntry {
   int32_t B = 0;
@@ -131,8 +137,9 @@ extern TClassList* KernelList;
 void RegisterResampler(TClass resamplerClass);
 void RegisterKernel(TClass kernelClass);
 
-// Start-up registers the resamplers and kernels there are, in their fixed order;
-// shut-down frees both registries.
+// Start-up registers the resamplers (nearest, linear, draft, kernel) and the thirteen
+// kernels in their fixed order, with their published properties; shut-down frees both
+// registries. The linear resamplers' routines are bound before it.
 void InitializeResamplers();
 void FinalizeResamplers();
 

@@ -2,8 +2,10 @@
 
 #include "imaging/Bitmap32.h"
 #include "imaging/Bitmap32_Blend.h"
+#include "imaging/Bitmap32_Collections.h"
 #include "imaging/Bitmap32_Colors.h"
 #include "imaging/Bitmap32_Interpolator.h"
+#include "imaging/Bitmap32_LinearResamplers.h"
 #include "imaging/Bitmap32_LowLevel.h"
 #include "imaging/Bitmap32_Resamplers.h"
 #include "imaging/Pngimage.h"
@@ -19,6 +21,7 @@ void BindProcessorRoutines() {
   BindBlendRoutines();
   BindLowLevelRoutines();
   BindInterpolator();
+  BindLinearResamplerRoutines();
 }
 
 }  // namespace
@@ -31,7 +34,9 @@ void InitializeImaging() {
   BindInterpolator();
   SetGamma(0.7f);
   InitializeBitmap32();
+  BindLinearResamplerRoutines();
   InitializeResamplers();
+  RegisterBitmap32Collections();
   InitializePngImage();
 }
 

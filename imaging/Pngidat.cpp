@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "imaging/Pngcrc.h"
+#include "imaging/Pngencode.h"
 #include "imaging/Pngimage.h"
 
 namespace {
@@ -304,5 +305,10 @@ bool TChunkIDAT::LoadFromStream(TStream* stream, const char* name, uint32_t leng
     decoder.DecodeNonInterlaced();
   }
   reader.Finish();
+  return true;
+}
+
+bool TChunkIDAT::SaveToStream(TStream* stream) {
+  EncodeImageData(*GetHeader(), stream);
   return true;
 }

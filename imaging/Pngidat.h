@@ -11,4 +11,6 @@ class TChunkIDAT : public TChunk {
   // Decodes into the header's storage; EPngInvalidCRC, EPNGMissingMultipleIDAT,
   // EPngUnexpectedEnd or EPNGZLIBError when the data is broken.
   bool LoadFromStream(TStream* stream, const char* name, uint32_t length) override;
+  // Writes the header's image as one or more IDAT chunks (EncodeImageData).
+  bool SaveToStream(TStream* stream) override;
 };

@@ -4,6 +4,7 @@ list(APPEND IMAGING_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Pngchunks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pngcrc.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pngdraw.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Pngencode.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pngheader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pngidat.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pngimage.cpp

@@ -6,9 +6,9 @@
 set -euo pipefail
 objdump=$1 format=$2
 shift 2
-system_dlls=" kernel32.dll msvcrt.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll
-  oleaut32.dll bcrypt.dll winmm.dll ws2_32.dll secur32.dll psapi.dll shlwapi.dll comctl32.dll
-  comdlg32.dll version.dll msimg32.dll uxtheme.dll winspool.drv imm32.dll "
+system_dlls=" kernel32.dll msvcrt.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll "
+system_dlls+="oleaut32.dll bcrypt.dll winmm.dll ws2_32.dll secur32.dll psapi.dll shlwapi.dll "
+system_dlls+="comctl32.dll comdlg32.dll version.dll msimg32.dll uxtheme.dll winspool.drv imm32.dll "
 images=()
 for arg in "$@"; do
   if [ -d "$arg" ]; then

@@ -12,26 +12,6 @@ using namespace pngtest;
 
 namespace {
 
-std::vector<std::string> ConformanceFixtures() {
-  const int formats[][2] = {{0, 1}, {0, 2}, {0, 4}, {0, 8}, {0, 16}, {2, 8}, {2, 16}, {3, 1},
-                            {3, 2}, {3, 4}, {3, 8}, {4, 8}, {4, 16}, {6, 8}, {6, 16}};
-  const char* sizes[] = {"1x1", "3x3", "33x7", "1x40"};
-  std::vector<std::string> names;
-  for (const auto& format : formats) {
-    for (const char* size : sizes) {
-      for (const char* layout : {"plain", "adam7"}) {
-        names.push_back("c" + std::to_string(format[0]) + "_d" + std::to_string(format[1]) + "_" + size + "_" + layout);
-      }
-    }
-  }
-  for (const char* name : {"filter0", "filter1", "filter2", "filter3", "filter4", "split_idat", "big_idat",
-                           "gamma_rgb", "gamma_grey", "ancillary", "trns_pal_partial", "trns_grey16",
-                           "trns_rgb16"}) {
-    names.emplace_back(name);
-  }
-  return names;
-}
-
 class PngConformance : public testing::TestWithParam<std::string> {};
 
 // Compares pixel (x, y) of the storage with the file's samples.
@@ -94,7 +74,7 @@ TEST_P(PngConformance, StorageMatchesTheDecodedSamples) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, PngConformance, testing::ValuesIn(ConformanceFixtures()),
+INSTANTIATE_TEST_SUITE_P(Fixtures, PngConformance, testing::ValuesIn(DecodableFixtures()),
                          [](const testing::TestParamInfo<std::string>& info) { return info.param; });
 
 // Grey levels as GetPixels reports them: 2-bit 3 is white, 1 is 85; 1-bit 1 is white.

@@ -15,6 +15,10 @@ using Bytes = std::vector<uint8_t>;
 
 // The bytes of fixture NAME.png.
 Bytes FixtureBytes(const std::string& name);
+// The fixtures the reader decodes: every colour type and depth at four sizes, plain and
+// Adam7, and the filter, split, gamma, ancillary and transparency pictures.
+std::vector<std::string> DecodableFixtures();
+
 // A picture read from bytes or from fixture NAME.png.
 std::unique_ptr<TPNGObject> LoadBytes(const Bytes& bytes);
 std::unique_ptr<TPNGObject> LoadFixture(const std::string& name);

@@ -16,17 +16,16 @@ TEST(Runner, HangsOnPurposeWhenAsked) {
   SUCCEED();
 }
 
+static DWORD WINAPI RaiseAccessViolation(void*) {
+  RaiseException(EXCEPTION_ACCESS_VIOLATION, EXCEPTION_NONCONTINUABLE, 0, nullptr);
+  return 0;
+}
+
 // The fault is raised on a thread of its own, out of GoogleTest's reach, so it ends the
 // whole process as a crash in library code would.
 TEST(Runner, CrashesOnPurposeWhenAsked) {
   if (testsupport::EnvironmentValue("CONVERTER_CRASH_ON_PURPOSE") == "1") {
-    HANDLE thread = CreateThread(
-        nullptr, 0,
-        [](void*) -> DWORD {
-          RaiseException(EXCEPTION_ACCESS_VIOLATION, EXCEPTION_NONCONTINUABLE, 0, nullptr);
-          return 0;
-        },
-        nullptr, 0, nullptr);
+    HANDLE thread = CreateThread(nullptr, 0, RaiseAccessViolation, nullptr, 0, nullptr);
     WaitForSingleObject(thread, INFINITE);
     CloseHandle(thread);
   }

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# run_gtest.sh WINE_RUN PROGRAM REPORT_DIR TEST CASE_TIMEOUT [FILTER]
-# Runs a GoogleTest program's cases (those FILTER selects) in one Wine process. When it
+# run_gtest.sh WINE_RUN PROGRAM REPORT_DIR TEST CASE_TIMEOUT
+# Runs all of a GoogleTest program's cases in one Wine process. When it
 # fails for any reason but a case's timeout, the cases that did not pass run once more,
 # alone: Wine very rarely crashes while a program exits. A case that fails twice fails
 # the test. Keeps GoogleTest's XML report of each run in REPORT_DIR and writes
 # REPORT_DIR/TEST.cases: "ran N passed P failed F skipped S" for scripts/test to sum up.
 set -uo pipefail
-wine_run=$1 program=$2 reports=$3 test=$4 case_timeout=$5 filter=${6:-*}
+wine_run=$1 program=$2 reports=$3 test=$4 case_timeout=$5
 mkdir -p "$reports"
 base="$reports/$test"
 rm -f "$base".xml "$base".retry.xml "$base".cases
@@ -24,8 +24,8 @@ cases_marked() { # cases_marked LOG MARK
   tr -d '\r' <"$1" | sed -n "s/^\[ *$2 *\] \([^ ,]*\)[ ,].*([0-9]* ms)\$/\1/p" | sort -u
 }
 
-counts() { # counts LOG...: passed failed skipped, a case counting by its last run
-  local passed=0 failed=0 skipped=0 log
+results() { # results LOG...: "case result" lines, a case counting by its last run
+  local log c
   declare -A result
   for log in "$@"; do
     while read -r c; do [ -n "$c" ] && result[$c]=passed; done < <(cases_marked "$log" OK)
@@ -36,38 +36,31 @@ counts() { # counts LOG...: passed failed skipped, a case counting by its last r
       [ -n "$c" ] && [ -z "${result[$c]:-}" ] && result[$c]=failed
     done < <(tr -d '\r' <"$log" | sed -n 's/^\[ RUN      \] \([^ ]*\)$/\1/p')
   done
-  local c
-  for c in "${!result[@]}"; do
-    case ${result[$c]} in passed) passed=$((passed + 1)) ;; failed) failed=$((failed + 1)) ;; *) skipped=$((skipped + 1)) ;; esac
-  done
-  echo "$passed $failed $skipped"
+  for c in "${!result[@]}"; do echo "$c ${result[$c]}"; done | sort
 }
 
 log=$(mktemp) retry_log=$(mktemp)
 trap 'rm -f "$log" "$retry_log"' EXIT
-run "$filter" "$base.xml" "$log"
+run "*" "$base.xml" "$log"
 status=$?
 logs=("$log")
 if [ "$status" != 0 ] && ! grep -q '^\[  TIMEOUT  \]' "$log"; then
   done_cases=$( { cases_marked "$log" OK; cases_marked "$log" SKIPPED; } | paste -sd: -)
-  positive=${filter%%-*}
-  negative=""
-  [[ $filter == *-* ]] && negative=${filter#*-}
-  negative=$(printf '%s' "$negative${negative:+${done_cases:+:}}$done_cases")
   echo
   echo "run_gtest: $test exited with status $status; running the cases that did not pass once more"
-  run "$positive${negative:+-$negative}" "$base.retry.xml" "$retry_log"
+  run "*${done_cases:+-$done_cases}" "$base.retry.xml" "$retry_log"
   status=$?
   logs+=("$retry_log")
   [ "$status" = 0 ] && echo "run_gtest: $test passed on the second run"
 fi
-read -r passed failed skipped < <(counts "${logs[@]}")
-ran=$((passed + failed + skipped))
-echo "ran $ran passed $passed failed $failed skipped $skipped" >"$base.cases"
+final=$(results "${logs[@]}")
+count() { grep -c " $1\$" <<<"$final" || true; }
+passed=$(count passed) failed=$(count failed) skipped=$(count skipped)
+echo "ran $((passed + failed + skipped)) passed $passed failed $failed skipped $skipped" >"$base.cases"
 if [ "$status" = 0 ] && [ "$failed" != 0 ]; then status=1; fi
 if [ "$status" != 0 ]; then
   echo "run_gtest: $test FAILED; cases that did not pass:"
-  for l in "${logs[@]}"; do cases_marked "$l" FAILED; done | sort -u | sed 's/^/  /'
-  grep -h '^\[ *\(TIMEOUT\|CRASHED\) *\]' "${logs[@]}"
+  sed -n 's/ failed$//p' <<<"$final" | sed 's/^/  /'
+  grep -h '^\[ *\(TIMEOUT\|CRASHED\) *\]' "${logs[@]}" | sort -u
 fi
 exit "$status"
