@@ -1,11 +1,15 @@
 #include "classlib/formres/ControlClasses.h"
 
+#include "classlib/formres/ComControlClasses.h"
 #include "classlib/formres/PropertyBinders.h"
 #include "classlib/formres/StandardClasses.h"
+#include "classlib/formres/StdControlClasses.h"
+#include "classlib/windowing/Action.h"
 #include "classlib/windowing/Button.h"
 #include "classlib/windowing/CustomControl.h"
 #include "classlib/windowing/Forms.h"
 #include "classlib/windowing/GraphicControl.h"
+#include "classlib/windowing/Menus.h"
 #include "classlib/windowing/Timer.h"
 
 namespace {
@@ -58,11 +62,19 @@ void RegisterControl() {
        EventProperty<TControl>("OnResize", &TControl::OnResize),
        EventProperty<TControl>("OnMouseDown", &TControl::OnMouseDown),
        EventProperty<TControl>("OnMouseUp", &TControl::OnMouseUp),
-       EventProperty<TControl>("OnMouseMove", &TControl::OnMouseMove)});
+       EventProperty<TControl>("OnMouseMove", &TControl::OnMouseMove),
+       ReferenceProperty<TControl, TPopupMenu>("PopupMenu", &TControl::SetPopupMenu),
+       ReferenceProperty<TControl, TBasicAction>("Action", &TControl::SetAction),
+       EventProperty<TControl>("OnContextPopup", &TControl::OnContextPopup),
+       EventProperty<TControl>("OnMouseWheel", &TControl::OnMouseWheel),
+       EventProperty<TControl>("OnMouseWheelUp", &TControl::OnMouseWheelUp),
+       EventProperty<TControl>("OnMouseWheelDown", &TControl::OnMouseWheelDown)});
   RegisterClassProperties(
       TWinControl::StaticClass(),
       {BoolProperty<TWinControl>("TabStop", &TWinControl::SetTabStop, false),
        IntegerProperty<TWinControl>("TabOrder", &TWinControl::SetTabOrder),
+       IntegerProperty<TWinControl>("HelpContext", &TWinControl::SetHelpContext, 0),
+       BoolProperty<TWinControl>("DoubleBuffered", &TWinControl::SetDoubleBuffered, false),
        EventProperty<TWinControl>("OnKeyDown", &TWinControl::OnKeyDown),
        EventProperty<TWinControl>("OnKeyUp", &TWinControl::OnKeyUp),
        EventProperty<TWinControl>("OnKeyPress", &TWinControl::OnKeyPress),
@@ -81,6 +93,7 @@ void RegisterForm() {
                                              "[biSystemMenu, biMinimize, biMaximize]"),
        EnumProperty<TCustomForm, TPosition>("Position", &TCustomForm::SetPosition, kPositions, "poDesigned"),
        BoolProperty<TCustomForm>("KeyPreview", &TCustomForm::SetKeyPreview, false),
+       StringProperty<TCustomForm>("HelpFile", &TCustomForm::SetHelpFile),
        ColorProperty<TCustomForm>("Color", &TCustomForm::SetColor, clBtnFace),
        BoolProperty<TCustomForm>("Visible", &TCustomForm::SetVisible, false),
        ReferenceProperty<TCustomForm, TWinControl>("ActiveControl", &TCustomForm::SetActiveControl),
@@ -117,6 +130,8 @@ void RegisterStandardControls() {
 
 }  // namespace
 
+const TIdentTable& AlignIdents() { return kAligns; }
+
 void InitializeControlClasses() {
   static bool done = false;
   if (done) return;
@@ -126,4 +141,6 @@ void InitializeControlClasses() {
   RegisterControl();
   RegisterForm();
   RegisterStandardControls();
+  RegisterStdControlClasses();
+  RegisterComControlClasses();
 }

@@ -1,6 +1,9 @@
 #pragma once
 #include "classlib/runtime/WinApi.h"
 
+// How text sits in its box across: shared by controls and skin descriptions.
+enum TAlignment : unsigned char { taLeftJustify, taRightJustify, taCenter };
+
 // Points and rectangles in device pixels. A rectangle covers Left..Right-1 and
 // Top..Bottom-1; both types have the layout of the system's POINT and RECT.
 struct TPoint {

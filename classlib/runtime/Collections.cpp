@@ -47,7 +47,18 @@ TCollectionItem* TCollection::Items(int index) const {
 void TCollection::SetItems(int index, TCollectionItem* value) { Items(index)->Assign(value); }
 
 TCollectionItem* TCollection::Add() {
-  return static_cast<TCollectionItem*>(itemClass_->Create(this));
+  // The item joins the collection in its base constructor: Update waits until the
+  // derived constructors have run, so it never sees a half-built item.
+  BeginUpdate();
+  TCollectionItem* item = nullptr;
+  try {
+    item = static_cast<TCollectionItem*>(itemClass_->Create(this));
+  } catch (...) {
+    EndUpdate();
+    throw;
+  }
+  EndUpdate();
+  return item;
 }
 
 TCollectionItem* TCollection::Insert(int index) {

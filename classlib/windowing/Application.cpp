@@ -184,6 +184,11 @@ bool TApplication::IsKeyMsg(MSG& msg) {
 void TApplication::DoIdle() {
   UpdateMouseControl();
   CheckSynchronize();
+  if (Screen != nullptr) {
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+      if (TCustomForm* form = Screen->Forms(i); form->Visible()) form->UpdateActions();
+    }
+  }
   bool done = true;
   OnIdle(this, done);
 }

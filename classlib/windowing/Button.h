@@ -19,11 +19,15 @@ class TButton : public TWinControl {
   void SetCancel(bool on) { cancel_ = on; }
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult result) { modalResult_ = result; }
+  // A state an action shares with the button (a push button does not show it).
+  bool Checked() const { return checked_; }
+  void SetChecked(bool value) override { checked_ = value; }
   void Click() override;
   void Dispatch(TMessage& message) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  bool GetChecked() const override { return checked_; }
 
  private:
   void CMDialogKey(TMessage& message);
@@ -32,4 +36,5 @@ class TButton : public TWinControl {
   bool default_ = false;
   bool cancel_ = false;
   TModalResult modalResult_ = mrNone;
+  bool checked_ = false;
 };

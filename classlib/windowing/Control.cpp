@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "classlib/windowing/Application.h"
+#include "classlib/windowing/ControlActionLink.h"
 #include "classlib/windowing/Forms.h"
+#include "classlib/windowing/Menus.h"
 #include "classlib/windowing/WinControl.h"
 
 namespace {
@@ -59,6 +61,8 @@ TControl::TControl(TComponent* owner)
 }
 
 TControl::~TControl() {
+  delete actionLink_;
+  actionLink_ = nullptr;
   if (g_captureControl == this) SetCaptureControl(nullptr);
   if (Application != nullptr) Application->ControlDestroying(this);
   if (parent_ != nullptr) parent_->RemoveControl(this);
@@ -250,6 +254,12 @@ void TControl::Dispatch(TMessage& message) {
     case CM_HITTEST:
       CMHitTest(message);
       return;
+    case WM_CONTEXTMENU:
+      WMContextMenu(message);
+      return;
+    case WM_MOUSEWHEEL:
+      WMMouseWheel(message);
+      return;
     case CM_COLORCHANGED:
     case CM_TEXTCHANGED:
     case CM_ENABLEDCHANGED:
@@ -350,7 +360,106 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 
 void TControl::MouseMove(TShiftState shift, int x, int y) { OnMouseMove(this, shift, x, y); }
 
-void TControl::Click() { OnClick(this); }
+void TControl::Click() {
+  TBasicAction* action = Action();
+  if (action != nullptr && (!OnClick || OnClick == action->OnExecute)) actionLink_->Execute(this);
+  else OnClick(this);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  popupMenu_ = menu;
+  if (menu != nullptr) menu->FreeNotification(this);
+}
+
+TBasicAction* TControl::Action() const { return actionLink_ != nullptr ? actionLink_->Action() : nullptr; }
+
+TClass TControl::GetActionLinkClass() const { return TControlActionLink::StaticClass(); }
+
+void TControl::SetAction(TBasicAction* action) {
+  if (action == nullptr) {
+    delete actionLink_;
+    actionLink_ = nullptr;
+    return;
+  }
+  if (actionLink_ == nullptr) actionLink_ = static_cast<TControlActionLink*>(GetActionLinkClass()->Create(this));
+  actionLink_->SetAction(action);
+  ActionChange(action, ComponentState().Contains(csLoading));
+  action->FreeNotification(this);
+}
+
+void TControl::ActionChange(TObject* sender, bool checkDefaults) {
+  auto* action = dynamic_cast<TCustomAction*>(sender);
+  if (action == nullptr) return;
+  if (!checkDefaults || Caption().IsEmpty() || Caption() == Name()) SetCaption(action->Caption());
+  if (!checkDefaults || enabled_) SetEnabled(action->Enabled());
+  if (!checkDefaults || hint_.IsEmpty()) SetHint(action->Hint());
+  if (!checkDefaults || visible_) SetVisible(action->Visible());
+  if (!checkDefaults || !GetChecked()) SetChecked(action->Checked());
+  if (!checkDefaults || !OnClick) OnClick = action->OnExecute;
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation != opRemove) return;
+  if (component == popupMenu_) popupMenu_ = nullptr;
+  if (actionLink_ != nullptr && component == actionLink_->Action()) {
+    delete actionLink_;
+    actionLink_ = nullptr;
+  }
+}
+
+void TControl::DoContextPopup(const TPoint& mousePos, bool& handled) { OnContextPopup(this, mousePos, handled); }
+
+void TControl::WMContextMenu(TMessage& message) {
+  TPoint pos = Point(SignedLow(message.LParam), SignedHigh(message.LParam));
+  const bool fromKeyboard = pos.X == -1 && pos.Y == -1;
+  bool handled = false;
+  DoContextPopup(fromKeyboard ? pos : ScreenToClient(pos), handled);
+  if (handled) {
+    message.Result = 1;
+    return;
+  }
+  TPopupMenu* menu = popupMenu_;
+  for (TControl* c = parent_; menu == nullptr && c != nullptr; c = c->parent_) menu = c->popupMenu_;
+  if (menu == nullptr || !menu->AutoPopup()) {
+    DefaultHandler(message);
+    return;
+  }
+  if (fromKeyboard) pos = ClientToScreen(Point(0, 0));
+  menu->SetPopupComponent(this);
+  menu->Popup(pos.X, pos.Y);
+  message.Result = 1;
+}
+
+bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, const TPoint& mousePos) {
+  bool handled = false;
+  OnMouseWheel(this, shift, wheelDelta, mousePos, handled);
+  if (handled) return true;
+  return wheelDelta < 0 ? DoMouseWheelDown(shift, mousePos) : DoMouseWheelUp(shift, mousePos);
+}
+
+bool TControl::DoMouseWheelDown(TShiftState shift, const TPoint& mousePos) {
+  bool handled = false;
+  OnMouseWheelDown(this, shift, mousePos, handled);
+  return handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState shift, const TPoint& mousePos) {
+  bool handled = false;
+  OnMouseWheelUp(this, shift, mousePos, handled);
+  return handled;
+}
+
+void TControl::WMMouseWheel(TMessage& message) {
+  const TShiftState shift = MouseShiftState(LOWORD(message.WParam));
+  const auto delta = static_cast<short>(HIWORD(message.WParam));
+  const TPoint pos = ScreenToClient(Point(SignedLow(message.LParam), SignedHigh(message.LParam)));
+  if (DoMouseWheel(shift, delta, pos)) {
+    message.Result = 1;
+    return;
+  }
+  DefaultHandler(message);
+}
 
 void TControl::InvalidateControl(bool wasVisible) {
   if (parent_ == nullptr || !parent_->HandleAllocated()) return;

@@ -11,6 +11,10 @@
 
 class TWinControl;
 class TControl;
+class TPopupMenu;
+class TBasicAction;
+class TBasicActionLink;
+class TControlActionLink;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
@@ -24,6 +28,7 @@ enum TControlStyleFlag {
   csSetCaption,       // the name becomes the caption while they are equal
   csOpaque,           // paints its whole rectangle
   csDoubleClicks,     // receives double clicks as such
+  csPaintWindow,      // a wrapped system class painted through PaintWindow, not by its own procedure
 };
 using TControlStyle = TSet<TControlStyleFlag>;
 
@@ -39,6 +44,13 @@ using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
 using TKeyEvent = TEvent<TObject*, WORD&, TShiftState>;
 using TKeyPressEvent = TEvent<TObject*, char&>;
+// A wheel turn: the shift state, the signed distance (WHEEL_DELTA a notch, positive
+// away from the user), the pointer in client coordinates; set handled to stop it.
+using TMouseWheelEvent = TEvent<TObject*, TShiftState, int, TPoint, bool&>;
+using TMouseWheelUpDownEvent = TEvent<TObject*, TShiftState, TPoint, bool&>;
+// A context menu is asked for at a client point ((-1, -1) from the keyboard); set
+// handled to refuse the control's PopupMenu.
+using TContextPopupEvent = TEvent<TObject*, TPoint, bool&>;
 
 // The shift state of a mouse message's wParam, or of the keyboard now (keyData 0).
 TShiftState MouseShiftState(WPARAM keys);
@@ -158,8 +170,21 @@ class TControl : public TComponent {
   // Frees the control once the current message is done (safe within its own handlers).
   void Release();
 
+  // The menu a right click (or the menu key) opens on the control; unset: the parent's.
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu);
+  // The action whose caption, enabled state, hint, visibility and execution the control
+  // shares (OnClick then runs it).
+  TBasicAction* Action() const;
+  void SetAction(TBasicAction* action);
+  TControlActionLink* ActionLink() const { return actionLink_; }
+
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
+  TContextPopupEvent OnContextPopup;
+  TMouseWheelEvent OnMouseWheel;
+  TMouseWheelUpDownEvent OnMouseWheelUp;
+  TMouseWheelUpDownEvent OnMouseWheelDown;
   TNotifyEvent OnResize;
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
@@ -179,6 +204,21 @@ class TControl : public TComponent {
   virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   virtual void MouseMove(TShiftState shift, int x, int y);
+  // OnContextPopup; handled stops the PopupMenu.
+  virtual void DoContextPopup(const TPoint& mousePos, bool& handled);
+  // A wheel turn: OnMouseWheel, then OnMouseWheelDown or OnMouseWheelUp; true: handled.
+  virtual bool DoMouseWheel(TShiftState shift, int wheelDelta, const TPoint& mousePos);
+  virtual bool DoMouseWheelDown(TShiftState shift, const TPoint& mousePos);
+  virtual bool DoMouseWheelUp(TShiftState shift, const TPoint& mousePos);
+  // The action `sender` changed (or was just linked, then with `checkDefaults`: only
+  // the properties still at their defaults take the action's values).
+  virtual void ActionChange(TObject* sender, bool checkDefaults);
+  // The class of the link made for Action (a TControlActionLink).
+  virtual TClass GetActionLinkClass() const;
+  // The checked state an action shares with controls that have one.
+  virtual bool GetChecked() const { return false; }
+  virtual void SetChecked(bool value) { (void)value; }
+  void Notification(TComponent* component, TOperation operation) override;
   // Bounds were set; windowed controls move their window.
   virtual void BoundsChanged() { Invalidate(); }
   // Invalidates the control's rectangle in its parent (when it shows or showed).
@@ -197,8 +237,11 @@ class TControl : public TComponent {
   void CMParentFontChanged(TMessage& message);
   void CMParentColorChanged(TMessage& message);
   void CMHitTest(TMessage& message);
+  void WMContextMenu(TMessage& message);
+  void WMMouseWheel(TMessage& message);
 
   friend class TWinControl;
+  friend class TControlActionLink;
 
  private:
   void FontChanged(TObject* sender);
@@ -226,4 +269,6 @@ class TControl : public TComponent {
   bool showHint_ = false;
   TControlStyle controlStyle_{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   TControlState controlState_;
+  TPopupMenu* popupMenu_ = nullptr;
+  TControlActionLink* actionLink_ = nullptr;
 };

@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "classlib/runtime/Exceptions.h"
+#include "classlib/windowing/Action.h"
 #include "classlib/windowing/Application.h"
+#include "classlib/windowing/Menus.h"
 #include "classlib/windowing/Screen.h"
 
 namespace {
@@ -256,7 +258,22 @@ void TCustomForm::Close() {
 bool TCustomForm::IsShortCut(MSG& message) {
   bool handled = false;
   OnShortCut(message, handled);
-  return handled;
+  if (handled) return true;
+  const TShortCut shortCut = ShortCutOfKey(static_cast<WORD>(message.wParam));
+  for (int i = 0; i < ComponentCount(); ++i) {
+    if (auto* menu = dynamic_cast<TMainMenu*>(Components(i)); menu != nullptr && menu->IsShortCut(shortCut)) return true;
+  }
+  for (int i = 0; i < ComponentCount(); ++i) {
+    if (auto* list = dynamic_cast<TCustomActionList*>(Components(i)); list != nullptr && list->IsShortCut(shortCut))
+      return true;
+  }
+  return false;
+}
+
+void TCustomForm::UpdateActions() {
+  for (int i = 0; i < ComponentCount(); ++i) {
+    if (auto* list = dynamic_cast<TCustomActionList*>(Components(i))) list->UpdateActions();
+  }
 }
 
 void TCustomForm::Dispatch(TMessage& message) {

@@ -65,8 +65,13 @@ class TCustomForm : public TCustomControl {
   void Show();
   void Close();
   virtual bool CloseQuery();
-  // Whether the key message is a shortcut of this form (OnShortCut first).
+  // Whether the key message is a shortcut of this form: OnShortCut first, then the main
+  // menus and the action lists that the form owns.
   virtual bool IsShortCut(MSG& message);
+  // Brings the state of the actions of the form's action lists up to date (when idle).
+  void UpdateActions();
+  AnsiString HelpFile() const { return helpFile_; }
+  void SetHelpFile(const AnsiString& value) { helpFile_ = value; }
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
@@ -110,6 +115,7 @@ class TCustomForm : public TCustomControl {
   bool created_ = false;
   bool destroying_ = false;
   bool positioned_ = false;
+  AnsiString helpFile_;
 };
 
 class TForm : public TCustomForm {

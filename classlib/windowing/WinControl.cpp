@@ -4,6 +4,7 @@
 
 #include "classlib/runtime/Exceptions.h"
 #include "classlib/runtime/Format.h"
+#include "classlib/windowing/ControlActionLink.h"
 #include "classlib/windowing/Forms.h"
 #include "classlib/windowing/Screen.h"
 
@@ -185,6 +186,8 @@ bool TWinControl::IsControlMouseMsg(TMessage& message) {
     if (target == nullptr) return false;
   }
   message.Result = target->Perform(message.Msg, message.WParam, PointParam(pos.X - target->Left(), pos.Y - target->Top()));
+  // The window's own procedure turns the release of the right button into WM_CONTEXTMENU.
+  if (message.Msg == WM_RBUTTONUP) DefaultHandler(message);
   return true;
 }
 
@@ -196,6 +199,9 @@ void TWinControl::Dispatch(TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
       WMPaint(message);
+      return;
+    case WM_CONTEXTMENU:
+      WMContextMenu(message);
       return;
     case WM_ERASEBKGND:
       WMEraseBkgnd(message);
@@ -279,9 +285,10 @@ void TWinControl::DefaultHandler(TMessage& message) {
 bool TWinControl::WrapsSystemClass() const { return defWndProc_ != nullptr && defWndProc_ != &DefWindowProcA; }
 
 void TWinControl::WMPaint(TMessage& message) {
-  if (WrapsSystemClass() && std::none_of(controls_.begin(), controls_.end(), [](TControl* c) {
-        return dynamic_cast<TWinControl*>(c) == nullptr;
-      })) {
+  const bool systemPaints = WrapsSystemClass() && !ControlStyle().Contains(csPaintWindow) &&
+                            std::none_of(controls_.begin(), controls_.end(),
+                                         [](TControl* c) { return dynamic_cast<TWinControl*>(c) == nullptr; });
+  if (systemPaints) {
     DefaultHandler(message);
     return;
   }
@@ -291,9 +298,40 @@ void TWinControl::WMPaint(TMessage& message) {
   }
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(handle_, &ps);
-  PaintHandler(dc);
+  if (doubleBuffered_) PaintBuffered(dc, ps.rcPaint);
+  else PaintHandler(dc);
   EndPaint(handle_, &ps);
 }
+
+void TWinControl::PaintBuffered(HDC dc, const RECT& area) {
+  RECT client;
+  GetClientRect(handle_, &client);
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
+  bufferDC_ = memory;
+  Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
+  PaintHandler(memory);
+  bufferDC_ = nullptr;
+  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left, area.top, SRCCOPY);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+}
+
+void TWinControl::WMContextMenu(TMessage& message) {
+  const TPoint screen = Point(static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam)));
+  if (screen.X != -1 || screen.Y != -1) {
+    if (TControl* child = ControlAtPos(ScreenToClient(screen), false)) {
+      message.Result = child->Perform(WM_CONTEXTMENU, message.WParam, message.LParam);
+      if (message.Result != 0) return;
+    }
+  }
+  TControl::Dispatch(message);
+}
+
+TClass TWinControl::GetActionLinkClass() const { return TWinControlActionLink::StaticClass(); }
 
 void TWinControl::PaintHandler(HDC dc) {
   const int saved = SaveDC(dc);
@@ -328,6 +366,10 @@ void TWinControl::DrawBackground(HDC dc) {
 }
 
 void TWinControl::WMEraseBkgnd(TMessage& message) {
+  if (doubleBuffered_ && reinterpret_cast<HDC>(message.WParam) != bufferDC_ && !WrapsSystemClass()) {
+    message.Result = 1;  // the buffered paint erases
+    return;
+  }
   if (WrapsSystemClass()) {
     DefaultHandler(message);
     return;
@@ -616,9 +658,18 @@ LRESULT TWinControl::Broadcast(TMessage& message) {
   return 0;
 }
 
+void TWinControl::ScrollBy(int dx, int dy) {
+  SetControlState(csAligning, true);
+  for (TControl* child : controls_) child->SetBounds(child->Left() + dx, child->Top() + dy, child->Width(), child->Height());
+  SetControlState(csAligning, false);
+  for (TControl* child : controls_) child->UpdateAnchorRules();
+  Invalidate();
+}
+
 void TWinControl::Realign() {
   if (alignDisabled_ > 0) return;
   TRect rect = ClientRect();
+  AdjustClientRect(rect);
   SetControlState(csAligning, true);
   AlignControls(nullptr, rect);
   SetControlState(csAligning, false);
@@ -628,10 +679,36 @@ void TWinControl::EnableAlign() {
   if (alignDisabled_ > 0 && --alignDisabled_ == 0) Realign();
 }
 
+namespace {
+// The children aligned `kind` in the order they are placed: the nearest to the edge they
+// hold first (their current position decides; equal ones keep the list order).
+std::vector<TControl*> AlignedOf(const std::vector<TControl*>& controls, TAlign kind) {
+  std::vector<TControl*> aligned;
+  for (TControl* c : controls) {
+    if (c->Align() == kind && c->Visible()) aligned.push_back(c);
+  }
+  auto key = [kind](const TControl* c) {
+    switch (kind) {
+      case alTop:
+        return c->Top();
+      case alBottom:
+        return -(c->Top() + c->Height());
+      case alLeft:
+        return c->Left();
+      case alRight:
+        return -(c->Left() + c->Width());
+      default:
+        return 0;
+    }
+  };
+  std::stable_sort(aligned.begin(), aligned.end(), [&](TControl* a, TControl* b) { return key(a) < key(b); });
+  return aligned;
+}
+}  // namespace
+
 void TWinControl::AlignControls(TControl*, TRect& rect) {
   for (TAlign kind : {alTop, alBottom, alLeft, alRight, alClient}) {
-    for (TControl* c : controls_) {
-      if (c->Align() != kind || !c->Visible()) continue;
+    for (TControl* c : AlignedOf(controls_, kind)) {
       const int w = c->Width(), h = c->Height();
       switch (kind) {
         case alTop:

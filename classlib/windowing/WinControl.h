@@ -48,6 +48,8 @@ class TWinControl : public TControl {
   // Sends a message to every child; stops at the first that answers non-zero.
   LRESULT Broadcast(TMessage& message);
   void Realign();
+  // Moves every child by (dx, dy) and repaints: the content scrolls.
+  void ScrollBy(int dx, int dy);
   void DisableAlign() { ++alignDisabled_; }
   void EnableAlign();
 
@@ -57,6 +59,12 @@ class TWinControl : public TControl {
   void SetBounds(int left, int top, int width, int height) override;
   void Invalidate() override;
   void Update() override;
+
+  // Paints through an off-screen bitmap, so the window never shows a half-drawn state.
+  bool DoubleBuffered() const { return doubleBuffered_; }
+  void SetDoubleBuffered(bool on) { doubleBuffered_ = on; }
+  int HelpContext() const { return helpContext_; }
+  void SetHelpContext(int value) { helpContext_ = value; }
 
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool on) { tabStop_ = on; }
@@ -102,7 +110,10 @@ class TWinControl : public TControl {
   void SetTextValue(const AnsiString& text) override;
   AnsiString GetText() const override;
   void BoundsChanged() override;
+  // The part of the client area that aligned children share (the whole by default).
+  virtual void AdjustClientRect(TRect& rect) { (void)rect; }
   virtual void AlignControls(TControl* control, TRect& rect);
+  TClass GetActionLinkClass() const override;
   virtual void PaintControls(HDC dc, TControl* first);
   // Paints the window into `dc`: PaintWindow, then the window-less children.
   void PaintHandler(HDC dc);
@@ -119,6 +130,7 @@ class TWinControl : public TControl {
   bool IsControlMouseMsg(TMessage& message);
 
   void WMPaint(TMessage& message);
+  void WMContextMenu(TMessage& message);
   void WMEraseBkgnd(TMessage& message);
   void WMGetText(TMessage& message);
   void WMGetTextLength(TMessage& message);
@@ -145,7 +157,12 @@ class TWinControl : public TControl {
   HBRUSH brush_ = nullptr;
   class TCreationBinding* creation_ = nullptr;
 
+  bool doubleBuffered_ = false;
+  HDC bufferDC_ = nullptr;  // the off-screen context while a double-buffered paint runs
+  int helpContext_ = 0;
+
   void RegisterWindowClass(TCreateParams& params);
+  void PaintBuffered(HDC dc, const RECT& area);
   void ReparentWindow(TWinControl* child);
   void DrawBackground(HDC dc);
 };

@@ -13,7 +13,6 @@
 // the key is missing; writers take the value last. Words ("stfull", "fsbold", ...) are
 // compared with case; section and key names are not (the INI object's rule).
 
-enum TAlignment : unsigned char { taLeftJustify, taRightJustify, taCenter };
 enum TspStretchType : unsigned char { spstFull, spstHorz, spstVert };
 enum TMorphKind : unsigned char { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
 enum TspInActiveEffect : unsigned char { ieBrightness, ieDarkness, ieGrayScale, ieNoise, ieSplitBlur, ieInvert };

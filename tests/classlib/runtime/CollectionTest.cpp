@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "classlib/runtime/Collections.h"
@@ -92,4 +93,34 @@ TEST(Collections, OwnedCollectionNamesItsOwner) {
   TPersistent owner;
   TOwnedCollection items(&owner, TPictureItem::StaticClass());
   EXPECT_EQ(items.GetOwner(), &owner);
+}
+
+namespace {
+// An item whose own constructor sets its state, and a collection that reads every
+// item's state in Update.
+class TNamedItem : public TCollectionItem {
+  CLASSLIB_CLASS(TNamedItem, TCollectionItem)
+ public:
+  explicit TNamedItem(TCollection* collection) : TCollectionItem(collection), name("made") {}
+  AnsiString name;
+};
+
+class TReadingCollection : public TCollection {
+ public:
+  TReadingCollection() : TCollection(TNamedItem::StaticClass()) {}
+  std::vector<std::string> seen;
+
+ protected:
+  void Update(TCollectionItem*) override {
+    seen.clear();
+    for (int i = 0; i < Count(); ++i) seen.push_back(static_cast<TNamedItem*>(Items(i))->name.c_str());
+  }
+};
+}  // namespace
+
+TEST(Collections, UpdateAfterAddSeesTheWholeNewItem) {
+  TReadingCollection collection;
+  collection.Add();
+  collection.Add();
+  EXPECT_EQ(std::vector<std::string>({"made", "made"}), collection.seen);
 }
