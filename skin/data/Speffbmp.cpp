@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "classlib/runtime/Exceptions.h"
@@ -94,7 +95,13 @@ TspEffectBmp::~TspEffectBmp() {
 void TspEffectBmp::Create(int width, int height) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
-  stride_ = 3 * width_ + width_ % 4;
+  // The pixel bytes must be addressable by the system's 32-bit sizes.
+  const int64_t stride = 3 * static_cast<int64_t>(width_) + width_ % 4;
+  if (stride * height_ > std::numeric_limits<int32_t>::max()) {
+    width_ = height_ = 0;
+    throw EOutOfResources("Out of system resources");
+  }
+  stride_ = static_cast<int>(stride);
   BITMAPINFOHEADER& header = info_.bmiHeader;
   header.biSize = sizeof(BITMAPINFOHEADER);
   header.biWidth = width_;
@@ -173,6 +180,7 @@ void TspEffectBmp::Resize(TspEffectBmp* dest) const {
 }
 
 void TspEffectBmp::CopyRect(const TspEffectBmp* source, const TRect& rect, int srcX, int srcY) {
+  if (source == nullptr) return;
   const int right = std::min<int>(rect.Right, width_ - 1);
   const int bottom = std::min<int>(rect.Bottom, height_ - 1);
   for (int y = rect.Top; y <= bottom; ++y) {

@@ -20,7 +20,8 @@ class TspEffectBmp : public TObject {
   CLASSLIB_CLASS(TspEffectBmp, TObject)
  public:
   // A new bitmap of width x height (contents undefined); a size of 0 makes an empty
-  // bitmap. Raises EOutOfResources when the system refuses the DIB section.
+  // bitmap. Raises EOutOfResources when the system refuses the DIB section or the
+  // pixels would not fit 2 GB.
   TspEffectBmp(int width, int height);
   // The pixels of the bitmap `handle` (which stays the caller's; it must not be selected
   // into a device context).

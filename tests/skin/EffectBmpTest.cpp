@@ -9,6 +9,7 @@
 #include <random>
 
 #include "classlib/graphics/Bitmap.h"
+#include "classlib/runtime/Exceptions.h"
 #include "skin/data/Speffbmp.h"
 #include "tests/skin/EffectBmpFixtures.h"
 
@@ -214,6 +215,11 @@ TEST(EffectBmp, AnEmptySizeMakesAnEmptyBitmapThatEveryOperationLeavesAlone) {
   for (const auto& t : kTransitions) (empty.*t.apply)(&other, 0.5);
   empty.SplitBlur(1);
   empty.Draw(nullptr, 0, 0);
+}
+
+TEST(EffectBmp, ASizeBeyondTheSystemsLimitRaisesOutOfResources) {
+  EXPECT_THROW(TspEffectBmp(1 << 30, 1), EOutOfResources);
+  EXPECT_THROW(TspEffectBmp(100000, 100000), EOutOfResources);
 }
 
 TEST(EffectBmp, MorphLimitsKfAndRoundsHalvesToEven) {
