@@ -1,6 +1,7 @@
 #include "skin/data/Skindata.h"
 
 #include "classlib/formres/PropertyBinders.h"
+#include "skin/data/Sppngimagelist.h"
 
 namespace {
 
@@ -43,4 +44,5 @@ void InitializeSkinData() {
   RegisterResourceStrData();
   RegisterCompressedSkins();
   RegisterSkinData();
+  RegisterPngImageList();
 }
