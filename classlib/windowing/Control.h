@@ -32,8 +32,9 @@ enum TControlStyleFlag {
 };
 using TControlStyle = TSet<TControlStyleFlag>;
 
-// What a control is doing now.
-enum TControlStateFlag { csLButtonDown, csFocusing, csCreating, csAligning };
+// What a control is doing now. csPaintCopy: it is painting into another control's
+// picture (a copy of what it shows), not onto the screen.
+enum TControlStateFlag { csLButtonDown, csFocusing, csCreating, csAligning, csPaintCopy };
 using TControlState = TSet<TControlStateFlag>;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
@@ -147,6 +148,9 @@ class TControl : public TComponent {
   const TControlStyle& ControlStyle() const { return controlStyle_; }
   void SetControlStyle(const TControlStyle& style) { controlStyle_ = style; }
   const TControlState& ControlState() const { return controlState_; }
+  void SetControlState(TControlStateFlag flag, bool on) {
+    if (on) controlState_.Include(flag); else controlState_.Exclude(flag);
+  }
 
   // Sends a message through WindowProc and answers its result.
   LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -223,9 +227,6 @@ class TControl : public TComponent {
   virtual void BoundsChanged() { Invalidate(); }
   // Invalidates the control's rectangle in its parent (when it shows or showed).
   void InvalidateControl(bool wasVisible);
-  void SetControlState(TControlStateFlag flag, bool on) {
-    if (on) controlState_.Include(flag); else controlState_.Exclude(flag);
-  }
   // Keeps the distances to the parent's edges that akRight/akBottom hold.
   void UpdateAnchorRules();
   void AnchorToParent(int parentWidth, int parentHeight);

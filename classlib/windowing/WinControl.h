@@ -42,6 +42,9 @@ class TWinControl : public TControl {
   bool ContainsControl(const TControl* control) const;
   // Moves a child to the top (or bottom) of its kind's z-order.
   void MoveControl(TControl* control, bool topMost);
+  // Paints the control's own face (PaintWindow, without its children) into `dc`, in the
+  // control's client coordinates: for pictures of what the control shows.
+  void PaintWindowInto(HDC dc) { PaintWindow(dc); }
   // The child at a client point (window-less ones only unless `allowWinControls`),
   // the topmost visible one first, asking each with CM_HITTEST.
   TControl* ControlAtPos(const TPoint& pos, bool allowDisabled, bool allowWinControls = false) const;
