@@ -14,24 +14,20 @@
 
 namespace {
 
+// Keeps the first visible dialog window it is shown in the HWND `data` points at.
+BOOL CALLBACK KeepVisibleDialog(HWND window, LPARAM data) {
+  if (IsWindowVisible(window) && WindowClassName(window) == "#32770") {
+    *reinterpret_cast<HWND*>(data) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 // The visible dialog window of this process's thread `thread`, or null.
 HWND FindDialog(DWORD thread) {
-  struct TSearch {
-    DWORD thread;
-    HWND found;
-  } search{thread, nullptr};
-  EnumThreadWindows(
-      thread,
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<TSearch*>(data);
-        if (IsWindowVisible(window) && WindowClassName(window) == "#32770") {
-          s->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  HWND found = nullptr;
+  EnumThreadWindows(thread, KeepVisibleDialog, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 // Waits on another thread for the dialog the window thread shows, then acts on it.
