@@ -1,6 +1,8 @@
 #include "classlib/comctrls/CommonControls.h"
 
+#include "classlib/graphics/ImageList.h"
 #include "classlib/runtime/WinApi.h"
+#include "classlib/windowing/WinControl.h"
 
 #include <commctrl.h>
 
@@ -12,4 +14,9 @@ void InitializeCommonControls() {
     return InitCommonControlsEx(&classes) != FALSE;
   }();
   (void)done;
+}
+
+void SendImageList(TWinControl* control, UINT message, TCustomImageList* images) {
+  if (!control->HandleAllocated()) return;
+  SendMessageA(control->Handle(), message, 0, images != nullptr ? reinterpret_cast<LPARAM>(images->Handle()) : 0);
 }

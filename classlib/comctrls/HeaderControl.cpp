@@ -78,7 +78,7 @@ void THeaderControl::CreateParams(TCreateParams& params) {
 
 void THeaderControl::CreateHandleState() {
   TWinControl::CreateHandleState();
-  if (images_ != nullptr) SendMessageA(Handle(), HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_->Handle()));
+  SendImageList(this, HDM_SETIMAGELIST, images_);
   UpdateSections();
 }
 
@@ -97,8 +97,7 @@ void THeaderControl::SetDragReorder(bool value) {
 void THeaderControl::SetImages(TCustomImageList* images) {
   images_ = images;
   if (images != nullptr) images->FreeNotification(this);
-  if (HandleAllocated())
-    SendMessageA(Handle(), HDM_SETIMAGELIST, 0, images != nullptr ? reinterpret_cast<LPARAM>(images->Handle()) : 0);
+  SendImageList(this, HDM_SETIMAGELIST, images);
 }
 
 void THeaderControl::Notification(TComponent* component, TOperation operation) {

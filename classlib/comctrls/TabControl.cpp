@@ -108,7 +108,7 @@ void TCustomTabControl::CreateParams(TCreateParams& params) {
 
 void TCustomTabControl::CreateHandleState() {
   TWinControl::CreateHandleState();
-  if (images_ != nullptr) SendMessageA(Handle(), TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_->Handle()));
+  SendImageList(this, TCM_SETIMAGELIST, images_);
   ApplyItemSize();
   TStringList* kept = saved_;
   saved_ = new TStringList;
@@ -178,8 +178,7 @@ void TCustomTabControl::SetOwnerDraw(bool value) {
 void TCustomTabControl::SetImages(TCustomImageList* images) {
   images_ = images;
   if (images != nullptr) images->FreeNotification(this);
-  if (HandleAllocated())
-    SendMessageA(Handle(), TCM_SETIMAGELIST, 0, images != nullptr ? reinterpret_cast<LPARAM>(images->Handle()) : 0);
+  SendImageList(this, TCM_SETIMAGELIST, images);
 }
 
 void TCustomTabControl::Notification(TComponent* component, TOperation operation) {
