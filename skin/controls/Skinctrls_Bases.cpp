@@ -2,49 +2,21 @@
 
 #include <algorithm>
 
-#include "skin/controls/Skinctrls_ToolBarParent.h"
-#include "skin/data/Skindata_SkinData.h"
 #include "skin/data/Sputils_Compose.h"
 
 // TspSkinControl
 
-TspSkinControl::TspSkinControl(TComponent* owner) : TCustomControl(owner) {}
+TspSkinControl::TspSkinControl(TComponent* owner) : TspSkinLinked(owner) {}
 
 TspSkinControl::~TspSkinControl() = default;
 
-void TspSkinControl::SetAlphaBlend(bool value) {
-  alphaBlend_ = value;
-  Repaint();
-}
-
-void TspSkinControl::SetAlphaBlendValue(BYTE value) {
-  alphaBlendValue_ = value;
-  Repaint();
-}
-
-void TspSkinControl::GetSkinData() { FindLook(); }
-
-void TspSkinControl::SetSkinData(TspSkinData* value) {
-  if (StoreSkinData(*this, value)) ChangeSkinData();
-}
-
 void TspSkinControl::SetSkinDataName(const AnsiString& value) { skinDataName_ = value; }
-
-void TspSkinControl::ChangeSkinData() {
-  GetSkinData();
-  ApplySkinCursor(*this);
-  Repaint();
-}
-
-void TspSkinControl::BeforeChangeSkinData() { lookIndex_ = -1; }
 
 void TspSkinControl::CheckParentBackground() {
   if (!alphaBlend_) return;
   Repaint();
   CheckControlsBackground();
 }
-
-void TspSkinControl::SetHintImageList(TCustomImageList* value) { StoreHintImageList(*this, value); }
 
 void TspSkinControl::CheckControlsBackground() {
   for (int i = 0; i < ControlCount(); ++i) {
@@ -55,52 +27,16 @@ void TspSkinControl::CheckControlsBackground() {
 }
 
 void TspSkinControl::Dispatch(TMessage& message) {
-  switch (message.Msg) {
-    case WM_PAINT: {
-      struct TInPaint {
-        bool& flag;
-        explicit TInPaint(bool& f) : flag(f) { flag = true; }
-        ~TInPaint() { flag = false; }
-      } inPaint(inPaint_);
-      TCustomControl::Dispatch(message);
-      return;
-    }
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return;
-    case WM_MOVE:
-      TCustomControl::Dispatch(message);
-      if (alphaBlend_) Repaint();
-      return;
-    case CM_MOUSEENTER:
-      TCustomControl::Dispatch(message);
-      if (!ComponentState().Contains(csDesigning)) OnMouseEnter(this);
-      return;
-    case CM_MOUSELEAVE:
-      TCustomControl::Dispatch(message);
-      if (!ComponentState().Contains(csDesigning)) OnMouseLeave(this);
-      return;
-    case WM_CHECKPARENTBG:
-      CheckParentBackground();
-      return;
-    default:
-      TCustomControl::Dispatch(message);
+  if (message.Msg != WM_PAINT) {
+    TspSkinLinked::Dispatch(message);
+    return;
   }
-}
-
-void TspSkinControl::Paint() {
-  if (Width() <= 0 || Height() <= 0) return;
-  GetSkinData();
-  TBitmap face;
-  PrepareFace(*this, face);
-  if (lookIndex_ != -1) CreateControlSkinImage(&face);
-  else if (drawDefault_) CreateControlDefaultImage(&face);
-  DrawFace(*this, Canvas(), face);
-}
-
-void TspSkinControl::Notification(TComponent* component, TOperation operation) {
-  TCustomControl::Notification(component, operation);
-  if (operation == opRemove) ForgetRemoved(component);
+  struct TInPaint {
+    bool& flag;
+    explicit TInPaint(bool& f) : flag(f) { flag = true; }
+    ~TInPaint() { flag = false; }
+  } inPaint(inPaint_);
+  TspSkinLinked::Dispatch(message);
 }
 
 void TspSkinControl::HandOverRegion(HRGN region) {
@@ -116,84 +52,13 @@ void TspSkinControl::HandOverRegion(HRGN region) {
 
 // TspSkinCustomControl
 
-TspSkinCustomControl::TspSkinCustomControl(TComponent* owner) : TspSkinControl(owner), defaultFont_(new TFont) {
-  defaultFont_->SetName("Arial");
-  defaultFont_->SetHeight(14);
-  defaultFont_->SetStyle({});
-  defaultFont_->OnChange = TNotifyEvent(this, &TspSkinCustomControl::DefaultFontChanged);
-}
+TspSkinCustomControl::TspSkinCustomControl(TComponent* owner) : TspSkinResizable(owner) {}
 
-TspSkinCustomControl::~TspSkinCustomControl() {
-  defaultFont_->OnChange = nullptr;
-  delete defaultFont_;
-  region_ = nullptr;
-}
-
-void TspSkinCustomControl::SetDefaultFont(TFont* value) { defaultFont_->Assign(value); }
-
-void TspSkinCustomControl::DefaultFontChanged(TObject* sender) {
-  (void)sender;
-  DefaultFontChange();
-  if (lookIndex_ == -1) Repaint();
-}
-
-void TspSkinCustomControl::SetDefaultWidth(int value) {
-  defaultWidth_ = value;
-  if (lookIndex_ == -1 && value > 0) SetWidth(value);
-}
-
-void TspSkinCustomControl::SetDefaultHeight(int value) {
-  defaultHeight_ = value;
-  if (lookIndex_ == -1 && value > 0) SetHeight(value);
-}
-
-void TspSkinCustomControl::CalcSize(int& W, int& H) { FitSize(W, H, lookIndex_ != -1); }
+TspSkinCustomControl::~TspSkinCustomControl() { region_ = nullptr; }
 
 void TspSkinCustomControl::SetControlRegion() {
   if (Mask != nullptr && lookIndex_ != -1) CreateControlRegion();
   else if (region_ != nullptr) HandOverRegion(nullptr);
-}
-
-void TspSkinCustomControl::GetSkinData() {
-  TspSkinControl::GetSkinData();
-  if (lookIndex_ != -1) ReadLook(*skinData_, lookIndex_, cursorIndex_, true);
-}
-
-void TspSkinCustomControl::ChangeSkinData() {
-  GetSkinData();
-  ApplySkinCursor(*this);
-  bool resized = false;
-  if (lookIndex_ == -1) {
-    if (defaultWidth_ > 0) SetWidth(defaultWidth_);
-    if (defaultHeight_ > 0) SetHeight(defaultHeight_);
-  } else {
-    int w = Width(), h = Height();
-    CalcSize(w, h);
-    resized = w != Width() || h != Height();
-    if (w != Width()) SetWidth(w);
-    if (h != Height()) SetHeight(h);
-  }
-  if (!resized) {
-    SetControlRegion();
-    Repaint();
-  }
-}
-
-void TspSkinCustomControl::SetBounds(int left, int top, int width, int height) {
-  GetSkinData();
-  const bool reskin = lookIndex_ != -1 && (width != Width() || height != Height());
-  if (reskin) {
-    CalcSize(width, height);
-    if (ResizeMode == rmFixed) NCR = CR;
-  }
-  if (auto* bar = dynamic_cast<IspSkinToolBarParent*>(Parent()); bar != nullptr && bar->AdjustControls())
-    top = CenteredTopInToolBar(bar, height);
-  TspSkinControl::SetBounds(left, top, width, height);
-  if (reskin) {
-    SetControlRegion();
-    Repaint();
-  }
-  if (lookIndex_ != -1 && ClientStretch) CheckControlsBackground();
 }
 
 void TspSkinCustomControl::CreateControlRegion() {
@@ -203,16 +68,12 @@ void TspSkinCustomControl::CreateControlRegion() {
   HandOverRegion(CreateLookRegion(Width(), Height()));
 }
 
-void TspSkinCustomControl::GetNewRect(const TRect& rect, TRect& newRect) const {
-  newRect = MapRect(rect, Width(), Height());
-}
-
 void TspSkinCustomControl::Paint() {
   if (Width() < 1 || Height() < 1) return;
   GetSkinData();
   int w = Width(), h = Height();
   CalcSize(w, h);
-  if (lookIndex_ == -1 || !directPaint_ || ResizeMode != rmNineParts || alphaBlend_) TspSkinControl::Paint();
+  if (lookIndex_ == -1 || !directPaint_ || ResizeMode != rmNineParts || alphaBlend_) TspSkinResizable::Paint();
   else PaintDirect();
 }
 
@@ -220,18 +81,6 @@ void TspSkinCustomControl::CreateWnd() {
   region_ = nullptr;
   TspSkinControl::CreateWnd();
   SetControlRegion();
-}
-
-void TspSkinCustomControl::CreateControlDefaultImage(TBitmap* bitmap) {
-  TCanvas* canvas = bitmap->Canvas();
-  canvas->Brush()->SetColor(clBtnFace);
-  canvas->FillRect(ClientRect());
-}
-
-void TspSkinCustomControl::CreateControlSkinImage(TBitmap* bitmap) { CreateSkinControlImage(bitmap, Picture, SR); }
-
-void TspSkinCustomControl::CreateSkinControlImage(TBitmap* bitmap, TBitmap* picture, const TRect& rect) {
-  ComposeFace(bitmap, picture, rect, Width(), Height(), !directPaint_);
 }
 
 namespace {

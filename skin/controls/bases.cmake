@@ -5,5 +5,6 @@ list(APPEND SKIN_CONTROLS_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Skinctrls_Bases.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Skinctrls_Classes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Skinctrls_Geometry.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Skinctrls_GraphicBases.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Skinctrls_Link.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/Skinctrls_Link.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Skinctrls_Linked.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Skinctrls_Resizable.cpp)
