@@ -4,7 +4,7 @@
 // same points for the control's current size (NLT .. NCR), the pictures and the stretch
 // settings, and the rules that fit a size to the look, map look rectangles onto the
 // control and compose the face or its window region.
-#include <windows.h>
+#include "classlib/runtime/WinApi.h"
 
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/graphics/Types.h"

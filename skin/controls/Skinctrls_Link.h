@@ -2,7 +2,7 @@
 // What the windowed and the window-less skinned bases both hold: the connection to a
 // skin data component and the look's name, the look and cursor found in it, the default
 // look and blending switches and the skinned hint's settings.
-#include <windows.h>
+#include "classlib/runtime/WinApi.h"
 
 #include "classlib/graphics/ImageList.h"
 #include "classlib/runtime/AnsiString.h"
