@@ -122,6 +122,7 @@ void TspSkinCustomControl::PaintDirect() {
     const TRect piece = Rect(SR.Left + CR.Left, SR.Top + CR.Top, SR.Left + CR.Right, SR.Top + CR.Bottom);
     DrawClientPiece(canvas, NCR, Picture, piece, ClientStretch, StretchType);
     RestoreDC(dc, saved);
+    canvas->Refresh();  // the restore put back the objects selected before the clip
   }
   canvas->Draw(0, 0, &top);
   canvas->Draw(0, top.Height(), &left);
