@@ -193,3 +193,53 @@ TEST(FormsTest, TitleAndIconOfTheApplicationReachItsWindowAndTheForms) {
 }
 
 }  // namespace
+
+namespace {
+
+// Logs the control named in each CM_FOCUSCHANGED it receives.
+template <class Base>
+class TFocusWatcher : public Base {
+ public:
+  explicit TFocusWatcher(TComponent* owner) : Base(owner) {}
+  std::vector<TControl*> named;
+  void Dispatch(TMessage& message) override {
+    if (message.Msg == CM_FOCUSCHANGED) named.push_back(reinterpret_cast<TControl*>(message.LParam));
+    Base::Dispatch(message);
+  }
+};
+
+}  // namespace
+
+TEST(FormsTest, EachFocusMoveTellsEveryControlOnceWhichControlTookIt) {
+  std::unique_ptr<TForm> form(ShowTestForm(300, 120));
+  std::vector<TWinControl*> focusable;
+  std::vector<std::vector<TControl*>*> logs;
+  for (int i = 0; i < 3; ++i) {
+    auto* panel = new TFocusWatcher<TColorPanel>(form.get());
+    panel->SetBounds(10 + 90 * i, 10, 80, 80);
+    panel->SetParent(form.get());
+    panel->SetTabStop(true);
+    focusable.push_back(panel);
+    logs.push_back(&panel->named);
+  }
+  auto* nested = new TFocusWatcher<TColorPanel>(form.get());
+  nested->SetBounds(5, 5, 30, 30);
+  nested->SetParent(focusable[0]);
+  logs.push_back(&nested->named);
+  auto* windowLess = new TFocusWatcher<TColorShape>(form.get());
+  windowLess->SetBounds(40, 40, 20, 20);
+  windowLess->SetParent(focusable[1]);
+  logs.push_back(&windowLess->named);
+  ServeApplication(50);
+  focusable[0]->SetFocus();
+  ServeApplication(20);
+  for (std::vector<TControl*>* log : logs) log->clear();
+
+  std::vector<TControl*> moves;
+  for (int target : {1, 2, 0, 2}) {
+    focusable[static_cast<size_t>(target)]->SetFocus();
+    ServeApplication(20);
+    moves.push_back(focusable[static_cast<size_t>(target)]);
+    for (const std::vector<TControl*>* log : logs) EXPECT_EQ(moves, *log);
+  }
+}
