@@ -2,6 +2,7 @@
 // scrolling windows.
 #include "MenuFixture.h"
 #include "TestSkin.h"
+#include "skin/data/Sputils_System.h"
 
 namespace menutest {
 namespace {
@@ -205,6 +206,31 @@ TEST_F(MenuTest, AMenuTallerThanTheWorkAreaTakesItsHeightAndTop) {
   const int w = window->Width();
   const int h = window->Height();
   EXPECT_GT(CountPixels(window, Rect(3, h - 10, w - 3, h - 3), GetSysColor(COLOR_BTNSHADOW)), 5);
+}
+
+TEST_F(MenuTest, WithoutLayeredWindowsTranslucencyBlendsTheWindowWithTheScreenUnderIt) {
+  TspSystemEntries nt4 = PlatformSystemEntries();
+  nt4.Version = 4;  // Windows NT 4: no layered windows
+  TspSystemEntriesScope scope(nt4);
+  const COLORREF under = RGB(10, 200, 30);
+  form_->SetColor(static_cast<TColor>(under));
+  form_->Invalidate();
+  testsupport::ServeApplication(50);
+  Menu()->AlphaBlend = true;
+  Menu()->AlphaBlendValue = 0;  // all screen
+  const TPoint origin = form_->ClientOrigin();
+  popup_->Popup(origin.X + 150, origin.Y + 60);
+  ASSERT_EQ(1, Menu()->WindowCount());
+  TspSkinPopupWindow* window = Window(0);
+  EXPECT_FALSE(IsWindowVisible(window->Handle()));  // shown after the screen under it was taken
+  ASSERT_TRUE(ServeUntil([&] { return IsWindowVisible(window->Handle()) != FALSE; }));
+  testsupport::ServeApplication(30);
+  EXPECT_EQ(0, GetWindowLongA(window->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+  EXPECT_EQ("Open", ActiveCaption());
+  EXPECT_EQ(window->Width() + 1, window->ScreenCapture()->Width());
+  const TRect lit = FindItem(window, "Open")->ItemRect;
+  EXPECT_EQ(under, Pixel(window, 0, 0));
+  EXPECT_EQ(under, Pixel(window, lit.Left + 1, lit.Top + 1));
 }
 
 }  // namespace
