@@ -208,6 +208,19 @@ TEST_F(MenuTest, AMenuTallerThanTheWorkAreaTakesItsHeightAndTop) {
   EXPECT_GT(CountPixels(window, Rect(3, h - 10, w - 3, h - 3), GetSysColor(COLOR_BTNSHADOW)), 5);
 }
 
+TEST_F(MenuTest, RedundantLinesAreLeftOutUnlessTheMenuKeepsThemByHand) {
+  auto* leading = new TMenuItem(popup_);
+  leading->SetCaption("-");
+  popup_->Items()->Insert(0, leading);
+  const std::pair<TMenuAutoFlag, int> cases[] = {{maAutomatic, 5}, {maManual, 6}};
+  for (const auto& [reduction, items] : cases) {
+    popup_->SetAutoLineReduction(reduction);
+    OpenAt(100, 100);
+    EXPECT_EQ(items, Window(0)->ItemCount());
+    Menu()->Hide();
+  }
+}
+
 TEST_F(MenuTest, WithoutLayeredWindowsTranslucencyBlendsTheWindowWithTheScreenUnderIt) {
   TspSystemEntries nt4 = PlatformSystemEntries();
   nt4.Version = 4;  // Windows NT 4: no layered windows
