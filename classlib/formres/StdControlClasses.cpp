@@ -57,6 +57,7 @@ const TIdentTable kComboBoxStyles("TComboBoxStyle", {{"csDropDown", csDropDown},
                                                      {"csDropDownList", csDropDownList},
                                                      {"csOwnerDrawFixed", csOwnerDrawFixed}});
 const TIdentTable kPopupAlignments("TPopupAlignment", {{"paLeft", paLeft}, {"paRight", paRight}, {"paCenter", paCenter}});
+const TIdentTable kMenuAutoFlags("TMenuAutoFlag", {{"maAutomatic", maAutomatic}, {"maManual", maManual}});
 const TIdentTable kOpenOptions("TOpenOption", {{"ofReadOnly", ofReadOnly}, {"ofOverwritePrompt", ofOverwritePrompt},
                                                {"ofHideReadOnly", ofHideReadOnly}, {"ofNoChangeDir", ofNoChangeDir},
                                                {"ofAllowMultiSelect", ofAllowMultiSelect},
@@ -115,7 +116,9 @@ void RegisterMenusAndActions() {
        EventProperty<TMenuItem>("OnDrawItem", &TMenuItem::OnDrawItem),
        EventProperty<TMenuItem>("OnMeasureItem", &TMenuItem::OnMeasureItem)});
   RegisterClassProperties(TMenu::StaticClass(),
-                          {ReferenceProperty<TMenu, TCustomImageList>("Images", &TMenu::SetImages)});
+                          {ReferenceProperty<TMenu, TCustomImageList>("Images", &TMenu::SetImages),
+                           EnumProperty<TMenu, TMenuAutoFlag>("AutoLineReduction", &TMenu::SetAutoLineReduction,
+                                                              kMenuAutoFlags, "maAutomatic")});
   RegisterClassProperties(TMainMenu::StaticClass(), {});
   RegisterClassProperties(
       TPopupMenu::StaticClass(),

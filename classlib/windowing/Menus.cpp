@@ -322,11 +322,12 @@ void TMenu::AppendItem(HMENU menu, TMenuItem* item) {
 }
 
 HMENU TMenu::BuildMenu(TMenuItem* parent, bool popup) {
-  parent->RethinkLines();
+  const bool reduceLines = autoLineReduction_ == maAutomatic;
+  if (reduceLines) parent->RethinkLines();
   HMENU menu = popup ? CreatePopupMenu() : CreateMenu();
   if (menu == nullptr) RaiseLastOSError();
   for (TMenuItem* item : parent->items_) {
-    if (item->Visible() && !item->LineHidden()) AppendItem(menu, item);
+    if (item->Visible() && !(reduceLines && item->LineHidden())) AppendItem(menu, item);
   }
   return menu;
 }

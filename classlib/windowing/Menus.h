@@ -15,6 +15,9 @@ class TCustomImageList;
 
 CLASSLIB_EXCEPTION(EMenuError, Exception)
 
+// Whether a menu hides redundant lines (RethinkLines) each time it shows.
+enum TMenuAutoFlag { maAutomatic, maManual };
+
 using TMenuDrawItemEvent = TEvent<TObject*, TCanvas*, TRect, bool>;
 using TMenuMeasureItemEvent = TEvent<TObject*, TCanvas*, int&, int&>;
 
@@ -154,6 +157,10 @@ class TMenu : public TComponent {
   TMenuItem* Items() const { return items_; }
   TCustomImageList* Images() const { return images_; }
   void SetImages(TCustomImageList* images);
+  // maAutomatic (default): lines that would start or end a submenu or follow another
+  // line are hidden when the menu shows; maManual shows every visible line.
+  TMenuAutoFlag AutoLineReduction() const { return autoLineReduction_; }
+  void SetAutoLineReduction(TMenuAutoFlag value) { autoLineReduction_ = value; }
   // The visible, enabled item with this shortcut: its action updated first, then clicked.
   virtual bool IsShortCut(TShortCut shortCut);
   // Clicks the item with this command number; false when the menu has none.
@@ -169,6 +176,7 @@ class TMenu : public TComponent {
  private:
   TMenuItem* items_;
   TCustomImageList* images_ = nullptr;
+  TMenuAutoFlag autoLineReduction_ = maAutomatic;
   std::vector<std::unique_ptr<TBitmap>> imageBitmaps_;  // item pictures while a menu is built
 
   friend class TPopupMenu;
@@ -207,6 +215,8 @@ class TPopupMenu : public TMenu {
 
  protected:
   virtual void DoPopup(TObject* sender) { OnPopup(sender); }
+  // For menus shown by other means than the system popup menu.
+  void SetPopupPoint(const TPoint& point) { popupPoint_ = point; }
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
