@@ -34,6 +34,15 @@ class TWindowDisabler {
   HWND keep_;
   std::vector<HWND> windows_;
 };
+
+// Tells every control under `parent`, at any depth, which control took the focus.
+void NotifyFocusChanged(TWinControl* parent, TWinControl* focused) {
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    TControl* control = parent->Controls(i);
+    control->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(focused));
+    if (auto* windowed = dynamic_cast<TWinControl*>(control)) NotifyFocusChanged(windowed, focused);
+  }
+}
 }  // namespace
 
 TCustomForm::TCustomForm(TComponent* owner) : TCustomForm(owner, CreateNew) {}
@@ -188,6 +197,7 @@ void TCustomForm::FocusChanged(TWinControl* control) {
   if (control == activeControl_ || control == this) return;
   TWinControl* previous = activeControl_;
   activeControl_ = control;
+  NotifyFocusChanged(this, control);
   if (previous != nullptr) previous->DoExit();
   control->DoEnter();
 }

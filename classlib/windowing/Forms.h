@@ -85,7 +85,8 @@ class TCustomForm : public TCustomControl {
   TShortCutEvent OnShortCut;
 
   void Dispatch(TMessage& message) override;
-  // A control of the form took the focus.
+  // A control of the form took the focus: every control of the form, at any depth, gets
+  // CM_FOCUSCHANGED naming it (lParam); then the old one exits and the new one enters.
   void FocusChanged(TWinControl* control);
   // A control of the form is being freed.
   void ControlGone(TWinControl* control);

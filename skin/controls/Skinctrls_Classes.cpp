@@ -1,0 +1,8 @@
+#include "skin/controls/Skinctrls_Classes.h"
+
+void InitializeSkinControls() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  RegisterSkinControlBases();
+}

@@ -1,0 +1,7 @@
+#pragma once
+// Registers the skinned control classes and their published properties for form
+// resources. Start-up calls it once, after InitializeSkinData(); a second call does nothing.
+void InitializeSkinControls();
+
+// The registrations it runs, one per area of skin/controls/.
+void RegisterSkinControlBases();
