@@ -17,6 +17,7 @@
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/graphics/Icon.h"
 #include "classlib/windowing/Forms.h"
+#include "skin/controls/Skinctrls_Link.h"
 #include "skin/data/Skindata.h"
 #include "skin/form/Formskinner_Objects.h"
 #include "skin/form/Formskinner_Region.h"
@@ -26,7 +27,6 @@
 constexpr UINT CM_SKINFORMQUERY = 45490;   // answers kSkinnedFormAnswer while skinned
 constexpr UINT CM_SENCPAINT = 45513;       // paints the frame into the DC in wParam
 constexpr UINT CM_BENCPAINT = 48203;       // the same, when lParam is kBENCPaintTag
-constexpr UINT WM_CHECKPARENTBG = 1284;    // a control refetches the background under it
 constexpr LRESULT kSkinnedFormAnswer = 12853;
 constexpr LRESULT kUnskinnedFormAnswer = 12852;
 constexpr LRESULT kSENCPaintAnswer = 12851;

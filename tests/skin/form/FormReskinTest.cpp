@@ -8,7 +8,8 @@
 #include "FormSkinFixtures.h"
 #include "classlib/windowing/CustomControl.h"
 #include "classlib/windowing/GraphicControl.h"
-#include "skin/controls/Skinctrls_Reskin.h"
+#include "skin/controls/Skinctrls_Bases.h"
+#include "skin/controls/Skinctrls_GraphicBases.h"
 
 using namespace formskin;
 
@@ -20,13 +21,33 @@ struct TReskinCounts {
   int changed = 0;
 };
 
-// A skinned control of either kind, counting the re-skin calls it gets.
+// A skinned control of either base (windowed or window-less), counting the re-skin calls.
 template <class Base>
-class TReskinProbe : public Base, public IspSkinControl {
+class TCountingSkinControl : public Base {
  public:
-  TReskinProbe(TWinControl* parent, TspSkinData* skinData) : Base(parent) {
+  TCountingSkinControl(TWinControl* parent, TspSkinData* skinData) : Base(parent) {
     this->SetParent(parent);
-    skinData_ = skinData;
+    this->SetSkinData(skinData);
+  }
+  void BeforeChangeSkinData() override {
+    ++counts.before;
+    Base::BeforeChangeSkinData();
+  }
+  void ChangeSkinData() override {
+    ++counts.changed;
+    Base::ChangeSkinData();
+  }
+  TReskinCounts counts;
+};
+using TWindowedProbe = TCountingSkinControl<TspSkinControl>;
+using TGraphicProbe = TCountingSkinControl<TspGraphicSkinControl>;
+
+// A skinned control of neither base (as the skinned labels are): re-skinned, never told
+// in advance.
+class TInterfaceProbe : public TGraphicControl, public IspSkinControl {
+ public:
+  TInterfaceProbe(TWinControl* parent, TspSkinData* skinData) : TGraphicControl(parent), skinData_(skinData) {
+    SetParent(parent);
   }
   TspSkinData* SkinData() const override { return skinData_; }
   void SetSkinData(TspSkinData* value) override { skinData_ = value; }
@@ -44,8 +65,6 @@ class TPanelProbe : public TCustomControl {
     SetControlStyle(ControlStyle() + TControlStyle{csAcceptsControls});
   }
 };
-using TWindowedProbe = TReskinProbe<TPanelProbe>;
-using TGraphicProbe = TReskinProbe<TGraphicControl>;
 
 class TComponentProbe : public TspSkinComponent {
  public:
@@ -97,8 +116,8 @@ class SkinFormReskin : public ::testing::Test {
     return skinner;
   }
 
-  // A panel probe with a graphic probe inside, a plain panel holding a windowed probe
-  // holding another: three controls of each skin.
+  // Per skin: a windowed control with a window-less one inside, and a plain panel holding
+  // a windowed control that holds another and a control of neither base (listed last).
   void Populate(TForm* form, std::vector<TReskinCounts*>* ofA, std::vector<TReskinCounts*>* ofB) {
     for (auto [skin, list] : {std::pair{skinA_.get(), ofA}, std::pair{skinB_.get(), ofB}}) {
       auto* top = new TWindowedProbe(form, skin);
@@ -107,13 +126,16 @@ class SkinFormReskin : public ::testing::Test {
       plain->SetParent(form);
       auto* middle = new TWindowedProbe(plain, skin);
       auto* deep = new TWindowedProbe(middle, skin);
-      *list = {&top->counts, &inside->counts, &middle->counts, &deep->counts};
+      auto* other = new TInterfaceProbe(middle, skin);
+      *list = {&top->counts, &inside->counts, &middle->counts, &deep->counts, &other->counts};
     }
   }
 
+  // The bases' probes got `before` and `changed` calls; the last probe (of neither base)
+  // only the `changed` ones.
   static void ExpectCounts(const std::vector<TReskinCounts*>& probes, int before, int changed, const char* which) {
     for (size_t i = 0; i < probes.size(); ++i) {
-      EXPECT_EQ(probes[i]->before, before) << which << " probe " << i;
+      EXPECT_EQ(probes[i]->before, i + 1 < probes.size() ? before : 0) << which << " probe " << i;
       EXPECT_EQ(probes[i]->changed, changed) << which << " probe " << i;
     }
   }
