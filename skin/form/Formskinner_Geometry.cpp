@@ -10,20 +10,6 @@
 
 namespace {
 
-TRect Grown(TRect r, int dx, int dy) {
-  r.Right += dx;
-  r.Bottom += dy;
-  return r;
-}
-
-TRect Moved(TRect r, int dx, int dy) {
-  r.Left += dx;
-  r.Right += dx;
-  r.Top += dy;
-  r.Bottom += dy;
-  return r;
-}
-
 // Right and bottom edges excluded.
 bool InZone(const TRect& zone, int x, int y) {
   return x >= zone.Left && x < zone.Right && y >= zone.Top && y < zone.Bottom;
@@ -63,22 +49,22 @@ void TspFormSkinner::CalcRects() {
   CurRTPoint = Point(s.RightTopPoint.X + dx, s.RightTopPoint.Y);
   CurLBPoint = Point(s.LeftBottomPoint.X, s.LeftBottomPoint.Y + dy);
   CurRBPoint = Point(s.RightBottomPoint.X + dx, s.RightBottomPoint.Y + dy);
-  CurClRect = Grown(s.ClientRect, dx, dy);
-  NewCaptionRect = IsNullRect(s.CaptionRect) ? s.CaptionRect : Grown(s.CaptionRect, dx, 0);
-  NewButtonsRect = !IsNullRect(s.ButtonsRect) && s.ButtonsRect.Left > w / 2 ? Moved(s.ButtonsRect, dx, 0) : s.ButtonsRect;
+  CurClRect = GrownRect(s.ClientRect, dx, dy);
+  NewCaptionRect = IsNullRect(s.CaptionRect) ? s.CaptionRect : GrownRect(s.CaptionRect, dx, 0);
+  NewButtonsRect = !IsNullRect(s.ButtonsRect) && s.ButtonsRect.Left > w / 2 ? MovedRect(s.ButtonsRect, dx, 0) : s.ButtonsRect;
   ButtonsOffset = s.ButtonsOffset;
   ButtonsInLeft = s.ButtonsInLeft;
   NewHitTestLTPoint = s.HitTestLeftTopPoint;
   NewHitTestRTPoint = Point(s.HitTestRightTopPoint.X + dx, s.HitTestRightTopPoint.Y);
   NewHitTestLBPoint = Point(s.HitTestLeftBottomPoint.X, s.HitTestLeftBottomPoint.Y + dy);
   NewHitTestRBPoint = Point(s.HitTestRightBottomPoint.X + dx, s.HitTestRightBottomPoint.Y + dy);
-  NewMaskRectArea = Grown(s.MaskRectArea, dx, dy);
+  NewMaskRectArea = GrownRect(s.MaskRectArea, dx, dy);
   NewIconRect = CalcRealObjectRect(s.IconRect);
   MainMenuRect = s.MainMenuRect;
   if (CanScale()) {
     MainMenuRect.Right += dx;
     const TRect bottomLeft = Rect(0, s.LeftBottomPoint.Y, s.LeftBottomPoint.X, s.Picture->Height());
-    if (InZone(bottomLeft, MainMenuRect.Left, MainMenuRect.Top)) MainMenuRect = Moved(MainMenuRect, 0, dy);
+    if (InZone(bottomLeft, MainMenuRect.Left, MainMenuRect.Top)) MainMenuRect = MovedRect(MainMenuRect, 0, dy);
   }
 }
 
@@ -95,20 +81,20 @@ TRect TspFormSkinner::CalcRealObjectRect(const TRect& r) const {
   const int dx = CurRBPoint.X - s.RightBottomPoint.X;
   const int dy = CurRBPoint.Y - s.RightBottomPoint.Y;
   if (RectInRect(r, zlt)) return r;
-  if (RectInRect(r, zrt)) return Moved(r, dx, 0);
-  if (RectInRect(r, zlb)) return Moved(r, 0, dy);
-  if (RectInRect(r, zrb)) return Moved(r, dx, dy);
+  if (RectInRect(r, zrt)) return MovedRect(r, dx, 0);
+  if (RectInRect(r, zlb)) return MovedRect(r, 0, dy);
+  if (RectInRect(r, zrb)) return MovedRect(r, dx, dy);
   const bool tlInLT = InZone(zlt, r.Left, r.Top);
   const bool tlInLB = InZone(zlb, r.Left, r.Top);
   const bool tlInRT = InZone(zrt, r.Left, r.Top);
   const bool brInRB = InZone(zrb, r.Right, r.Bottom);
   const bool brInRT = InZone(zrt, r.Right, r.Bottom);
   const bool brInLB = InZone(zlb, r.Right, r.Bottom);
-  if (tlInLT && brInRB) return Grown(r, dx, dy);
-  if (tlInLT && brInRT) return Grown(r, dx, 0);
-  if (tlInLB && brInRB) return Moved(Grown(r, dx, 0), 0, dy);
-  if (tlInLT && brInLB) return Grown(r, 0, dy);
-  if (tlInRT && brInRB) return Grown(Moved(r, dx, 0), 0, dy);
+  if (tlInLT && brInRB) return GrownRect(r, dx, dy);
+  if (tlInLT && brInRT) return GrownRect(r, dx, 0);
+  if (tlInLB && brInRB) return MovedRect(GrownRect(r, dx, 0), 0, dy);
+  if (tlInLT && brInLB) return GrownRect(r, 0, dy);
+  if (tlInRT && brInRB) return GrownRect(MovedRect(r, dx, 0), 0, dy);
   return r;
 }
 

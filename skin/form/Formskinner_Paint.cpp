@@ -58,6 +58,12 @@ void ApplyInactiveEffect(TspEffectBmp& bitmap, TspInActiveEffect effect) {
   }
 }
 
+// The skin's active picture of `index`, or null for an index beyond the list.
+TBitmap* ActivePicture(const TspSkinData& skin, int index) {
+  if (index < 0 || index >= static_cast<int>(skin.ActivePictures.size())) return nullptr;
+  return skin.ActivePictures[static_cast<size_t>(index)].get();
+}
+
 // The picture of the look named `name` when it is a panel look (the size grip's source).
 TspDataSkinPanelControl* PanelLook(TspSkinData* skinData, const AnsiString& name) {
   if (name.IsEmpty()) return nullptr;
@@ -155,12 +161,12 @@ void TspFormSkinner::Paint(HDC dc) {
 void TspFormSkinner::DrawSizeGrip(TBitmap* face) {
   TspDataSkinPanelControl* panel = PanelLook(skinData_, skinData_->StatusBarName);
   if (panel == nullptr || IsNullRect(panel->GripperRect) || IsNullRect(NewSizeGripRect)) return;
-  const int index = panel->PictureIndex;
-  if (index < 0 || index >= static_cast<int>(skinData_->ActivePictures.size())) return;
+  TBitmap* picture = ActivePicture(*skinData_, panel->PictureIndex);
+  if (picture == nullptr) return;
   TBitmap grip;
   grip.SetSize(RectWidth(panel->GripperRect), RectHeight(panel->GripperRect));
   grip.Canvas()->CopyRect(Rect(0, 0, grip.Width(), grip.Height()),
-                          skinData_->ActivePictures[static_cast<size_t>(index)]->Canvas(), panel->GripperRect);
+                          picture->Canvas(), panel->GripperRect);
   if (panel->GripperTransparent) {
     grip.SetTransparent(true);
     grip.SetTransparentColor(panel->GripperTransparentColor);
@@ -224,10 +230,7 @@ void TspFormSkinner::PaintBG(HDC dc) {
 
 void TspFormSkinner::PaintBG2(HDC dc) {
   if (!SkinDataUsable()) return;
-  const int index = skinData_->BGPictureIndex;
-  TBitmap* tile = index >= 0 && index < static_cast<int>(skinData_->ActivePictures.size())
-                      ? skinData_->ActivePictures[static_cast<size_t>(index)].get()
-                      : nullptr;
+  TBitmap* tile = ActivePicture(*skinData_, skinData_->BGPictureIndex);
   if (tile == nullptr || tile->Empty()) {
     FillButtonFace(dc, OwnerForm->ClientRect());
     return;
