@@ -58,6 +58,14 @@ TEST_F(SkinFormPaint, TheFrameKeepsTheCornersAndTheClientAreaIsTiledFromTheSkins
   }
 }
 
+TEST_F(SkinFormPaint, ANewCaptionLeavesTheSkinnedFrameInPlace) {
+  ShowSkinned(400, 300);
+  form_->SetCaption("A caption the platform would draw");
+  testsupport::PumpMessages(50);
+  EXPECT_EQ(WindowPixel(form_.get(), 100, 10), PicturePixel(100, 10));  // the top band's middle is tiled
+  EXPECT_EQ(WindowPixel(form_.get(), 280, 12), PicturePixel(100, 12));
+}
+
 TEST_F(SkinFormPaint, AnInactiveFormShowsTheInactivePicture) {
   ShowSkinned(400, 300);
   other_ = MakeForm(600, 500, 200, 150);
