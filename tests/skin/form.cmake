@@ -5,5 +5,5 @@ converter_test(skin_form_tests skin
     ${CMAKE_CURRENT_LIST_DIR}/form/FormPaintTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form/FormReskinTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/form/FormSkinnerTest.cpp
-  LIBS skin_form skin_test_support
+  LIBS skin_form skin_test_support window_test_support
   SERIAL TIMEOUT 300)

@@ -54,7 +54,7 @@ TEST_F(SkinFormPaint, TheFrameKeepsTheCornersAndTheClientAreaIsTiledFromTheSkins
   }
   const Case client[] = {{0, 0, 10, 30}, {5, 7, 15, 37}, {180, 0, 10, 30}, {185, 115, 15, 35}};
   for (const Case& c : client) {
-    EXPECT_EQ(ClientPixel(form_.get(), c.x, c.y), PicturePixel(c.pictureX, c.pictureY)) << c.x << "," << c.y;
+    EXPECT_EQ(testsupport::ControlPixel(form_.get(), c.x, c.y), PicturePixel(c.pictureX, c.pictureY)) << c.x << "," << c.y;
   }
 }
 
@@ -73,7 +73,7 @@ TEST_F(SkinFormPaint, AnInactiveFormShowsTheInactivePicture) {
   SetActiveWindow(other_->Handle());
   testsupport::PumpMessages(150);
   EXPECT_EQ(WindowPixel(form_.get(), 9, 9), PicturePixel(9, 9, kInactiveTag));
-  EXPECT_EQ(ClientPixel(form_.get(), 0, 0), PicturePixel(10, 30));
+  EXPECT_EQ(testsupport::ControlPixel(form_.get(), 0, 0), PicturePixel(10, 30));
   SetActiveWindow(form_->Handle());
   testsupport::PumpMessages(150);
   EXPECT_EQ(WindowPixel(form_.get(), 9, 9), PicturePixel(9, 9));
@@ -92,17 +92,20 @@ TEST_F(SkinFormPaint, WithoutAnInactivePictureTheRenderedFrameTurnsGreyAndTheCli
     const COLORREF c = WindowPixel(form_.get(), p.x, p.y);
     EXPECT_TRUE(GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c)) << p.x << "," << p.y << ": " << c;
   }
-  EXPECT_EQ(ClientPixel(form_.get(), 5, 7), PicturePixel(15, 37));
+  EXPECT_EQ(testsupport::ControlPixel(form_.get(), 5, 7), PicturePixel(15, 37));
 }
 
 TEST_F(SkinFormPaint, TheChosenBackgroundPictureIsTiledAndAMissingOneGivesTheButtonFace) {
   // Active picture 1 of the generated skin is 32 x 32.
   ShowSkinned(400, 300, {{"FORMINFO/bgpictureindex", "1"}});
-  EXPECT_EQ(ClientPixel(form_.get(), 33, 34), ClientPixel(form_.get(), 1, 2));
-  EXPECT_NE(ClientPixel(form_.get(), 1, 2), PicturePixel(11, 32));
+  for (const POINT p : {POINT{1, 2}, POINT{33, 34}, POINT{97, 66}}) {
+    EXPECT_EQ(testsupport::ControlPixel(form_.get(), p.x, p.y),
+              static_cast<COLORREF>(skintest::PictureColour(skintest::piActive1, p.x % 32, p.y % 32)))
+        << p.x << "," << p.y;
+  }
   form_.reset();
   ShowSkinned(400, 300, {{"FORMINFO/bgpictureindex", "9"}});
-  EXPECT_EQ(ClientPixel(form_.get(), 100, 100), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(testsupport::ControlPixel(form_.get(), 100, 100), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(SkinFormPaint, TheRegionCutsTheMasksCornersAtEverySize) {
@@ -120,8 +123,8 @@ TEST_F(SkinFormPaint, TheRegionCutsTheMasksCornersAtEverySize) {
     EXPECT_TRUE(PtInRegion(region, size.width / 2, size.height / 2)) << size.width;
     EXPECT_TRUE(PtInRegion(region, size.width - 1, size.height - 1)) << size.width;
     DeleteObject(region);
-    EXPECT_NE(WindowPixel(form_.get(), size.width - 3, 2), PicturePixel(kWidth - 3, 2)) << size.width;
-    EXPECT_EQ(WindowPixel(form_.get(), size.width - kCut - 2, 2), PicturePixel(kWidth - kCut - 2, 2)) << size.width;
+    EXPECT_NE(ScreenPixelOf(form_.get(), size.width - 3, 2), PicturePixel(kWidth - 3, 2)) << size.width;
+    EXPECT_EQ(ScreenPixelOf(form_.get(), size.width - kCut - 2, 2), PicturePixel(kWidth - kCut - 2, 2)) << size.width;
     form_.reset();
   }
 }
@@ -130,8 +133,8 @@ TEST_F(SkinFormPaint, ClientModeHasNoFrameAndFitsTheFaceToTheForm) {
   ShowSkinned(300, 200, {}, true);
   EXPECT_EQ(form_->ClientWidth(), 300);
   EXPECT_EQ(form_->ClientHeight(), 200);
-  EXPECT_EQ(ClientPixel(form_.get(), 9, 9), PicturePixel(9, 9));
-  EXPECT_EQ(ClientPixel(form_.get(), 296, 197), PicturePixel(196, 147));
+  EXPECT_EQ(testsupport::ControlPixel(form_.get(), 9, 9), PicturePixel(9, 9));
+  EXPECT_EQ(testsupport::ControlPixel(form_.get(), 296, 197), PicturePixel(196, 147));
 }
 
 TEST_F(SkinFormPaint, ClientModeWithoutCornerPointsPaintsThePictureUnscaled) {
@@ -145,7 +148,7 @@ TEST_F(SkinFormPaint, ClientModeWithoutCornerPointsPaintsThePictureUnscaled) {
   EXPECT_EQ(form_->ClientWidth(), kWidth);
   EXPECT_EQ(form_->ClientHeight(), kHeight);
   for (const POINT p : {POINT{20, 12}, POINT{150, 100}, POINT{198, 148}}) {
-    EXPECT_EQ(ClientPixel(form_.get(), p.x, p.y), PicturePixel(p.x, p.y)) << p.x << "," << p.y;
+    EXPECT_EQ(testsupport::ControlPixel(form_.get(), p.x, p.y), PicturePixel(p.x, p.y)) << p.x << "," << p.y;
   }
 }
 

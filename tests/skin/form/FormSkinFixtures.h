@@ -9,6 +9,7 @@
 #include "classlib/windowing/Forms.h"
 #include "skin/form/Formskinner.h"
 #include "test_support.h"
+#include "window_support.h"
 
 // A skin for form tests: a 200 x 150 picture whose pixel (x, y) is RGB(x, y, tag), so a
 // captured colour tells which picture pixel landed there; corners (10, 30) and (190, 140),
@@ -83,17 +84,16 @@ inline std::unique_ptr<TForm> MakeForm(int left, int top, int width, int height)
   return form;
 }
 
-// The screen colour at a point of the window (frame included).
+// What the window shows at a point of the window (frame included).
 inline COLORREF WindowPixel(TWinControl* control, int x, int y) {
+  return ColorToRGB(testsupport::CaptureWindow(control->Handle(), TRect{x, y, x + 1, y + 1})->Canvas()->Pixels(0, 0));
+}
+
+// What the screen shows at a point of the window (outside its region: what lies behind).
+inline COLORREF ScreenPixelOf(TWinControl* control, int x, int y) {
   RECT r{};
   GetWindowRect(control->Handle(), &r);
   return testsupport::ScreenPixel(r.left + x, r.top + y);
-}
-
-inline COLORREF ClientPixel(TWinControl* control, int x, int y) {
-  POINT p{x, y};
-  ClientToScreen(control->Handle(), &p);
-  return testsupport::ScreenPixel(p.x, p.y);
 }
 
 }  // namespace formskin
