@@ -182,6 +182,8 @@ class TspFormSkinner : public TComponent {
   void SetRegion(HRGN region);
   void RemoveRegion();
   void ApplyClientSize();
+  void SetFormClientSize(int width, int height);
+  void RecalcFrame();
   void FitMinimumSize();
   void ChangeSkinDataNC();
   void ChangeSkinDataClient();

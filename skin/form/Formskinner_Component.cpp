@@ -72,10 +72,7 @@ void TspFormSkinner::SetSkinnableForm(bool value) {
   skinnableForm_ = value;
   ChangeSkinData();
   UpDateSkinControls(nullptr, OwnerForm);
-  if (OwnerForm->HandleAllocated()) {
-    SetWindowPos(OwnerForm->Handle(), nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  if (OwnerForm->HandleAllocated()) RecalcFrame();
   OwnerForm->Refresh();
 }
 

@@ -110,10 +110,20 @@ void TspFormSkinner::FitMinimumSize() {
 }
 
 void TspFormSkinner::ApplyClientSize() {
-  if (ClientWidth <= 0 && ClientHeight <= 0) return;
-  OwnerForm->HandleNeeded();  // the client size is the skinned frame's only with a window
-  if (ClientWidth > 0) OwnerForm->SetClientSize(ClientWidth, OwnerForm->ClientHeight());
-  if (ClientHeight > 0) OwnerForm->SetClientSize(OwnerForm->ClientWidth(), ClientHeight);
+  if (ClientWidth > 0) SetFormClientSize(ClientWidth, OwnerForm->ClientHeight());
+  if (ClientHeight > 0) SetFormClientSize(OwnerForm->ClientWidth(), ClientHeight);
+}
+
+void TspFormSkinner::SetFormClientSize(int width, int height) {
+  RecalcFrame();
+  OwnerForm->SetClientSize(width, height);
+}
+
+// Makes the window (when it has none yet) and has its client area computed anew by the
+// component: a window's first frame is the platform's.
+void TspFormSkinner::RecalcFrame() {
+  SetWindowPos(OwnerForm->Handle(), nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TspFormSkinner::ChangeSkinDataClient() {

@@ -50,11 +50,12 @@ int TspFormSkinner::GetMaxHeight() const {
 }
 
 void TspFormSkinner::CheckSize() {
+  RecalcFrame();
   const int pictureWidth = skinData_->Picture->Width();
   const int pictureHeight = skinData_->Picture->Height();
   if (!CanScale()) {
     if (OwnerForm->ClientWidth() != pictureWidth || OwnerForm->ClientHeight() != pictureHeight) {
-      OwnerForm->SetClientSize(pictureWidth, pictureHeight);
+      SetFormClientSize(pictureWidth, pictureHeight);
     }
     Sizeable = false;
     return;
@@ -62,5 +63,5 @@ void TspFormSkinner::CheckSize() {
   if (MinWidth != 0 && MinHeight != 0) return;
   const int width = std::max(OwnerForm->ClientWidth(), pictureWidth);
   const int height = std::max(OwnerForm->ClientHeight(), pictureHeight);
-  if (width != OwnerForm->ClientWidth() || height != OwnerForm->ClientHeight()) OwnerForm->SetClientSize(width, height);
+  if (width != OwnerForm->ClientWidth() || height != OwnerForm->ClientHeight()) SetFormClientSize(width, height);
 }
