@@ -31,6 +31,7 @@ CLASSLIB_EXCEPTION(EComponentError, Exception)
 CLASSLIB_EXCEPTION(EClassNotFound, Exception)
 CLASSLIB_EXCEPTION(EInvalidOperation, Exception)
 CLASSLIB_EXCEPTION(EInvalidPointer, Exception)
+CLASSLIB_EXCEPTION(EInvalidCast, Exception)  // "Invalid class typecast"
 CLASSLIB_EXCEPTION(EOutOfResources, Exception)
 CLASSLIB_EXCEPTION(EInOutError, Exception)
 CLASSLIB_EXCEPTION(EOSError, Exception)

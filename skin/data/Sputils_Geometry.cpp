@@ -24,6 +24,10 @@ bool RectInRect(const TRect& r1, const TRect& r2) {
   return PtInRect(r2.AsRECT(), topLeft) && PtInRect(r2.AsRECT(), bottomRight);
 }
 
+TRect MovedRect(const TRect& r, int dx, int dy) { return TRect{r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
+
+TRect GrownRect(const TRect& r, int dx, int dy) { return TRect{r.Left, r.Top, r.Right + dx, r.Bottom + dy}; }
+
 TRect RectToCenter(TRect& r1, const TRect& r2) {
   int width = RectWidth(r1);
   int height = RectHeight(r1);

@@ -16,6 +16,9 @@ bool PointInRect(const TRect& r, const TPoint& p);
 // Both corners of r1 inside r2, right and bottom edges of r2 excluded: equal rectangles
 // are not inside each other.
 bool RectInRect(const TRect& r1, const TRect& r2);
+// r moved by (dx, dy), and r with its right and bottom edges moved by (dx, dy).
+TRect MovedRect(const TRect& r, int dx, int dy);
+TRect GrownRect(const TRect& r, int dx, int dy);
 // Moves r1 so that it is centred in r2 (halves truncated); answers the moved rectangle.
 TRect RectToCenter(TRect& r1, const TRect& r2);
 int Max(int a, int b);

@@ -1,0 +1,63 @@
+// Form resources: the component's published properties and events.
+#include "skin/form/Formskinner.h"
+
+#include "classlib/formres/ClassProperties.h"
+#include "classlib/formres/PropertyBinders.h"
+
+namespace {
+
+const TIdentTable kPositions("TspPositionInMonitor", {{"sppDefault", sppDefault},
+                                                      {"sppScreenCenter", sppScreenCenter},
+                                                      {"sppDesktopCenter", sppDesktopCenter}});
+const TIdentTable kBorderIcons("TspBorderIcon",
+                               {{"biSystemMenu", static_cast<int>(TspBorderIcon::biSystemMenu)},
+                                {"biMinimize", static_cast<int>(TspBorderIcon::biMinimize)},
+                                {"biMaximize", static_cast<int>(TspBorderIcon::biMaximize)},
+                                {"biRollUp", static_cast<int>(TspBorderIcon::biRollUp)},
+                                {"biMinimizeToTray", static_cast<int>(TspBorderIcon::biMinimizeToTray)}});
+
+// A published field stored as it is read.
+template <auto Field>
+auto Store() {
+  return [](TspFormSkinner* skinner, auto value) { skinner->*Field = value; };
+}
+
+void RegisterFormSkinner() {
+  using S = TspFormSkinner;
+  RegisterClassProperties(
+      S::StaticClass(),
+      {EnumProperty<S, TspPositionInMonitor>("PositionInMonitor", Store<&S::PositionInMonitor>(), kPositions,
+                                             "sppDefault"),
+       IntegerProperty<S>("ClientWidth", Store<&S::ClientWidth>(), 0),
+       IntegerProperty<S>("ClientHeight", Store<&S::ClientHeight>(), 0),
+       BoolProperty<S>("HideCaptionButtons", Store<&S::HideCaptionButtons>(), false),
+       ObjectProperty<S>("LogoBitMap", &S::LogoBitMap),
+       BoolProperty<S>("LogoBitMapTransparent", Store<&S::LogoBitMapTransparent>(), false),
+       BoolProperty<S>("MaximizeOnFullScreen", Store<&S::MaximizeOnFullScreen>(), false),
+       IntegerProperty<S>("MinWidth", Store<&S::MinWidth>(), 0),
+       IntegerProperty<S>("MinHeight", Store<&S::MinHeight>(), 0),
+       IntegerProperty<S>("MaxWidth", Store<&S::MaxWidth>(), 0),
+       IntegerProperty<S>("MaxHeight", Store<&S::MaxHeight>(), 0),
+       BoolProperty<S>("Sizeable", Store<&S::Sizeable>(), true),
+       SetProperty<S, TspBorderIcon>("BorderIcons", Store<&S::BorderIcons>(), kBorderIcons,
+                                     "[biSystemMenu, biMinimize, biMaximize, biRollUp]"),
+       BoolProperty<S>("SupportNCArea", &S::SetSupportNCArea, true),
+       ReferenceProperty<S, TspSkinData>("SkinData", &S::SetSkinData),
+       ReferenceProperty<S, TspSkinData>("MenusSkinData", &S::SetMenusSkinData),
+       EventProperty("OnChangeClientRect", &S::OnChangeClientRect),
+       EventProperty("OnChangeSkinData", &S::OnChangeSkinData),
+       EventProperty("OnActivate", &S::OnActivate),
+       EventProperty("OnDeActivate", &S::OnDeActivate)});
+  RegisterClassProperties(
+      TspSkinComponent::StaticClass(),
+      {ReferenceProperty<TspSkinComponent, TspSkinData>("SkinData", &TspSkinComponent::SetSkinData)});
+}
+
+}  // namespace
+
+void InitializeFormSkinner() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  RegisterFormSkinner();
+}

@@ -1,0 +1,213 @@
+#pragma once
+// The form-skinning component: a form owning a TspFormSkinner is drawn from a skin. The
+// component takes over the form's window procedure, fits the skin picture to the form's
+// size (geometry, window region from the mask, frame and face painting), keeps the size
+// limits, re-applies the skin when its skin data loads another one and re-skins the
+// form's skinned controls and components. In client mode it also pins controls to the
+// skin's named areas.
+//
+// The component's units: Formskinner_Component.cpp (construction, take-over, activation,
+// placement), Formskinner_Geometry.cpp (marks, region), Formskinner_Paint.cpp (frame,
+// face, client background, logo, icon), Formskinner_Sizing.cpp (size limits),
+// Formskinner_Reskin.cpp (skin application, re-skin walks, areas) and
+// Formskinner_WndProc.cpp (the replacement window procedure).
+#include <memory>
+#include <vector>
+
+#include "classlib/graphics/Bitmap.h"
+#include "classlib/graphics/Icon.h"
+#include "classlib/windowing/Forms.h"
+#include "skin/controls/Skinctrls_Link.h"
+#include "skin/data/Skindata.h"
+#include "skin/form/Formskinner_Objects.h"
+#include "skin/form/Formskinner_Region.h"
+#include "skin/form/Formskinner_SkinComponent.h"
+
+// Messages a skinned form answers besides the platform's.
+constexpr UINT CM_SKINFORMQUERY = 45490;   // answers kSkinnedFormAnswer while skinned
+constexpr UINT CM_SENCPAINT = 45513;       // paints the frame into the DC in wParam
+constexpr UINT CM_BENCPAINT = 48203;       // the same, when lParam is kBENCPaintTag
+constexpr LRESULT kSkinnedFormAnswer = 12853;
+constexpr LRESULT kUnskinnedFormAnswer = 12852;
+constexpr LRESULT kSENCPaintAnswer = 12851;
+constexpr LPARAM kBENCPaintTag = 16802;
+
+enum TspPositionInMonitor { sppDefault, sppScreenCenter, sppDesktopCenter };
+// Scoped: the class library's TBorderIcon holds the same names.
+enum class TspBorderIcon { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
+using TspBorderIcons = TSet<TspBorderIcon>;
+// The component's own window state; the form's stays normal while it is skinned.
+enum TspWindowState { spwsNormal, spwsMinimized, spwsMaximized };
+
+using TChangeClientRectEvent = TEvent<const TRect&>;
+
+// A control pinned to a skin area: the area's rectangle in picture coordinates.
+struct TspAreaLink {
+  TControl* Control;
+  TRect AreaRect;
+};
+
+class TspFormSkinner : public TComponent {
+  CLASSLIB_CLASS(TspFormSkinner, TComponent)
+ public:
+  // The owner must be a form (else EInvalidCast). Takes over the form's window procedure.
+  explicit TspFormSkinner(TComponent* owner);
+  // Gives the form its window procedure back (the window is not recreated).
+  ~TspFormSkinner() override;
+
+  // Published properties.
+  TspPositionInMonitor PositionInMonitor = sppDefault;
+  int ClientWidth = 0;   // non-client mode: the form's client size after each application
+  int ClientHeight = 0;
+  bool HideCaptionButtons = false;
+  TBitmap* LogoBitMap() const { return logoBitMap_.get(); }
+  void SetLogoBitMap(TBitmap* value) { logoBitMap_->Assign(value); }
+  bool LogoBitMapTransparent = false;
+  bool MaximizeOnFullScreen = false;
+  int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+  bool Sizeable = true;
+  TspBorderIcons BorderIcons{TspBorderIcon::biSystemMenu, TspBorderIcon::biMinimize, TspBorderIcon::biMaximize,
+                            TspBorderIcon::biRollUp};
+  bool SupportNCArea() const { return supportNCArea_; }
+  void SetSupportNCArea(bool value);
+  TspSkinData* SkinData() const { return skinData_; }
+  void SetSkinData(TspSkinData* value);
+  TspSkinData* MenusSkinData() const { return menusSkinData_; }
+  void SetMenusSkinData(TspSkinData* value);
+
+  TChangeClientRectEvent OnChangeClientRect;
+  TNotifyEvent OnChangeSkinData;
+  TNotifyEvent OnActivate;
+  TNotifyEvent OnDeActivate;
+
+  // Members the other parts of the component rely on.
+  TCustomForm* OwnerForm = nullptr;
+  TWndMethod OldWindowProc;
+  bool SkinUsable = false;
+  bool SkinLoading = false;
+  bool ApplyingSkin = false;
+  bool PositionPending = true;
+  bool VistaOS = false;
+  bool NCActivated = false;
+  TspWindowState WindowState = spwsNormal;
+  int NewFormWidth = 0, NewFormHeight = 0;
+  int ActiveObject = -1, OldActiveObject = -1, CaptureObject = -1;
+  std::vector<std::unique_ptr<TspActiveSkinObject>> ObjectList;
+  std::vector<TspAreaLink> AreaLinks;
+
+  // Geometry for the current size (window coordinates; client ones in client mode).
+  TPoint CurLTPoint, CurRTPoint, CurLBPoint, CurRBPoint;
+  TRect CurClRect, NewCaptionRect, NewButtonsRect;
+  int ButtonsOffset = 0;
+  bool ButtonsInLeft = false;
+  TPoint NewHitTestLTPoint, NewHitTestRTPoint, NewHitTestLBPoint, NewHitTestRBPoint;
+  TRect NewMaskRectArea, NewIconRect, MainMenuRect, NewSizeGripRect;
+  std::unique_ptr<TBitmap> TopMask, BottomMask, LeftMask, RightMask;
+  // The region last handed to the window (the system owns it; kept to know one is set).
+  HRGN FormRegion = nullptr;
+
+  bool GetSkinnableForm() const { return skinnableForm_; }
+  void SetSkinnableForm(bool value);
+  void LoadBorderIcons();
+  void UpDateForm();
+  bool GetFormActive() const;
+  void FormChangeActive(bool update);
+  void ApplyPositionInMonitor();
+  TPoint GetPositionInMonitor(int x, int y, int w, int h) const;
+
+  // Geometry and region (Formskinner_Geometry.cpp).
+  bool CanScale() const;
+  bool CanNCSupport() const;
+  void CalcRects();
+  TRect CalcRealObjectRect(const TRect& r) const;
+  void CalcAllRealObjectRect();
+  void CreateNewForm(bool scale);
+  void CreateNewRegion(bool scale);
+
+  // Painting (Formskinner_Paint.cpp).
+  void PaintNCSkin(HDC dc, bool useDC);
+  void Paint(HDC dc);
+  void CreateRealBitMap(TBitmap* dest, TBitmap* source);
+  void PaintBG(HDC dc);
+  void PaintBG2(HDC dc);
+  void DrawLogoBitMap(TCanvas* canvas);
+  HICON GetIcon();
+  void GetIconSize(int& w, int& h) const;
+  void DrawFormIcon(TCanvas* canvas, int x, int y);
+  bool GetAutoRenderingInActiveImage() const;
+
+  // Size limits (Formskinner_Sizing.cpp). The built-in frame of a form without a usable
+  // skin has a caption of GetDefCaptionHeight() and 3-pixel borders.
+  int GetDefCaptionHeight() const;
+  int GetMinWidth() const;
+  int GetMinHeight() const;
+  int GetMaxWidth() const;
+  int GetMaxHeight() const;
+  void CheckSize();
+
+  // Skin application, re-skinning and areas (Formskinner_Reskin.cpp).
+  void ChangeSkinData();
+  void BeforeUpDateSkinControls(TspSkinData* skinData, TWinControl* control);
+  void UpDateSkinControls(TspSkinData* skinData, TWinControl* control);
+  void BeforeUpDateSkinComponents(TspSkinData* skinData);
+  void UpDateSkinComponents(TspSkinData* skinData);
+  void CheckControlsBackground();
+  TRect GetAreaRect(const AnsiString& areaName) const;
+  void LinkControlToArea(const AnsiString& areaName, TControl* control);
+  void UnLinkControlFromArea(TControl* control);
+  void LinkControlsToAreas();
+  void ControlsToAreas();
+
+  // The skin objects: their kinds come with the objects' unit; until then loading and
+  // checking them only clears what the last skin left.
+  void ClearObjects();
+  void LoadObjects();
+  void CheckObjects() {}
+
+  // The replacement window procedure (Formskinner_WndProc.cpp).
+  void NewWndProc(TMessage& message);
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  bool SkinDataUsable() const;
+  bool Designing() const { return ComponentState().Contains(csDesigning); }
+  void TakeOverWindowProc();
+  // The form's key shortcuts: the form menus come with their own unit; until then every
+  // key passes on.
+  void FormShortCut(MSG& message, bool& handled);
+  void RepaintFrame();
+  void RepaintForm();
+  void SetRegion(HRGN region);
+  void RemoveRegion();
+  void ApplyClientSize();
+  void SetFormClientSize(int width, int height);
+  void RecalcFrame();
+  void FitMinimumSize();
+  void ChangeSkinDataNC();
+  void ChangeSkinDataClient();
+  void PaintBackground(HDC dc);
+  void PaintClientTile(HDC dc, TBitmap* tile);
+  void DrawSizeGrip(TBitmap* face);
+  void DrawInactiveBand(HDC dc, TBitmap* band, int x, int y) const;
+  void WMSize();
+  void WMNCCalcSize(TMessage& message);
+  void WMShowWindow(TMessage& message);
+  void PaintFrameInto(HDC dc);
+  bool HandleSkinMessage(TMessage& message);
+  bool HandleFrameMessage(TMessage& message);
+
+  std::unique_ptr<TBitmap> logoBitMap_;
+  std::unique_ptr<TIcon> formIcon_;
+  bool supportNCArea_ = true;
+  bool skinnableForm_ = true;
+  TspSkinData* skinData_ = nullptr;
+  TspSkinData* menusSkinData_ = nullptr;
+};
+
+// The first TspFormSkinner the form owns (in component order), or null.
+TspFormSkinner* GetFormSkinnerComponent(TCustomForm* form);
+
+// Registers the component and TspSkinComponent for form resources (once).
+void InitializeFormSkinner();
