@@ -39,7 +39,8 @@ constexpr double kHighestScale = 2.0;
 constexpr double kLambdaUnit = 118.0;
 constexpr int kMaxQuality = 100;
 // The object types, numbered as the encoder's profiles: Main, LC and LTP.
-constexpr std::int32_t kObjectTypes[] = {0, 1, 3};
+constexpr std::int32_t kLtpObjectType = 3;
+constexpr std::int32_t kObjectTypes[] = {0, 1, kLtpObjectType};
 
 // The total bit rate asked for (-1: automatic), within what the encoder takes.
 std::int64_t BitRateOf(std::int32_t wanted, int rate, int channels) {
@@ -79,6 +80,8 @@ class AacOutput final : public audioplugin::ContextOutput {
     if (const std::int32_t bandwidth = params.Get(kBandwidth, 0); bandwidth > 0)
       Check(context.SetOption("cutoff", std::to_string(std::min(bandwidth, Rate() / 2)).c_str()));
     Check(context.SetOption("profile", std::to_string(objectType).c_str()));
+    // The encoder marks its LTP coding as experimental.
+    if (objectType == kLtpObjectType) Check(context.SetOption("strict", "experimental"));
     Check(context.SetOption("aac_ms", Switch(params.Get(kMidSide, 1)).c_str()));
     Check(context.SetOption("aac_tns", Switch(params.Get(kTns, 1)).c_str()));
     Check(context.SetOption("write_mpeg2", Switch(params.Get(kMpegVersion, 0)).c_str()));

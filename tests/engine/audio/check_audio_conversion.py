@@ -13,7 +13,8 @@ that decodes). Without "stopped" the state must be 3 and the decoded length with
 tolerance of the source's. Further: kbps=N (the average bit rate within 15 %), minkbps=N,
 maxkbps=N, profile=NAME (as ffprobe names it), adts_id=0|1 (the ID bit of every ADTS frame
 header), cutoff=HZ (the decoded sound above 1.25 x HZ at least 25 dB below the whole),
-seek (decoding from the middle gives the source's PCM from there), id3v1 (the title and year
+seek (decoding from the middle gives the end of the decoded output, as long as the
+source's from there), id3v1 (the title and year
 in an ID3v1 tag at the end), larger_than=PRESET (the same job with PRESET writes less).
 """
 import json
@@ -169,7 +170,10 @@ def main(argv):
         mine = subprocess.run(["ffmpeg", "-v", "error"] + middle + ["-i", output, "-f", "s16le", "-"], capture_output=True)
         theirs = subprocess.run(["ffmpeg", "-v", "error"] + middle + ["-i", source_path, "-f", "s16le", "-"],
                                 capture_output=True)
-        check(mine.returncode == 0 and not mine.stderr and mine.stdout and mine.stdout == theirs.stdout,
+        # The two demuxers may start a sample or two apart; what is decoded must be the
+        # source's end.
+        check(mine.returncode == 0 and not mine.stderr and mine.stdout and
+              abs(len(mine.stdout) - len(theirs.stdout)) <= 16 and data.endswith(mine.stdout),
               f"from the middle: {len(mine.stdout)} bytes, the source {len(theirs.stdout)}; {mine.stderr[:300]!r}")
     if "larger_than" in checks:
         _, smaller, _ = convert(wine_run, bin_dir, source_path, checks["larger_than"], folder + "-than", options)
