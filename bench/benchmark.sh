@@ -2,10 +2,10 @@
 # benchmark.sh BIN_DIR WINE_RUN FFMPEG_EXE [RUNS]: converts a generated 30 s 1280x720 clip with the
 # shipped "AVI MPEG-4 1280x720" and "MP4 H.264 1280x720" profiles and to MP3, and a generated
 # 10-minute 48 kHz stereo audio file with four audio presets (MP3, Ogg Vorbis, WAV resampled
-# to 22,050 Hz, FLAC), once by our engine through the console driver and once by FFmpeg's
+# to 22,050 Hz, FLAC, AAC), once by our engine through the console driver and once by FFmpeg's
 # command-line tool with the same codec settings (bit rate, GOP, rate control, threads,
 # bit-exact, quality), both under Wine, and prints each throughput ratio (ours / FFmpeg's;
-# above 1.0 ours is faster). The best of RUNS
+# above 1.0 ours is faster), then the speed of our APE encoder at each level. The best of RUNS
 # (default 5) alternating runs counts for each side, which keeps out most of what other
 # work on the machine costs.
 set -eu
@@ -78,4 +78,18 @@ run_pair "Ogg Vorbis quality 4" "$music" "ogg:VBR Quality-4(128 kbit/s)" .ogg -c
 run_pair "WAV 22,050 Hz stereo" "$music" "wav:Standard 22,050Hz Stereo" .wav -c:a pcm_s16le -ar 22050 -ac 2
 # FFmpeg's own FLAC encoder at level 5: its tool has none over libFLAC.
 run_pair "FLAC level 5" "$music" "flac:0" .flac -c:a flac -compression_level 5
+# The same native AAC encoder on both sides, with the preset's settings (no mid/side, no TNS).
+run_pair "AAC 128 kbit/s" "$music" "aac:128 kbit/s" .aac -c:a aac -b:a 128k -aac_ms 0 -aac_tns 0
+# Our APE encoder at each level, in times real time (FFmpeg has no APE encoder).
+for level in "Fast Compression Level" "Normal Compression Level" "High Compression Level" \
+             "Extra High Compression Level"; do
+  ours=999999; run=0
+  while [ $run -lt "$runs" ]; do
+    rm -f "$work"/ours*
+    ours=$(best "$ours" "$(cd "$bin" && timed "$wine_run" convertdriver.exe "$(winpath "$music")" \
+      "ape:$level" "$(winpath "$work")\\ours.ape")")
+    run=$((run + 1))
+  done
+  printf '%-30s ours %6.2f s  %.1f x real time\n' "APE $level" "$ours" "$(echo "600 / $ours" | bc -l)"
+done
 printf 'load average after: %s\n' "$(cut -d' ' -f1-3 /proc/loadavg)"

@@ -65,6 +65,12 @@ void OutputSession::EncodeAudio(const std::int16_t* samples, int bytes, double s
   const double time = SinceStart(start);
   if (bytes <= 0) return;
   if (samples == nullptr) throw std::runtime_error("audio buffer");
+  // Without pictures to keep pace with, handing each buffer to the worker costs more than
+  // encoding it here.
+  if (!video_) {
+    audio_->Encode(samples, bytes, time);
+    return;
+  }
   std::vector<std::int16_t> copy(samples, samples + bytes / 2);
   worker_.Post([this, copy = std::move(copy), bytes, time] { audio_->Encode(copy.data(), bytes, time); });
 }

@@ -26,7 +26,8 @@ class OutputSession {
   // Throw std::runtime_error for what cannot be taken, or once encoding failed. Without a
   // video stream the pictures are ignored.
   void EncodeVideo(const void* pixels, double start);
-  // Without an audio stream the samples are ignored.
+  // Without an audio stream the samples are ignored; without a video stream they are
+  // encoded on the caller's thread.
   void EncodeAudio(const std::int16_t* samples, int bytes, double start);
   // Encodes what is queued, flushes the encoders and writes the trailer; false when the
   // file is not complete.

@@ -30,6 +30,7 @@ converter_test(engine_audio_tests engine
   PROPERTIES FIXTURES_REQUIRED media_files)
 add_dependencies(engine_audio_tests test_audio_plugin test_audio_plugin_no_module test_audio_plugin_null_entries
   shipped_profiles)
+add_dependencies(engine_audio_tests mp3enc wavenc oggenc flacenc aacenc mpcenc apeenc)
 
 find_program(AUDIO_PYTHON NAMES python3 REQUIRED)
 # engine_audio_check(NAME SOURCE PRESET [checks...] -- [driver options...])
@@ -85,3 +86,39 @@ engine_audio_check(wav_alaw bars_h264_aac.mp4 wav:0 codec=pcm_alaw rate=48000 --
 # Stopped half a second into the source: a finished, shorter file. (MP3 only: FLAC encodes
 # the 3 s clip faster than the driver's stop timer can reach it.)
 engine_audio_check(stopped_mp3 bars_h264_aac.mp4 mp3:5 stopped -- --stop-at 0.5)
+
+# AAC: every preset at its average bit rate (automatic: 128 kbit/s for stereo) on noise,
+# where the encoder has use for every bit; each setting of the dialog taking effect. ADTS
+# has no place for the encoder's delay, so decoders keep it and the last frame's padding:
+# up to two frames (43 ms at 48 kHz, 93 ms at 22,050 Hz) longer than the source.
+set(aac_rates 128 160 128 112 96 64)
+foreach(index RANGE 0 5)
+  list(GET aac_rates ${index} kbps)
+  engine_audio_check(aac_${index} noise_48000_stereo.wav aac:${index} codec=aac rate=48000 channels=2 kbps=${kbps}
+    profile=LC adts_id=1 tolerance=0.043)
+endforeach()
+engine_audio_check(aac_mpeg4 noise_48000_stereo.wav aac:2 adts_id=0 tolerance=0.043 -- --param 3 0)
+engine_audio_check(aac_main bars_h264_aac.mp4 aac:2 profile=Main tolerance=0.043 -- --param 4 0)
+engine_audio_check(aac_ltp bars_h264_aac.mp4 aac:2 profile=LTP tolerance=0.043 -- --param 4 3)
+engine_audio_check(aac_quality_low noise_48000_stereo.wav aac:2 maxkbps=100 tolerance=0.043 -- --param 1 5)
+engine_audio_check(aac_quality_high noise_48000_stereo.wav aac:2 minkbps=160 tolerance=0.043 -- --param 1 100)
+engine_audio_check(aac_bandwidth noise_48000_stereo.wav aac:2 cutoff=8000 tolerance=0.043 -- --param 2 8000)
+engine_audio_check(aac_mono mono_22050.mp3 aac:0 codec=aac rate=22050 channels=1 tolerance=0.093)
+
+# Musepack: every preset at the encoder's rate nearest the source's; quality 8 ("Braindead")
+# against quality 2 ("Telephone"). The decoder gives up to two frames (1152 samples each) more.
+foreach(index RANGE 0 6)
+  engine_audio_check(mpc_${index} bars_h264_aac.mp4 mpc:${index} codec=musepack8 rate=48000 channels=2)
+endforeach()
+engine_audio_check(mpc_larger noise_48000_stereo.wav mpc:6 larger_than=mpc:1 tolerance=0.048)
+engine_audio_check(mpc_mono mono_22050.mp3 mpc:0 codec=musepack8 rate=32000 channels=1)
+
+# APE: every level on silence, a tone and noise, mono and stereo, at four rates, decoding to
+# the samples the plug-in received and seeking; the ID3v1 tag in place of the APEv2 one.
+foreach(index RANGE 0 3)
+  engine_audio_check(ape_${index}_silence silence_8000_mono.wav ape:${index} codec=ape rate=8000 channels=1 bitexact)
+  engine_audio_check(ape_${index}_tone tone_22050_stereo.wav ape:${index} codec=ape rate=22050 channels=2 bitexact seek)
+  engine_audio_check(ape_${index}_noise noise_48000_stereo.wav ape:${index} codec=ape rate=48000 channels=2 bitexact)
+  engine_audio_check(ape_${index}_noise_mono noise_44100_mono.wav ape:${index} codec=ape rate=44100 channels=1 bitexact seek)
+endforeach()
+engine_audio_check(ape_id3v1 audio_only.wav ape:3 codec=ape bitexact id3v1 -- --param 0 1)

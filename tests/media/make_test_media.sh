@@ -42,6 +42,12 @@ ff -f lavfi -i "$(tone 440 48000 2)" -af "pan=5.1|c0=c0|c1=c0|c2=c0|c3=c0|c4=c0|
 ff -f lavfi -i "$(tone 440 22050 2)" -ac 1 -c:a libmp3lame mono_22050.mp3
 ff -f lavfi -i "$(bars 320x240 25 2)" -c:v mpeg4 video_only.avi
 ff -f lavfi -i "$(tone 440 44100 2)" -ac 2 -c:a pcm_s16le audio_only.wav
+# Material for lossless coders: silence, a tone and full-scale noise (independent in each
+# channel) at four rates, mono and stereo, none a whole number of a coder's frames long.
+ff -f lavfi -i "anullsrc=r=8000:cl=mono" -t 1.3 -c:a pcm_s16le silence_8000_mono.wav
+ff -f lavfi -i "$(tone 1000 22050 2.1)" -ac 2 -c:a pcm_s16le tone_22050_stereo.wav
+ff -f lavfi -i "aevalsrc=random(0)*2-1|random(1)*2-1:s=48000:d=1.7" -c:a pcm_s16le noise_48000_stereo.wav
+ff -f lavfi -i "aevalsrc=random(0)*2-1:s=44100:d=7" -c:a pcm_s16le noise_44100_mono.wav
 ff -f lavfi -i "$(bars 641x481 25 2)" -c:v mpeg4 -q:v 2 odd_641x481.avi
 # Non-square samples: 720 x 480 shown at 16:9.
 ff -f lavfi -i "$(bars 720x480 25 2)" -vf setsar=32/27 -c:v libx264 -pix_fmt yuv420p \

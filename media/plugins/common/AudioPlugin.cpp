@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <mutex>
 #include <stdexcept>
 
@@ -105,6 +106,11 @@ std::optional<std::int32_t> ParamList::Find(std::int32_t id) const {
 
 int OutputChannels(int wanted, int inputChannels) {
   return std::min(wanted > 0 ? wanted : inputChannels, kMaxOutputChannels);
+}
+
+int NearestRate(int rate, std::span<const int> rates) {
+  return *std::min_element(rates.begin(), rates.end(),
+                           [rate](int a, int b) { return std::abs(a - rate) < std::abs(b - rate); });
 }
 
 const AudioEncoderModule* PluginModule(const char* name, const char* extension, OutputFactory factory) {

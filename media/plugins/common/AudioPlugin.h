@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -56,5 +57,8 @@ const AudioEncoderModule* PluginModule(const char* name, const char* extension, 
 // The channel count an output takes of `inputChannels`: the wanted count (-1 or 0 keeps
 // the input's), at most 2.
 int OutputChannels(int wanted, int inputChannels);
+
+// The rate of `rates` (not empty) nearest `rate`; the first of two as near.
+int NearestRate(int rate, std::span<const int> rates);
 
 }  // namespace audioplugin

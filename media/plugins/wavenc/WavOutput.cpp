@@ -5,8 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "media/contracts/CodecLibrary.h"
-#include "media/plugins/common/AudioPlugin.h"
+#include "media/plugins/common/ContextOutput.h"
 
 namespace {
 
@@ -27,51 +26,20 @@ const char* CodecOf(std::int32_t compression) {
   }
 }
 
-struct ContextReleaser {
-  void operator()(EncoderContext* context) const { ReleaseEncoderContext(context); }
-};
-
-void Check(std::int32_t answer) {
-  if (answer != kCallOk) throw std::runtime_error("the codec library refused a setting");
-}
-
-class WavOutput final : public AudioOutput {
+class WavOutput final : public audioplugin::ContextOutput {
  public:
   WavOutput(const OutputRequest& request, AudioSampleBuffer& buffer)
-      : context_(CreateEncoderContext(request.path.c_str())),
-        rate_(request.params.Get(kRate, -1) > 0 ? request.params.Get(kRate, -1) : request.inputRate),
-        channels_(audioplugin::OutputChannels(request.params.Get(kChannels, -1), request.inputChannels)) {
-    if (!context_) throw std::bad_alloc();
-    EncoderContext* context = context_.get();
-    Check(context->SetFormat("wav"));
-    Check(context->SetAudioCodec(CodecOf(request.params.Get(kCompression, 2))));
-    Check(context->SetAudioParams(rate_, channels_, 0, rate_, channels_));
-    Check(context->SetOption("str_title", request.title.c_str()));
-    Check(context->SetOption("rec_timestamp", request.year.c_str()));
-    Check(context->Open());
-    buffer.outputBits = 16;
-    buffer.outputLayout = kSampleLayoutInterleaved;
-    buffer.outputRate = rate_;
-    buffer.outputChannels = channels_;
+      : ContextOutput(request.path,
+                      request.params.Get(kRate, -1) > 0 ? request.params.Get(kRate, -1) : request.inputRate,
+                      audioplugin::OutputChannels(request.params.Get(kChannels, -1), request.inputChannels)) {
+    EncoderContext& context = Context();
+    Check(context.SetFormat("wav"));
+    Check(context.SetAudioCodec(CodecOf(request.params.Get(kCompression, 2))));
+    Check(context.SetAudioParams(Rate(), Channels(), 0, Rate(), Channels()));
+    Check(context.SetOption("str_title", request.title.c_str()));
+    Check(context.SetOption("rec_timestamp", request.year.c_str()));
+    Open(buffer);
   }
-
-  void Encode(const std::int16_t* samples, int count) override {
-    const double time = static_cast<double>(written_) / rate_;
-    Check(context_->EncodeAudio(samples, count * channels_ * 2, time));
-    written_ += count;
-  }
-
-  void Finish() override {
-    const std::int32_t closed = context_->Close();
-    context_.reset();
-    Check(closed);
-  }
-
- private:
-  std::unique_ptr<EncoderContext, ContextReleaser> context_;
-  int rate_;
-  int channels_;
-  std::int64_t written_ = 0;
 };
 
 std::unique_ptr<AudioOutput> OpenOutput(const OutputRequest& request, AudioSampleBuffer& buffer) {

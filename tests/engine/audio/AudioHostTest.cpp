@@ -1,5 +1,8 @@
 // The audio plug-in host: the resampler container in each output layout over a job's worth
-// of buffers, and plug-ins that cannot be called.
+// of buffers, plug-ins that cannot be called, and the real plug-ins called directly: a begin
+// that cannot create its file or is given a value it refuses answers a negative value and
+// leaves nothing behind, the plug-in then begins again as if nothing had happened, and
+// identifiers it does not know are ignored.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -187,5 +190,79 @@ TEST(EncoderPlugin, APluginThatCannotBeCalledFailsItsBeginAndIsNotCalledAgain) {
   EncoderPlugin recorder(BinFile("test_audio_plugin.dll").c_str());
   EXPECT_TRUE(recorder.IsUsable());
 }
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+struct TPluginCase {
+  const char* plugin;
+  const char* extension;
+  // A value the plug-in refuses (identifier 0 with 0 where it refuses none).
+  EncoderParamPair refused;
+};
+
+class RealPluginBegin : public testing::TestWithParam<TPluginCase> {
+ protected:
+  // A stereo 44.1 kHz record, as the host fills its input side.
+  static AudioSampleBuffer Record() {
+    AudioSampleBuffer buffer;
+    InitAudioSampleBuffer(buffer);
+    buffer.inputBits = 16;
+    buffer.inputLayout = kSampleLayoutInterleaved;
+    buffer.inputRate = 44100;
+    buffer.inputChannels = 2;
+    return buffer;
+  }
+};
+
+TEST_P(RealPluginBegin, FailedBeginsLeaveNothingAndUnknownIdentifiersAreIgnored) {
+  const TPluginCase& c = GetParam();
+  EncoderPlugin plugin(BinFile(c.plugin).c_str());
+  ASSERT_TRUE(plugin.IsUsable());
+  MyID3TagImp tag;
+  tag.SetTitle("Tone");
+
+  const std::string unreachable = BinFile("no_such_folder\\out.") + c.extension;
+  AudioSampleBuffer buffer = Record();
+  EXPECT_LT(plugin.BeginEncode(unreachable.c_str(), &tag, &buffer, nullptr, 0), 0);
+  EXPECT_FALSE(Exists(BinFile("no_such_folder")));
+
+  const std::string output = BinFile("plugin-begin-") + c.plugin + "." + c.extension;
+  DeleteFileA(output.c_str());
+  if (c.refused.id != 0 || c.refused.value != 0) {
+    buffer = Record();
+    EXPECT_LT(plugin.BeginEncode(output.c_str(), &tag, &buffer, &c.refused, 1), 0);
+    EXPECT_FALSE(Exists(output));
+  }
+
+  // An identifier no plug-in knows, then a tenth of a second of a tone.
+  const EncoderParamPair unknown{977, 12345};
+  buffer = Record();
+  ASSERT_EQ(plugin.BeginEncode(output.c_str(), &tag, &buffer, &unknown, 1), 0);
+  ASSERT_EQ(buffer.outputLayout, kSampleLayoutInterleaved);
+  const int count = buffer.outputRate / 10;
+  std::vector<std::int16_t> samples;
+  for (int i = 0; i < count; ++i)
+    for (int channel = 0; channel < buffer.outputChannels; ++channel)
+      samples.push_back(static_cast<std::int16_t>(8000 * std::sin(2 * std::numbers::pi * 440 * i / buffer.outputRate)));
+  buffer.interleavedBuffer = samples.data();
+  buffer.capacity = count;
+  buffer.produced = count;
+  EXPECT_EQ(plugin.EncodeSamples(&buffer), 0);
+  EXPECT_EQ(plugin.Finish(1), 0);
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  ASSERT_TRUE(GetFileAttributesExA(output.c_str(), GetFileExInfoStandard, &data));
+  EXPECT_GT(data.nFileSizeLow, 0u);
+  DeleteFileA(output.c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryPlugin, RealPluginBegin,
+    testing::Values(TPluginCase{"mp3enc.dll", "mp3", {0, 0}}, TPluginCase{"wavenc.dll", "wav", {0, 5}},
+                    TPluginCase{"oggenc.dll", "ogg", {0, 0}}, TPluginCase{"flacenc.dll", "flac", {0, 0}},
+                    TPluginCase{"aacenc.dll", "aac", {4, 2}}, TPluginCase{"mpcenc.dll", "mpc", {0, 0}},
+                    TPluginCase{"apeenc.dll", "ape", {1, 5000}}, TPluginCase{"apeenc.dll", "ape", {0, 2}}),
+    [](const testing::TestParamInfo<TPluginCase>& info) {
+      return std::string(info.param.extension) + "_" + std::to_string(info.index);
+    });
 
 }  // namespace

@@ -10,7 +10,12 @@ MPEG audio rate up to the source's), channels=N, cbr=KBPS (the stream's rate wit
 bitexact (decodes to the source's PCM), notags (a container without tags), tolerance=SECONDS
 (in place of 1 % of the length), stopped (the job was stopped: state not 3, a shorter file
 that decodes). Without "stopped" the state must be 3 and the decoded length within the
-tolerance of the source's.
+tolerance of the source's. Further: kbps=N (the average bit rate within 15 %), minkbps=N,
+maxkbps=N, profile=NAME (as ffprobe names it), adts_id=0|1 (the ID bit of every ADTS frame
+header), cutoff=HZ (the decoded sound above 1.25 x HZ at least 25 dB below the whole),
+seek (decoding from the middle gives the end of the decoded output, as long as the
+source's from there), id3v1 (the title and year
+in an ID3v1 tag at the end), larger_than=PRESET (the same job with PRESET writes less).
 """
 import json
 import os
@@ -48,6 +53,41 @@ def pcm(path, channels=None):
     return result.stdout, result.stderr.decode(errors="replace").strip()
 
 
+def volume(path, filters=""):
+    """The mean volume in dB of the decoded audio, after the given filters."""
+    chain = (filters + "," if filters else "") + "volumedetect"
+    result = subprocess.run(["ffmpeg", "-v", "info", "-i", path, "-af", chain, "-f", "null", "-"],
+                            capture_output=True)
+    lines = [line for line in result.stderr.decode(errors="replace").splitlines() if "mean_volume" in line]
+    return float(lines[-1].split("mean_volume:")[1].split()[0]) if lines else None
+
+
+def adts_id_bits(path):
+    """The ID bit of each ADTS frame header, after an ID3v2 tag if there is one."""
+    data = open(path, "rb").read()
+    at = 10 + (data[6] << 21 | data[7] << 14 | data[8] << 7 | data[9]) if data[:3] == b"ID3" else 0
+    bits = []
+    while at + 7 <= len(data):
+        if data[at] != 0xFF or data[at + 1] & 0xF6 != 0xF0:
+            return bits + [None]
+        bits.append(data[at + 1] >> 3 & 1)
+        at += (data[at + 3] & 3) << 11 | data[at + 4] << 3 | data[at + 5] >> 5
+    return bits
+
+
+def convert(wine_run, bin_dir, source_path, preset, folder, options):
+    """Runs the console driver; its report's fields and the output's path."""
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    result = subprocess.run([wine_run, "convertdriver.exe", windows_path(source_path), preset,
+                             windows_path(folder) + "\\", "--title", "Tone", "--year", "2026"] + options,
+                            cwd=bin_dir, capture_output=True)
+    report = result.stdout.decode(errors="replace")
+    print(report)
+    fields = dict(line.strip().partition("=")[::2] for line in report.splitlines() if "=" in line)
+    return fields, fields.get("output", "").replace("Z:", "", 1).replace("\\", "/"), result
+
+
 def seconds_of(path):
     info = probe(path)
     audio = [s for s in info["streams"] if s["codec_type"] == "audio"][0]
@@ -63,21 +103,13 @@ def main(argv):
     options = rest[split + 1:]
 
     folder = os.path.join(bin_dir, "audio-output", name)
-    shutil.rmtree(folder, ignore_errors=True)
-    os.makedirs(folder)
     source_path = os.path.join(bin_dir, "test-media", source)
-    result = subprocess.run([wine_run, "convertdriver.exe", windows_path(source_path), preset,
-                             windows_path(folder) + "\\", "--title", "Tone", "--year", "2026"] + options,
-                            cwd=bin_dir, capture_output=True)
-    report = result.stdout.decode(errors="replace")
-    print(report)
-    fields = dict(line.strip().partition("=")[::2] for line in report.splitlines() if "=" in line)
+    fields, output, result = convert(wine_run, bin_dir, source_path, preset, folder, options)
     state = fields.get("state", "?")
     if "stopped" in checks:
         check(state in ("1", "2"), f"state {state} after a stop")
     else:
         check(state == "3", f"state {state}: {result.stderr.decode(errors='replace')[-500:]}")
-    output = fields.get("output", "").replace("Z:", "", 1).replace("\\", "/")
     if not output or not os.path.exists(output):
         sys.exit(f"no output {output!r}\n" + "\n".join(failures))
 
@@ -87,9 +119,14 @@ def main(argv):
     check(len(audio) == 1 and len(info["streams"]) == 1, f"{len(info['streams'])} streams, {len(audio)} audio")
     a = audio[0] if audio else {}
     tags = {k.lower(): v for k, v in {**info["format"].get("tags", {}), **a.get("tags", {})}.items()}
-    if "notags" not in checks:
+    if "id3v1" in checks:
+        tail = open(output, "rb").read()[-128:]
+        check(tail[:3] == b"TAG" and tail[3:33].rstrip(b"\0") == b"Tone" and tail[93:97] == b"2026",
+              f"ID3v1 tag {tail[:40]!r}..., year {tail[93:97]!r}")
+    elif "notags" not in checks:
         check(tags.get("title") == "Tone", f"title {tags.get('title')!r}")
-        check(tags.get("date", "").startswith("2026"), f"date {tags.get('date')!r}")
+        date = tags.get("date", tags.get("year", ""))
+        check(date.startswith("2026"), f"date {date!r}")
     if "codec" in checks:
         check(a.get("codec_name") == checks["codec"], f"codec {a.get('codec_name')}, not {checks['codec']}")
     rate = int(a.get("sample_rate", 0))
@@ -109,9 +146,39 @@ def main(argv):
         tolerance = float(checks.get("tolerance", 0.01 * source_seconds))
         check(abs(seconds - source_seconds) <= tolerance,
               f"lasts {seconds:.3f} s, the source {source_seconds:.3f} s")
+    kbps = os.path.getsize(output) * 8 / max(seconds, 1e-9) / 1000
     if "cbr" in checks:
-        kbps = os.path.getsize(output) * 8 / seconds / 1000
         check(abs(kbps - float(checks["cbr"])) <= 0.05 * float(checks["cbr"]), f"{kbps:.1f} kbit/s")
+    if "kbps" in checks:
+        check(abs(kbps - float(checks["kbps"])) <= 0.15 * float(checks["kbps"]), f"{kbps:.1f} kbit/s on average")
+    if "minkbps" in checks:
+        check(kbps >= float(checks["minkbps"]), f"{kbps:.1f} kbit/s, below {checks['minkbps']}")
+    if "maxkbps" in checks:
+        check(kbps <= float(checks["maxkbps"]), f"{kbps:.1f} kbit/s, above {checks['maxkbps']}")
+    if "profile" in checks:
+        check(a.get("profile") == checks["profile"], f"profile {a.get('profile')!r}")
+    if "adts_id" in checks:
+        bits = adts_id_bits(output)
+        check(bits and set(bits) == {int(checks["adts_id"])}, f"ADTS ID bits {sorted(set(bits), key=str)}")
+    if "cutoff" in checks:
+        whole = volume(output)
+        above = volume(output, ",".join([f"highpass=f={1.25 * float(checks['cutoff'])}"] * 4))
+        check(whole is not None and above is not None and above <= whole - 25,
+              f"{above} dB above 1.25 x {checks['cutoff']} Hz, {whole} dB in all")
+    if "seek" in checks:
+        middle = ["-ss", f"{seconds / 2:.3f}"]
+        mine = subprocess.run(["ffmpeg", "-v", "error"] + middle + ["-i", output, "-f", "s16le", "-"], capture_output=True)
+        theirs = subprocess.run(["ffmpeg", "-v", "error"] + middle + ["-i", source_path, "-f", "s16le", "-"],
+                                capture_output=True)
+        # The two demuxers may start a sample or two apart; what is decoded must be the
+        # source's end.
+        check(mine.returncode == 0 and not mine.stderr and mine.stdout and
+              abs(len(mine.stdout) - len(theirs.stdout)) <= 16 and data.endswith(mine.stdout),
+              f"from the middle: {len(mine.stdout)} bytes, the source {len(theirs.stdout)}; {mine.stderr[:300]!r}")
+    if "larger_than" in checks:
+        _, smaller, _ = convert(wine_run, bin_dir, source_path, checks["larger_than"], folder + "-than", options)
+        check(os.path.exists(smaller) and os.path.getsize(output) > os.path.getsize(smaller),
+              f"{os.path.getsize(output)} bytes, {checks['larger_than']} {smaller!r} not smaller")
     if "bitexact" in checks:
         source_pcm, _ = pcm(source_path)
         check(data == source_pcm, f"{len(data)} PCM bytes differ from the source's {len(source_pcm)}")
