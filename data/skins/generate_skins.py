@@ -122,17 +122,9 @@ def build_dialog_skin(spec, palette, fonts, folder):
     w.objects.append(("menuitem", "menuitem", frames.menu_item(palette, fonts, controls, controls.index)))
     w.finish_atlas(controls)
     parts = w.atlas("Caption", width=frame["size"][0] + 8)
-    caption_face = active.crop(tuple(spec["caption"]["rect"]))
-    (caption_place,) = parts.strip(caption_face.width, caption_face.height, 1)
-    parts.image.paste(caption_face, caption_place[:2])
-    bands = {"active": frames._caption_band(palette, frame["size"][0], frame["caption_height"] - 1, True),
-             "inactive": frames._caption_band(palette, frame["size"][0], frame["caption_height"] - 1, False)}
-    caption_objects = frames.caption_objects(palette, fonts, tuple(spec["caption"]["rect"]),
-                                             tuple(spec["caption"]["textrect"]), spec["caption_buttons"], bands,
-                                             parts, True)
-    name, word, keys = caption_objects[0]
-    keys[1:1] = [("activepictureindex", parts.index), ("activeskinrect", caption_place)]
-    w.objects = caption_objects + w.objects
+    bands = frames.caption_bands(palette, frame["size"][0], frame["caption_height"])
+    w.objects = frames.caption_objects(palette, fonts, spec, bands, parts, True,
+                                       active.crop(tuple(spec["caption"]["rect"]))) + w.objects
     w.finish_atlas(parts)
     w.popup_and_hint()
     w.skin_colours()
@@ -141,22 +133,23 @@ def build_dialog_skin(spec, palette, fonts, folder):
 
 def build_main_skin(spec, palette, fonts, folder):
     w = SkinWriter(spec, palette, fonts)
-    face = spec["face"]
+    face = spec["face"] | spec
     width, height = face["size"]
-    w.form_pictures = {"picture": (w.file("Face"), frames.main_face(palette, face | spec)),
-                       "mask": (w.file("Mask"), env_pictures_mask(face))}
-    states = w.add_active("States", frames.main_states(palette, face | spec))
+    w.form_pictures = {"picture": (w.file("Face"), frames.main_face(palette, face)),
+                       "mask": (w.file("Mask"), frames.main_mask(face))}
+    states = w.add_active("States", frames.main_states(palette, face))
     controls = w.atlas("Controls")
     w.control_looks(controls)
     menu = frames.menu_item(palette, fonts, controls, controls.index)
-    caption_objects = frames.caption_objects(palette, fonts, tuple(spec["caption"]["rect"]),
-                                             tuple(spec["caption"]["textrect"]), spec["caption_buttons"],
-                                             frames.main_caption_band(palette, face), controls, False)
+    caption_objects = frames.caption_objects(palette, fonts, spec, frames.caption_bands(palette, width,
+                                                                                        face["caption_height"]),
+                                             controls, False)
     w.finish_atlas(controls)
-    w.objects = caption_objects + frames.main_objects(palette, face | spec, states) + [("menuitem", "menuitem", menu)]
+    w.objects = caption_objects + frames.main_objects(palette, face, states) + [("menuitem", "menuitem", menu)]
     w.areas = [(name, tuple(rect)) for name, rect in spec["areas"].items()]
     w.popup_and_hint()
     w.skin_colours()
+    # A fixed face: all corner points at 0,0, so the window keeps the picture's size.
     corner = (0, 0)
     form_info = [("lefttoppoint", corner), ("righttoppoint", corner), ("leftbottompoint", corner),
                  ("rightbottompoint", corner), ("clientrect", (0, 0, width, height)),
@@ -164,11 +157,6 @@ def build_main_skin(spec, palette, fonts, folder):
                  ("buttonsrect", (spec["caption_buttons"][1]["rect"][0], 6, width - 8, 26)),
                  ("buttonsoffset", 4), ("borderwidth", 0)]
     w.write(folder, form_info)
-
-
-def env_pictures_mask(face):
-    from skingen import paint
-    return paint.mask(tuple(face["size"]), face["radius"])
 
 
 def build_environment_pictures(source, env_file, palette, folder):

@@ -3,7 +3,6 @@ the popup-menu and hint windows and the menu items."""
 from PIL import Image
 
 from . import glyphs, paint
-from .atlas import Atlas
 from .colours import ini_value
 
 FONT = "Arial"
@@ -17,19 +16,9 @@ def _size(rect):
     return rect[2] - rect[0], rect[3] - rect[1]
 
 
-class Picture:
-    """One picture file of the skin and its index among the active pictures (None for
-    the form pictures)."""
-
-    def __init__(self, file_name, image, index=None):
-        self.file_name = file_name
-        self.image = image
-        self.index = index
-
-
 # ---- dialog frame ------------------------------------------------------------------
 
-def _caption_band(p, width, height, active):
+def caption_band(p, width, height, active):
     band = Image.new("RGB", (width, height), p["frame"])
     top, bottom = ("frame_hi", "frame") if active else ("frame_inactive_hi", "frame_inactive")
     paint.box(band, (0, 0, width, height), (p[top], p[bottom]))
@@ -50,7 +39,7 @@ def dialog_frame(p, spec, fonts):
         img = Image.new("RGB", (width, height), p["surface"])
         edge = p["frame"] if active else p["frame_inactive"]
         paint.box(img, (0, 0, width, height), edge, p["frame_edge"])
-        img.paste(_caption_band(p, width - 2, cap - 1, active), (1, 1))
+        img.paste(caption_band(p, width - 2, cap - 1, active), (1, 1))
         paint.hline(img, 1, width - 1, cap - 1, p["frame_edge"])
         paint.box(img, client, p["surface"])
         return img
@@ -83,17 +72,24 @@ def _caption_button(p, band, rect, glyph, state, glyph_size=12):
     return face
 
 
-def caption_objects(p, fonts, caption_rect, text_rect, buttons, bands, parts, in_picture):
+def caption_objects(p, fonts, spec, bands, parts, in_picture, active_face=None):
     """The caption object and the standard caption buttons. `bands` gives the active and
-    inactive caption band pictures; the faces go into `parts` (an atlas) or, for a fixed
-    face, are placed by the caller."""
+    inactive caption bands; the buttons' faces go into `parts` (an atlas), and so does the
+    caption's active face when one is given. With `in_picture` the buttons carry only
+    faces (the frame lays them out), else their "skinrect" is their place on the face."""
     size, style = fonts["caption"]
-    caption = [("hint", ""), ("defaultcaption", True), ("textrect", text_rect), ("fontname", FONT),
+    caption_rect = tuple(spec["caption"]["rect"])
+    caption = [("hint", "")]
+    if active_face is not None:
+        (place,) = parts.strip(active_face.width, active_face.height, 1)
+        parts.image.paste(active_face, place[:2])
+        caption += [("activepictureindex", parts.index), ("activeskinrect", place)]
+    caption += [("defaultcaption", True), ("textrect", tuple(spec["caption"]["textrect"])), ("fontname", FONT),
                ("fontheight", size), ("fontstyle", style), ("fontcolor", ini_value(p["frame_text_inactive"])),
                ("activefontcolor", ini_value(p["frame_text"])), ("alignment", "taleftjustify"),
                ("shadow", False), ("light", False), ("skinrect", caption_rect)]
     objects = [("caption", "caption", caption)]
-    for button in buttons:
+    for button in spec["caption_buttons"]:
         rect = tuple(button["rect"])
         w, h = _size(rect)
         faces = {}
@@ -209,7 +205,7 @@ def main_face(p, spec, state="normal"):
     img = Image.new("RGB", (width, height), p["frame"])
     paint.box(img, (0, 0, width, height), p["frame"], p["frame_edge"])
     cap = spec["caption_height"]
-    img.paste(_caption_band(p, width - 2, cap - 1, True), (1, 1))
+    img.paste(caption_band(p, width - 2, cap - 1, True), (1, 1))
     paint.hline(img, 1, width - 1, cap - 1, p["frame_edge"])
     for card in spec["cards"]:
         paint.box(img, tuple(card["rect"]), p[card.get("fill", "surface")], p["border"], 6)
@@ -235,7 +231,7 @@ def main_objects(p, spec, states_index):
         rect = tuple(button["rect"])
         objects.append((button["name"], "button",
                         [("hint", button["hint"]), ("activepictureindex", states_index), ("skinrect", rect),
-                         ("activeskinrect", _offset(rect, 0, 0)), ("downrect", _offset(rect, 0, height)),
+                         ("activeskinrect", rect), ("downrect", _offset(rect, 0, height)),
                          ("disableskinrsect", _offset(rect, 0, 2 * height)), ("groupindex", -1)]))
     return objects
 
@@ -249,7 +245,11 @@ def main_states(p, spec):
     return img
 
 
-def main_caption_band(p, spec):
-    width = spec["size"][0]
-    return {"active": _caption_band(p, width, spec["caption_height"] - 1, True),
-            "inactive": _caption_band(p, width, spec["caption_height"] - 1, False)}
+def caption_bands(p, width, caption_height):
+    """The active and inactive caption bands (below the frame's 1-px edge)."""
+    return {"active": caption_band(p, width, caption_height - 1, True),
+            "inactive": caption_band(p, width, caption_height - 1, False)}
+
+
+def main_mask(face):
+    return paint.mask(tuple(face["size"]), face["radius"])

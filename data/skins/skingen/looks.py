@@ -234,9 +234,9 @@ def style_combobox(ctx, spec):
     for face in (normal, hot):
         arrow_button(ctx, _offset(place, face[0], face[1]), "normal", "arrow_down", "header")
     item_h = height - 6
-    _, _, selected = _items(ctx, 40, item_h)
+    _, hot_item, selected = _items(ctx, 40, item_h)
     keys = _base(ctx, normal) + nine_part(width, height, 3, (3, 3, width - 21, height - 3))
-    keys += [("itemrect", (3, 3, width - 21, height - 3)), ("activeitemrect", (3, 3, width - 21, height - 3)),
+    keys += [("itemrect", (3, 3, width - 21, height - 3)), ("activeitemrect", hot_item),
              ("focusitemrect", selected), ("itemleftoffset", 2), ("itemrightoffset", 2),
              ("itemtextrect", (3, 0, 37, item_h))]
     keys += ctx.font_keys()
