@@ -33,11 +33,19 @@ def _size(spec, default):
     return tuple(spec.get("size", default))
 
 
-def nine_part(width, height, corner, client=None):
-    """Corner points and client rectangle of a face cut `corner` pixels from each side."""
-    return [("lefttoppoint", (corner, corner)), ("righttoppoint", (width - corner, corner)),
-            ("leftbottompoint", (corner, height - corner)), ("rightbottompoint", (width - corner, height - corner)),
-            ("clientrect", client or (corner, corner, width - corner, height - corner))]
+def nine_part(width, height, corner, client=None, right=None, top=None, stretch=False):
+    """Corner points and client rectangle of a face cut `corner` pixels from each side (the
+    right cut at `right`, the top cut at `top` when given). With `stretch` the side pieces
+    and the client part stretch instead of tiling: faces with a vertical gradient or a
+    button at their right end."""
+    right = width - corner if right is None else right
+    top = corner if top is None else top
+    keys = [("lefttoppoint", (corner, top)), ("righttoppoint", (right, top)),
+            ("leftbottompoint", (corner, height - corner)), ("rightbottompoint", (right, height - corner)),
+            ("clientrect", client or (corner, top, width - corner, height - corner))]
+    if stretch:
+        keys += [("leftstretch", True), ("rightstretch", True), ("stretcheffect", True)]
+    return keys
 
 
 def _base(ctx, skinrect):
@@ -107,7 +115,7 @@ def style_button(ctx, spec):
     for state, rect in rects.items():
         button_face(ctx, rect, state, shape)
     corner = 1 if shape == "header" else 4
-    keys = _base(ctx, rects["normal"]) + nine_part(width, height, corner)
+    keys = _base(ctx, rects["normal"]) + nine_part(width, height, corner, stretch=True)
     keys += ctx.font_keys()
     keys += [("activefontcolor", ctx.colour("text")), ("downfontcolor", ctx.colour("text")),
              ("disabledfontcolor", ctx.colour("disabled_text")), ("activeskinrect", rects["hot"]),
@@ -128,7 +136,11 @@ def style_field(ctx, spec):
     field_face(ctx, normal, "normal")
     field_face(ctx, hot, "hot")
     button = spec.get("button")
-    keys = _base(ctx, normal) + nine_part(width, height, 3)
+    if button:
+        keys = _base(ctx, normal) + nine_part(width, height, 3, (3, 3, width - 21, height - 3), right=width - 21,
+                                              stretch=True)
+    else:
+        keys = _base(ctx, normal) + nine_part(width, height, 3)
     keys += [("activeskinrect", hot)] + ctx.font_keys()
     keys += [("disabledfontcolor", ctx.colour("disabled_text")), ("activefontcolor", ctx.colour("text"))]
     if button:
@@ -141,7 +153,6 @@ def style_field(ctx, spec):
             arrow_button(ctx, _offset(place, face[0], face[1]), "normal", button, "header")
         keys += [("buttonrect", place), ("activebuttonrect", hot_b), ("downbuttonrect", down_b),
                  ("unenabledbuttonrect", off_b)]
-        keys = [(k, (3, 3, width - 21, height - 3)) if k == "clientrect" else (k, v) for k, v in keys]
     if spec.get("memo"):
         keys += [("bgcolor", ctx.colour("window")), ("activebgcolor", ctx.colour("window"))]
     return keys
@@ -203,7 +214,7 @@ def style_spinedit(ctx, spec):
         pics[name] = (hot_b, down_b)
         for face in (normal, hot):
             arrow_button(ctx, _offset(place, face[0], face[1]), "normal", glyph, "header")
-    keys = _base(ctx, normal) + nine_part(width, height, 3, (3, 3, width - bw - 3, height - 3))
+    keys = _base(ctx, normal) + nine_part(width, height, 3, (3, 3, width - bw - 3, height - 3), right=width - bw - 3, stretch=True)
     keys += [("activeskinrect", hot)] + ctx.font_keys()
     keys += [("activefontcolor", ctx.colour("text")), ("disabledfontcolor", ctx.colour("disabled_text")),
              ("upbuttonrect", up), ("activeupbuttonrect", pics["up"][0]), ("downupbuttonrect", pics["up"][1]),
@@ -235,7 +246,8 @@ def style_combobox(ctx, spec):
         arrow_button(ctx, _offset(place, face[0], face[1]), "normal", "arrow_down", "header")
     item_h = height - 6
     _, hot_item, selected = _items(ctx, 40, item_h)
-    keys = _base(ctx, normal) + nine_part(width, height, 3, (3, 3, width - 21, height - 3))
+    keys = _base(ctx, normal) + nine_part(width, height, 3, (3, 3, width - 21, height - 3), right=width - 21,
+                                          stretch=True)
     keys += [("itemrect", (3, 3, width - 21, height - 3)), ("activeitemrect", hot_item),
              ("focusitemrect", selected), ("itemleftoffset", 2), ("itemrightoffset", 2),
              ("itemtextrect", (3, 0, 37, item_h))]
@@ -331,14 +343,14 @@ def style_panel(ctx, spec):
     (face,) = ctx.atlas.strip(width, height, 1)
     p, img = ctx.p, ctx.atlas.image
     kind = spec.get("face", "framed")
-    corner, client, caption = 3, None, (0, 0, 0, 0)
+    corner, top, client, caption = 3, None, None, (0, 0, 0, 0)
     if kind == "list":
         paint.box(img, face, p["window"], p["border_dark"])
         corner = 1
     elif kind == "group":
         paint.box(img, face, p["surface"])
         paint.box(img, (face[0], face[1] + 8, face[2], face[3]), p["surface"], p["border"], 4)
-        corner, client, caption = 8, (6, 20, width - 6, height - 6), (8, 0, width - 8, 17)
+        corner, top, client, caption = 8, 20, (6, 20, width - 6, height - 6), (8, 0, width - 8, 17)
     elif kind == "strip":
         paint.box(img, face, (p["window"], p["surface"]))
         paint.hline(img, face[0], face[2], face[3] - 1, p["border"])
@@ -349,7 +361,7 @@ def style_panel(ctx, spec):
         corner = 2
     else:
         paint.box(img, face, p["surface"], p["border"], 3)
-    keys = _base(ctx, face) + nine_part(width, height, corner, client)
+    keys = _base(ctx, face) + nine_part(width, height, corner, client, top=top, stretch=kind == "strip")
     keys += [("captionrect", caption), ("alignment", "taleftjustify")] + ctx.font_keys()
     if kind == "statusbar":
         keys += [("gripperrect", _grip(ctx)), ("grippertransparent", False)]
@@ -389,12 +401,12 @@ def style_trackbar(ctx, spec):
     mid = height // 2
     for rect, groove in ((face, p["border"]), (passed, p["accent"])):
         paint.box(img, rect, p[spec.get("background", "surface")])
-        paint.box(img, (rect[0] + 4, rect[1] + mid - 2, rect[2] - 4, rect[1] + mid + 2), groove, None, 2)
+        paint.box(img, (rect[0] + 6, rect[1] + mid - 2, rect[2] - 6, rect[1] + mid + 2), groove, None, 2)
     thumb, hot = ctx.atlas.strip(14, 14, 2)
     for rect, outline in ((thumb, p["border_dark"]), (hot, p["accent"])):
         paint.box(img, rect, (255, 0, 255))
         paint.box(img, rect, p["window"], outline, 7)
-    return (_base(ctx, face) + nine_part(width, height, 6, (6, 0, width - 6, height))
+    return (_base(ctx, face) + nine_part(width, height, 6, (6, 0, width - 6, height), stretch=True)
             + [("activeskinrect", passed), ("trackarea", (7, 0, width - 7, height)), ("buttonrect", thumb),
                ("activebuttonrect", hot), ("vertical", False), ("buttontransparent", True),
                ("buttontransparentcolor", ini_value((255, 0, 255)))])

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "ShippedFiles.h"
@@ -10,6 +11,7 @@
 #include "classlib/graphics/JPEGImage.h"
 #include "classlib/runtime/IniFiles.h"
 #include "classlib/runtime/SysUtils.h"
+#include "imaging/Imaging.h"
 #include "imaging/Pngimage.h"
 
 namespace {
@@ -19,7 +21,11 @@ using namespace shippedskin;
 // The environment file's plain source (its places, colours and picture names).
 class ShippedPictures : public testing::Test {
  protected:
-  void SetUp() override { InitializeGraphics(); }
+  void SetUp() override {
+    InitializeGraphics();
+    imaging::InitializeImaging();
+  }
+  void TearDown() override { imaging::FinalizeImaging(); }
 
   AnsiString Env(const char* key) { return env_.ReadString("Environment", key, ""); }
   int EnvInt(const char* key) { return env_.ReadInteger("Environment", key, -1); }

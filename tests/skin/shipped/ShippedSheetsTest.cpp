@@ -10,6 +10,7 @@
 #include "ShippedFiles.h"
 #include "ShippedNames.h"
 #include "classlib/graphics/Graphics.h"
+#include "imaging/Imaging.h"
 #include "imaging/Pngimage.h"
 #include "skin/data/Skindata.h"
 #include "skin/data/Sputils_Compose.h"
@@ -17,7 +18,7 @@
 
 // Sheets of the shipped skins, composed with the drawing toolbox and written as PNG
 // pictures into "skin-sheets" beside the test program: every control look at three
-// sizes, every object's faces, the popup and hint frames, the dialog frame with its window
+// sizes (scroll bars keep their thickness), every object's faces, the popup and hint frames, the dialog frame with its window
 // region at the smallest, a middle and the largest dialog size, and the main face with its
 // region. Pixels outside a window region show a grey check pattern. The frames' regions are
 // checked on the way: the rounded corners lie outside, the client part inside.
@@ -169,6 +170,7 @@ class ShippedSheets : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     InitializeGraphics();
+    imaging::InitializeImaging();
     main_ = std::make_unique<TspSkinData>(nullptr);
     main_->LoadFromFile(ShippedPath(kMainSkin).c_str());
     form_ = std::make_unique<TspSkinData>(nullptr);
@@ -177,6 +179,7 @@ class ShippedSheets : public testing::Test {
   static void TearDownTestSuite() {
     main_.reset();
     form_.reset();
+    imaging::FinalizeImaging();
   }
   void SetUp() override {
     ASSERT_FALSE(main_->Empty);
@@ -202,9 +205,11 @@ void ControlsSheet(TspSkinData& skin, const std::string& name) {
     sheet.Row(look->IDName.str() + (nine.Scalable() ? "" : " (fixed size)"));
     int w = look->SkinRect.Width();
     int h = look->SkinRect.Height();
+    // A scroll bar keeps its thickness (the system's scroll-bar size) and grows along its axis.
+    bool scrollBar = dynamic_cast<TspDataSkinScrollBarControl*>(look.get()) != nullptr;
     for (int scale : {2, 3, 4}) {
-      int sw = nine.Scalable() ? w * scale / 2 : w;
-      int sh = nine.Scalable() ? h * scale / 2 : h;
+      int sw = nine.Scalable() && !(scrollBar && w < h) ? w * scale / 2 : w;
+      int sh = nine.Scalable() && !(scrollBar && w >= h) ? h * scale / 2 : h;
       auto face = nine.Scalable() ? nine.Compose(picture, look->SkinRect, sw, sh) : Copy(picture, look->SkinRect);
       sheet.Add(face.get());
     }
