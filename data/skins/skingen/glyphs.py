@@ -15,20 +15,20 @@ def _line(d, points, colour, s, width):
     d.line([(x * s, y * s) for x, y in points], fill=colour, width=round(width * s), joint="curve")
 
 
-def _rect(d, rect, colour, s, outline=False, width=1.5):
-    l, t, r, b = (v * s for v in rect)
+def _shape(draw, rect, colour, s, outline, width):
+    box = [v * s for v in rect]
     if outline:
-        d.rectangle([l, t, r, b], outline=colour, width=round(width * s))
+        draw(box, outline=colour, width=round(width * s))
     else:
-        d.rectangle([l, t, r, b], fill=colour)
+        draw(box, fill=colour)
+
+
+def _rect(d, rect, colour, s, outline=False, width=1.5):
+    _shape(d.rectangle, rect, colour, s, outline, width)
 
 
 def _ellipse(d, rect, colour, s, outline=False, width=1.5):
-    l, t, r, b = (v * s for v in rect)
-    if outline:
-        d.ellipse([l, t, r, b], outline=colour, width=round(width * s))
-    else:
-        d.ellipse([l, t, r, b], fill=colour)
+    _shape(d.ellipse, rect, colour, s, outline, width)
 
 
 # Each glyph draws into a unit box of 16 x 16.

@@ -104,6 +104,17 @@ def arrow_button(ctx, rect, state, glyph, shape="push"):
     glyphs.draw(ctx.atlas.image, rect, glyph, colour, size=min(12, rect[3] - rect[1] - 2))
 
 
+def hot_and_down(ctx, width, height, named_glyphs, shape="push"):
+    """Hot and pressed pictures of arrow buttons: name -> (hot, pressed) rectangles."""
+    pictures = {}
+    for name, glyph in named_glyphs:
+        hot, down = ctx.atlas.strip(width, height, 2)
+        arrow_button(ctx, hot, "hot", glyph, shape)
+        arrow_button(ctx, down, "down", glyph, shape)
+        pictures[name] = (hot, down)
+    return pictures
+
+
 # ---- styles ------------------------------------------------------------------------
 
 def style_button(ctx, spec):
@@ -167,13 +178,8 @@ def _button_pair(ctx, width, height, vertical, first_glyph, second_glyph):
     else:
         first = (0, 0, width // 2, height)
         second = (width // 2, 0, width, height)
-    bw, bh = first[2] - first[0], first[3] - first[1]
-    pictures = {}
-    for which, glyph in (("first", first_glyph), ("second", second_glyph)):
-        hot, down = ctx.atlas.strip(bw, bh, 2)
-        arrow_button(ctx, hot, "hot", glyph)
-        arrow_button(ctx, down, "down", glyph)
-        pictures[which] = (hot, down)
+    pictures = hot_and_down(ctx, first[2] - first[0], first[3] - first[1],
+                            (("first", first_glyph), ("second", second_glyph)))
     return first, second, pictures
 
 
@@ -207,14 +213,11 @@ def style_spinedit(ctx, spec):
     down = (width - bw - 1, height // 2, width - 1, height - 1)
     pics = {}
     for name, place, glyph in (("up", up, "arrow_up"), ("down", down, "arrow_down")):
-        w, h = place[2] - place[0], place[3] - place[1]
-        hot_b, down_b = ctx.atlas.strip(w, h, 2)
-        arrow_button(ctx, hot_b, "hot", glyph, "header")
-        arrow_button(ctx, down_b, "down", glyph, "header")
-        pics[name] = (hot_b, down_b)
+        pics.update(hot_and_down(ctx, place[2] - place[0], place[3] - place[1], ((name, glyph),), "header"))
         for face in (normal, hot):
             arrow_button(ctx, _offset(place, face[0], face[1]), "normal", glyph, "header")
-    keys = _base(ctx, normal) + nine_part(width, height, 3, (3, 3, width - bw - 3, height - 3), right=width - bw - 3, stretch=True)
+    keys = _base(ctx, normal) + nine_part(width, height, 3, (3, 3, width - bw - 3, height - 3), right=width - bw - 3,
+                                          stretch=True)
     keys += [("activeskinrect", hot)] + ctx.font_keys()
     keys += [("activefontcolor", ctx.colour("text")), ("disabledfontcolor", ctx.colour("disabled_text")),
              ("upbuttonrect", up), ("activeupbuttonrect", pics["up"][0]), ("downupbuttonrect", pics["up"][1]),
@@ -439,12 +442,7 @@ def style_scrollbar(ctx, spec):
             paint.box(img, _offset((end, 0, width, thick), face[0], face[1]), p["surface"])
     for place, glyph in ((lower, glyph_lower), (raise_, glyph_raise)):
         arrow_button(ctx, _offset(place, face[0], face[1]), "normal", glyph, "flat")
-    pics = {}
-    for name, glyph in (("lower", glyph_lower), ("raise", glyph_raise)):
-        hot, down = ctx.atlas.strip(thick, thick, 2)
-        arrow_button(ctx, hot, "hot", glyph)
-        arrow_button(ctx, down, "down", glyph)
-        pics[name] = (hot, down)
+    pics = hot_and_down(ctx, thick, thick, (("lower", glyph_lower), ("raise", glyph_raise)))
     tw, th = (thick, 30) if vertical else (30, thick)
     thumbs = ctx.atlas.strip(tw, th, 3)
     for rect, colour in zip(thumbs, ("thumb", "thumb_hot", "accent")):
