@@ -372,8 +372,12 @@ void TspSkinData::LoadCompressedStoredSkin(TspCompressedStoredSkin* store) {
 
 void TspSkinData::LoadFromCompressedFile(const AnsiString& fileName) {
   TspCompressedStoredSkin store(nullptr);
-  store.LoadFromCompressFile(fileName);
-  LoadCompressedStoredSkin(&store);
+  try {
+    store.LoadFromCompressFile(fileName);
+    LoadCompressedStoredSkin(&store);
+  } catch (const Exception& e) {
+    throw Exception("Skin " + fileName + ": " + e.Message());
+  }
 }
 
 void TspSkinData::SaveToCompressedFile(const AnsiString& fileName) {

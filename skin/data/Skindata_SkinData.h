@@ -127,6 +127,7 @@ class TspSkinData : public TComponent, public TspSkinDataContent {
   // layout changes nothing); failures are reported as for LoadFromFile. No cursor is
   // loaded from a compressed skin.
   void LoadCompressedStoredSkin(TspCompressedStoredSkin* store);
+  // As LoadCompressedStoredSkin; a failure (a cut or damaged file too) names the file.
   void LoadFromCompressedFile(const AnsiString& fileName);
   void SaveToCompressedFile(const AnsiString& fileName);
   void ClearSkin();

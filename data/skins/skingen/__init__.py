@@ -1,0 +1,1 @@
+"""Generator of the shipped skins: looks drawn by code from TOML descriptions."""
