@@ -4,3 +4,4 @@ list(APPEND ENGINE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Pluginlibrary.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Wmvencoderdllwarper.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Realencoderdllwarper.cpp)
+list(APPEND ENGINE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/Pluginencoderobjects.cpp)
