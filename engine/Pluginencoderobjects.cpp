@@ -26,16 +26,9 @@ TFrameConverterEntries& ConverterEntries() {
   return entries;
 }
 
-template <class Encoder, class Profile>
-std::unique_ptr<TEncoderObject> BuildPluginEncoder(const TVideoProfile& profile, const TEncoderObjectArgs& args) {
-  auto encoder = std::make_unique<Encoder>(args);
-  if (const auto* own = dynamic_cast<const Profile*>(&profile)) encoder->ApplyProfile(*own);
-  return encoder;
-}
-
 constexpr std::array<TCodecEncoderKind, 2> kPluginEncoderKinds{{
-    {4, &BuildPluginEncoder<TWMVEncoderObject, TWMVProfile>},
-    {5, &BuildPluginEncoder<TRealEncoderObject, TRealProfile>},
+    {4, &BuildEncoderOfKind<TWMVEncoderObject, TWMVProfile>},
+    {5, &BuildEncoderOfKind<TRealEncoderObject, TRealProfile>},
 }};
 
 // A name the plug-in wrote into a buffer of ours.
@@ -100,9 +93,12 @@ bool IsSkippedRealAudioCodec(const std::string& name) {
 
 std::int32_t RealVideoCodecCode(std::uint8_t version) {
   switch (version) {
-    case 0: return 2;
-    case 1: return 1;
-    default: return 0;
+    case 0:
+      return 2;
+    case 1:
+      return 1;
+    default:
+      return 0;
   }
 }
 
@@ -162,7 +158,9 @@ const void* TPluginEncoderObject::ConvertFrame(const void* pixels) {
 
 // --- WMV --------------------------------------------------------------------------------
 
-WM9EncoderDllWarper* TWMVEncoderObject::Plugin() { return ResourceForm != nullptr ? ResourceForm->WMVEncoder : nullptr; }
+WM9EncoderDllWarper* TWMVEncoderObject::Plugin() {
+  return ResourceForm != nullptr ? ResourceForm->WMVEncoder : nullptr;
+}
 
 TWMVEncoderObject::~TWMVEncoderObject() {
   if (WM9EncoderDllWarper* plugin = Plugin()) plugin->EndEncoding();

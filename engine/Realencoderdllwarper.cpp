@@ -46,8 +46,8 @@ Bool8 RealEncoderDllWarper::SetupMediaProfile(Bool8 first, Bool8 second) {
 
 void RealEncoderDllWarper::SetUse2Pass(Bool8 use) { Call<decltype(&Real_SetUse2Pass)>(Real("Real_SetUse2Pass"), use); }
 
-Bool8 RealEncoderDllWarper::SetupTag(const char* title, const char* author, const char* copyright,
-                                     const char* comment, const char* extra) {
+Bool8 RealEncoderDllWarper::SetupTag(const char* title, const char* author, const char* copyright, const char* comment,
+                                     const char* extra) {
   return Call<decltype(&Real_SetupTag)>(Real("Real_SetupTag"), title, author, copyright, comment, extra);
 }
 

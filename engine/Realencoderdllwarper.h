@@ -30,8 +30,7 @@ class RealEncoderDllWarper {
   Bool8 SetupDestinationFile(const char* path);
   Bool8 SetupMediaProfile(Bool8 first, Bool8 second);
   void SetUse2Pass(Bool8 use);
-  Bool8 SetupTag(const char* title, const char* author, const char* copyright, const char* comment,
-                 const char* extra);
+  Bool8 SetupTag(const char* title, const char* author, const char* copyright, const char* comment, const char* extra);
   Bool8 BeginEncoding();
   Bool8 EndEncoding();
   Bool8 EncodeVideoSample(const void* frame, double start, double end);

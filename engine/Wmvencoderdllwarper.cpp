@@ -70,7 +70,9 @@ void WM9EncoderDllWarper::SetVideoUseUncompressed(Bool8 use) {
   Call<decltype(&WMV_SetVideoUseUncompressed)>(Wmv("WMV_SetVideoUseUncompressed"), use);
 }
 
-void WM9EncoderDllWarper::SetVideoUseVBR(Bool8 use) { Call<decltype(&WMV_SetVideoUseVBR)>(Wmv("WMV_SetVideoUseVBR"), use); }
+void WM9EncoderDllWarper::SetVideoUseVBR(Bool8 use) {
+  Call<decltype(&WMV_SetVideoUseVBR)>(Wmv("WMV_SetVideoUseVBR"), use);
+}
 
 void WM9EncoderDllWarper::SetVideoVBRMode(std::int32_t mode) {
   Call<decltype(&WMV_SetVideoVBRMode)>(Wmv("WMV_SetVideoVBRMode"), mode);
@@ -155,7 +157,7 @@ void WM9EncoderDllWarper::SetUseSystemProfile(Bool8 use, std::int32_t index) {
   Call<decltype(&WMV_SetUseSystemProfile)>(Wmv("WMV_SetUseSystemProfile"), use, index);
 }
 
-void WM9EncoderDllWarper::SetVideoTag(const char* title, const char* author, const char* copyright,
-                                      const char* comment, const char* extra) {
+void WM9EncoderDllWarper::SetVideoTag(const char* title, const char* author, const char* copyright, const char* comment,
+                                      const char* extra) {
   Call<decltype(&WMV_SetVideoTag)>(Wmv("WMV_SetVideoTag"), title, author, copyright, comment, extra);
 }

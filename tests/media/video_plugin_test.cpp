@@ -51,7 +51,7 @@ TEST(WmvSettings, AConstantBitRateOutput) {
   EXPECT_EQ(kWidth, spec.video->inputWidth);
   EXPECT_EQ(1500000, spec.video->bitRate);
   EXPECT_EQ(1500000, spec.video->maxRate);
-  EXPECT_EQ(15000000, spec.video->bufferBits);  // the 10 s buffer window
+  EXPECT_EQ(15000000, spec.video->bufferBits);   // the 10 s buffer window
   EXPECT_EQ(200, spec.video->keyFrameInterval);  // 8 s at 25 frames per second
   EXPECT_EQ(0, spec.video->quantizer);
   EXPECT_EQ("wmav2", spec.audio->codec);
@@ -61,7 +61,8 @@ TEST(WmvSettings, AConstantBitRateOutput) {
 }
 
 TEST(WmvSettings, ConstantQualityBecomesAQuantizer) {
-  for (const auto& [quality, quantizer] : std::vector<std::pair<int, int>>{{1, 31}, {50, 17}, {100, 2}, {0, 31}, {250, 2}}) {
+  for (const auto& [quality, quantizer] :
+       std::vector<std::pair<int, int>>{{1, 31}, {50, 17}, {100, 2}, {0, 31}, {250, 2}}) {
     wmvenc::WmvSettings settings = WmvCbr();
     settings.useVbr = true;
     settings.vbrMode = 1;
@@ -258,10 +259,11 @@ TEST(RealPlugin, EachHandleWritesItsOwnOutputOnce) {
   ASSERT_NE(0, Real_BeginEncoding(handle));
   EXPECT_EQ(0, Real_BeginEncoding(handle));
   EXPECT_EQ(0, Real_EndEncoding(handle + 1000));
-  FeedHalfASecond([&](const void* picture, double start) { return Real_EncodeVideoSample(handle, picture, start, start); },
-                  [&](const void* samples, std::int32_t bytes, double start) {
-                    return Real_EncodeAudioSample(handle, samples, bytes, start, start);
-                  });
+  FeedHalfASecond(
+      [&](const void* picture, double start) { return Real_EncodeVideoSample(handle, picture, start, start); },
+      [&](const void* samples, std::int32_t bytes, double start) {
+        return Real_EncodeAudioSample(handle, samples, bytes, start, start);
+      });
   ASSERT_NE(0, Real_EndEncoding(handle));
   EXPECT_EQ(FileSize(path), static_cast<std::int64_t>(Real_GetOutputSize(handle)));
   Real_FreeEncoderHandle(handle);
@@ -325,8 +327,8 @@ TEST_P(AudioModule, AsksForTheFormatOfTheLineOrOfTheSource) {
   const ModuleCase& c = GetParam();
   const HMODULE library = LoadLibraryA(c.library);
   ASSERT_NE(nullptr, library);
-  const auto get = reinterpret_cast<GetEncoderModuleProc>(
-      reinterpret_cast<void*>(GetProcAddress(library, kGetEncoderModuleName)));
+  const auto get =
+      reinterpret_cast<GetEncoderModuleProc>(reinterpret_cast<void*>(GetProcAddress(library, kGetEncoderModuleName)));
   ASSERT_NE(nullptr, get);
   const AudioEncoderModule* module = get();
   AudioSampleBuffer buffer{};
@@ -355,17 +357,16 @@ TEST_P(AudioModule, AsksForTheFormatOfTheLineOrOfTheSource) {
   FreeLibrary(library);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, AudioModule,
-    testing::Values(ModuleCase{"wmvenc.dll", "module-line0.wma", 0, 44100, 2, 22050, 1},
-                    ModuleCase{"wmvenc.dll", "module-line6.wma", 6, 44100, 2, 48000, 2},
-                    ModuleCase{"wmvenc.dll", "module-source.wma", -1, 32000, 1, 32000, 1},
-                    ModuleCase{"wmvenc.dll", "module-high.wma", -1, 96000, 6, 48000, 2},
-                    ModuleCase{"wmvenc.dll", "module-line7.wma", 7, 44100, 2, 0, 0},
-                    ModuleCase{"rmenc.dll", "module-line0.ra", 0, 48000, 2, 48000, 1},
-                    ModuleCase{"rmenc.dll", "module-line4.ra", 4, 22050, 2, 44100, 2},
-                    ModuleCase{"rmenc.dll", "module-source.ra", -1, 22050, 1, 44100, 1},
-                    ModuleCase{"rmenc.dll", "module-source32.ra", -1, 32000, 2, 32000, 2},
-                    ModuleCase{"rmenc.dll", "module-line5.ra", 5, 44100, 2, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(Formats, AudioModule,
+                         testing::Values(ModuleCase{"wmvenc.dll", "module-line0.wma", 0, 44100, 2, 22050, 1},
+                                         ModuleCase{"wmvenc.dll", "module-line6.wma", 6, 44100, 2, 48000, 2},
+                                         ModuleCase{"wmvenc.dll", "module-source.wma", -1, 32000, 1, 32000, 1},
+                                         ModuleCase{"wmvenc.dll", "module-high.wma", -1, 96000, 6, 48000, 2},
+                                         ModuleCase{"wmvenc.dll", "module-line7.wma", 7, 44100, 2, 0, 0},
+                                         ModuleCase{"rmenc.dll", "module-line0.ra", 0, 48000, 2, 48000, 1},
+                                         ModuleCase{"rmenc.dll", "module-line4.ra", 4, 22050, 2, 44100, 2},
+                                         ModuleCase{"rmenc.dll", "module-source.ra", -1, 22050, 1, 44100, 1},
+                                         ModuleCase{"rmenc.dll", "module-source32.ra", -1, 32000, 2, 32000, 2},
+                                         ModuleCase{"rmenc.dll", "module-line5.ra", 5, 44100, 2, 0, 0}));
 
 }  // namespace

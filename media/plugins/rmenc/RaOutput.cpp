@@ -16,16 +16,10 @@ using audioplugin::OutputRequest;
 using videoplugin::AudioSpec;
 
 constexpr std::int32_t kAudienceLine = 0;
-constexpr int kStereoBitRate = 128000;
-constexpr int kMonoBitRate = 64000;
 
 AudioSpec SpecOf(const OutputRequest& request) {
   const auto line = request.params.Find(kAudienceLine);
-  if (!line) {
-    const int channels = audioplugin::OutputChannels(-1, request.inputChannels);
-    const int rate = rmenc::Ac3Rate(request.inputRate);
-    return AudioSpec{"ac3", rate, channels, channels == 1 ? kMonoBitRate : kStereoBitRate, rate, channels};
-  }
+  if (!line) return videoplugin::SourceFormatAudio("ac3", rmenc::Ac3Rate(request.inputRate), request.inputChannels);
   const int row = *line + rmenc::kFirstAudience;
   if (*line < 0 || row >= static_cast<int>(std::size(rmenc::kAudioCodecs))) throw std::runtime_error("no such line");
   AudioSpec spec = rmenc::AudioSpecOf(rmenc::kAudioCodecs[row], request.inputRate, request.inputChannels);
@@ -36,8 +30,8 @@ AudioSpec SpecOf(const OutputRequest& request) {
 }
 
 std::unique_ptr<AudioOutput> OpenOutput(const OutputRequest& request, AudioSampleBuffer& buffer) {
-  return std::make_unique<videoplugin::ContextAudioOutput>(request.path, "rm", SpecOf(request),
-                                                           videoplugin::TagTexts{request.title, "", "", "", request.year}, buffer);
+  return std::make_unique<videoplugin::ContextAudioOutput>(
+      request.path, "rm", SpecOf(request), videoplugin::TagTexts{request.title, "", "", "", request.year}, buffer);
 }
 
 }  // namespace

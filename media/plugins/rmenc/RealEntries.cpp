@@ -109,8 +109,7 @@ std::int32_t MC_CALL Real_GetAvailableAudiencesCount(RealEncoderHandle) { return
 
 Bool8 MC_CALL Real_GetAvailableAudiencesName(RealEncoderHandle, std::int32_t index, char* name) {
   const bool inside = index >= 0 && index < kAudienceCount;
-  return videoplugin::CopyName(inside ? rmenc::kAudioCodecs[index + rmenc::kFirstAudience].name : nullptr, index,
-                               name);
+  return videoplugin::CopyName(inside ? rmenc::kAudioCodecs[index + rmenc::kFirstAudience].name : nullptr, index, name);
 }
 
 // Chooses the audio codec of audience `index`, in a block of manual settings given before.

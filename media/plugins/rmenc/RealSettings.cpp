@@ -35,14 +35,13 @@ VideoSpec VideoOf(const RealSettings& settings) {
 }  // namespace
 
 int Ac3Rate(int inputRate) {
-  return std::find(std::begin(kAc3Rates), std::end(kAc3Rates), inputRate) != std::end(kAc3Rates) ? inputRate
-                                                                                                  : kFallbackRate;
+  const bool taken = std::find(std::begin(kAc3Rates), std::end(kAc3Rates), inputRate) != std::end(kAc3Rates);
+  return taken ? inputRate : kFallbackRate;
 }
 
 videoplugin::AudioSpec AudioSpecOf(const RealAudioCodec& codec, int inputRate, int inputChannels) {
-  return videoplugin::AudioSpec{codec.codec,   codec.rate > 0 ? codec.rate : Ac3Rate(inputRate),
-                                codec.channels, codec.bitRate,
-                                inputRate,     inputChannels};
+  const int rate = codec.rate > 0 ? codec.rate : Ac3Rate(inputRate);
+  return videoplugin::AudioSpec{codec.codec, rate, codec.channels, codec.bitRate, inputRate, inputChannels};
 }
 
 OutputSpec SpecOf(const RealSettings& settings) {

@@ -8,6 +8,8 @@ namespace {
 
 // The codec library's scale between a quantizer and the quality it is asked for.
 constexpr int kLambdaPerQuantizer = 118;
+constexpr int kStereoBitRate = 128000;
+constexpr int kMonoBitRate = 64000;
 
 void Require(std::int32_t answer) {
   if (answer != kCallOk) throw std::runtime_error("the codec library refused a setting");
@@ -19,9 +21,8 @@ void SetNumber(EncoderContext& context, const char* name, std::int64_t value) {
 
 void SetVideo(EncoderContext& context, const VideoSpec& video) {
   Require(context.SetVideoCodec(video.codec.c_str()));
-  Require(context.SetVideoParams(video.width, video.height, static_cast<std::int32_t>(video.bitRate),
-                                 video.frameRate, video.inputWidth, video.inputHeight, video.inputPixelFormat, 0, 0, 0,
-                                 0, 0, 0, 0, 0));
+  Require(context.SetVideoParams(video.width, video.height, static_cast<std::int32_t>(video.bitRate), video.frameRate,
+                                 video.inputWidth, video.inputHeight, video.inputPixelFormat, 0, 0, 0, 0, 0, 0, 0, 0));
   if (video.quantizer > 0) {
     Require(context.SetOption("flags", "+qscale"));
     SetNumber(context, "global_quality", static_cast<std::int64_t>(video.quantizer) * kLambdaPerQuantizer);
@@ -76,7 +77,9 @@ std::int64_t ContextOutput::Size() { return context_->GetOutputSize(); }
 
 ContextAudioOutput::ContextAudioOutput(const std::string& path, const std::string& container, const AudioSpec& audio,
                                        const TagTexts& tags, AudioSampleBuffer& buffer)
-    : output_(path, OutputSpec{container, std::nullopt, audio, tags}), rate_(audio.inputRate), channels_(audio.inputChannels) {
+    : output_(path, OutputSpec{container, std::nullopt, audio, tags}),
+      rate_(audio.inputRate),
+      channels_(audio.inputChannels) {
   buffer.outputBits = 16;
   buffer.outputLayout = kSampleLayoutInterleaved;
   buffer.outputRate = audio.inputRate;
@@ -91,6 +94,11 @@ void ContextAudioOutput::Encode(const std::int16_t* samples, int count) {
 
 void ContextAudioOutput::Finish() {
   if (!output_.Close()) throw std::runtime_error("the output was not finished");
+}
+
+AudioSpec SourceFormatAudio(const char* codec, int rate, int inputChannels) {
+  const int channels = audioplugin::OutputChannels(-1, inputChannels);
+  return AudioSpec{codec, rate, channels, channels == 1 ? kMonoBitRate : kStereoBitRate, rate, channels};
 }
 
 }  // namespace videoplugin

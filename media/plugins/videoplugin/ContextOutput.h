@@ -28,10 +28,10 @@ struct SourceInput {
 };
 
 struct VideoSpec {
-  std::string codec;            // codec library name ("wmv2", "rv20", ...)
-  int width = 0;                // encoded size
+  std::string codec;  // codec library name ("wmv2", "rv20", ...)
+  int width = 0;      // encoded size
   int height = 0;
-  int inputWidth = 0;           // size and PixelFormatCode of the pictures handed in
+  int inputWidth = 0;  // size and PixelFormatCode of the pictures handed in
   int inputHeight = 0;
   int inputPixelFormat = PixelFormatI420;
   double frameRate = 0.0;
@@ -47,7 +47,7 @@ struct AudioSpec {
   int rate = 0;
   int channels = 0;
   int bitRate = 0;
-  int inputRate = 0;            // of the samples handed in; the output resamples
+  int inputRate = 0;  // of the samples handed in; the output resamples
   int inputChannels = 0;
 };
 
@@ -60,7 +60,7 @@ struct TagTexts {
 };
 
 struct OutputSpec {
-  std::string container;        // "asf" or "rm"
+  std::string container;  // "asf" or "rm"
   std::optional<VideoSpec> video;
   std::optional<AudioSpec> audio;
   TagTexts tags;
@@ -108,5 +108,9 @@ class ContextAudioOutput final : public audioplugin::AudioOutput {
   int channels_;
   std::int64_t written_ = 0;
 };
+
+// The audio of an audio module asked for no format: `codec` at `rate` in the input's
+// channels (at most two), 128 kbit/s in stereo and 64 in mono, handed over in that format.
+AudioSpec SourceFormatAudio(const char* codec, int rate, int inputChannels);
 
 }  // namespace videoplugin

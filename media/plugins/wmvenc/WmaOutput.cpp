@@ -17,24 +17,20 @@ using videoplugin::AudioSpec;
 
 constexpr std::int32_t kFormatLine = 0;
 constexpr int kMaxRate = 48000;
-constexpr int kStereoBitRate = 128000;
-constexpr int kMonoBitRate = 64000;
 
 AudioSpec SpecOf(const OutputRequest& request) {
   const auto line = request.params.Find(kFormatLine);
-  if (!line) {
-    const int channels = audioplugin::OutputChannels(-1, request.inputChannels);
-    const int rate = std::min(request.inputRate, kMaxRate);
-    return AudioSpec{"wmav2", rate, channels, channels == 1 ? kMonoBitRate : kStereoBitRate, rate, channels};
-  }
-  if (*line < 0 || *line >= static_cast<int>(std::size(wmvenc::kWmaFormats))) throw std::runtime_error("no such format");
+  if (!line)
+    return videoplugin::SourceFormatAudio("wmav2", std::min(request.inputRate, kMaxRate), request.inputChannels);
+  if (*line < 0 || *line >= static_cast<int>(std::size(wmvenc::kWmaFormats)))
+    throw std::runtime_error("no such format");
   const wmvenc::WmaFormat& format = wmvenc::kWmaFormats[*line];
   return AudioSpec{"wmav2", format.rate, format.channels, format.bitRate, format.rate, format.channels};
 }
 
 std::unique_ptr<AudioOutput> OpenOutput(const OutputRequest& request, AudioSampleBuffer& buffer) {
-  return std::make_unique<videoplugin::ContextAudioOutput>(request.path, "asf", SpecOf(request),
-                                                           videoplugin::TagTexts{request.title, "", "", "", request.year}, buffer);
+  return std::make_unique<videoplugin::ContextAudioOutput>(
+      request.path, "asf", SpecOf(request), videoplugin::TagTexts{request.title, "", "", "", request.year}, buffer);
 }
 
 }  // namespace

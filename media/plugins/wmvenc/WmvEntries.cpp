@@ -181,7 +181,7 @@ void MC_CALL WMV_SetInputParms(Bool8 hasVideo, Bool8 hasAudio, std::int32_t widt
                                std::int32_t channels) {
   Update([&](WmvSettings& settings) {
     settings.input = videoplugin::SourceInput{hasVideo != 0, hasAudio != 0, width,      height,
-                                      frameRate,     pixelFormat,   sampleRate, channels};
+                                              frameRate,     pixelFormat,   sampleRate, channels};
   });
 }
 

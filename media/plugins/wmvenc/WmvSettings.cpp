@@ -60,8 +60,8 @@ VideoSpec VideoOf(const WmvSettings& settings) {
 
 AudioSpec AudioOf(const WmvSettings& settings) {
   const WmaFormat& format = RowOf(kWmaFormats, settings.audioFormat);
-  return AudioSpec{"wmav2", format.rate, format.channels, format.bitRate, settings.input.sampleRate,
-                   settings.input.channels};
+  return AudioSpec{
+      "wmav2", format.rate, format.channels, format.bitRate, settings.input.sampleRate, settings.input.channels};
 }
 
 // The settings with a chosen system profile's codec, rates, key frames and audio in place.

@@ -29,8 +29,7 @@ void MC_CALL Real_FreeEncoderHandle(RealEncoderHandle handle) { Fake().Note("Fre
 void MC_CALL Real_SetInputParms(RealEncoderHandle handle, Bool8 hasVideo, Bool8 hasAudio, std::int32_t width,
                                 std::int32_t height, double frameRate, std::int32_t pixelFormat,
                                 std::int32_t sampleRate, std::int32_t channels) {
-  Fake().Note("SetInputParms", handle, hasVideo, hasAudio, width, height, frameRate, pixelFormat, sampleRate,
-              channels);
+  Fake().Note("SetInputParms", handle, hasVideo, hasAudio, width, height, frameRate, pixelFormat, sampleRate, channels);
 }
 Bool8 MC_CALL Real_SetupDestinationFile(RealEncoderHandle handle, const char* path) {
   Fake().Note("SetupDestinationFile", handle, path);
@@ -80,6 +79,8 @@ std::int32_t MC_CALL Real_GetAudioCodecCount(RealEncoderHandle) {
 Bool8 MC_CALL Real_GetAudioCodecName(RealEncoderHandle, std::int32_t index, char* name) {
   return Fake().NameAt("audioCodecs", index, name);
 }
-void MC_CALL Real_SetParamsMode(RealEncoderHandle handle, Bool8 manual) { Fake().Note("SetParamsMode", handle, manual); }
+void MC_CALL Real_SetParamsMode(RealEncoderHandle handle, Bool8 manual) {
+  Fake().Note("SetParamsMode", handle, manual);
+}
 
 }  // extern "C"

@@ -31,7 +31,9 @@ Bool8 MC_CALL WMV_GetLanguageName(std::int32_t, char*) { return 0; }
 void MC_CALL WMV_SetLanguage(std::int32_t index) { Fake().Note("SetLanguage", index); }
 void MC_CALL WMV_SetUseSMPTEStream(Bool8 use) { Fake().Note("SetUseSMPTEStream", use); }
 std::int32_t MC_CALL WMV_GetAudioCodecCount() { return CountOf("audioCodecs"); }
-Bool8 MC_CALL WMV_GetAudioCodecName(std::int32_t codec, char* name) { return Fake().NameAt("audioCodecs", codec, name); }
+Bool8 MC_CALL WMV_GetAudioCodecName(std::int32_t codec, char* name) {
+  return Fake().NameAt("audioCodecs", codec, name);
+}
 std::int32_t MC_CALL WMV_GetAudioFormatCount(std::int32_t) { return CountOf("audioFormats"); }
 Bool8 MC_CALL WMV_GetAudioFormat(std::int32_t, std::int32_t format, char* name) {
   return Fake().NameAt("audioFormats", format, name);
@@ -42,7 +44,9 @@ void MC_CALL WMV_SetAudioCodecAndFormat(std::int32_t codec, std::int32_t format)
 void MC_CALL WMV_SetAudioUseUncompressed(Bool8 use) { Fake().Note("SetAudioUseUncompressed", use); }
 void MC_CALL WMV_SetAudioBufferWindow(std::int32_t ms) { Fake().Note("SetAudioBufferWindow", ms); }
 std::int32_t MC_CALL WMV_GetVideoCodecCount() { return CountOf("videoCodecs"); }
-Bool8 MC_CALL WMV_GetVideoCodecName(std::int32_t codec, char* name) { return Fake().NameAt("videoCodecs", codec, name); }
+Bool8 MC_CALL WMV_GetVideoCodecName(std::int32_t codec, char* name) {
+  return Fake().NameAt("videoCodecs", codec, name);
+}
 void MC_CALL WMV_SetVideoCodec(std::int32_t codec) { Fake().Note("SetVideoCodec", codec); }
 Bool8 MC_CALL WMV_GetVideoIsVBR() { return 0; }
 void MC_CALL WMV_SetVideoUseUncompressed(Bool8 use) { Fake().Note("SetVideoUseUncompressed", use); }

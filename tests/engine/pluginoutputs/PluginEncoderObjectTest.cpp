@@ -66,8 +66,9 @@ class TRecordingConverter : public FrameConverter {
                              std::int32_t cropLeft, std::int32_t cropRight, std::int32_t cropTop,
                              std::int32_t cropBottom, std::int32_t spare1, std::int32_t spare2, std::int32_t spare3,
                              std::int32_t spare4) override {
-    setup = {outputWidth, outputHeight, sourceWidth, sourceHeight, sourcePixelFormat, fixAspect, cropLeft,
-             cropRight,   cropTop,      cropBottom,  spare1,      spare2,           spare3,    spare4};
+    setup = {outputWidth, outputHeight, sourceWidth, sourceHeight, sourcePixelFormat,
+             fixAspect,   cropLeft,     cropRight,   cropTop,      cropBottom,
+             spare1,      spare2,       spare3,      spare4};
     return 1;
   }
   std::int32_t MC_CALL Convert(const void*) override { return convertAnswer; }
@@ -132,13 +133,12 @@ TEST_P(ResourceHolder, KeepsOnlyUsablePlugins) {
   FreeLibrary(preload);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Libraries, ResourceHolder,
-    testing::Values(THolderCase{"wmvenc.dll", "rmenc.dll", "1", true, true},
-                    THolderCase{kFakeWmvLackingEntry, kFakeRealLackingEntry, "1", false, false},
-                    THolderCase{kFakeWmv, kFakeReal, "0", false, true},
-                    THolderCase{kFakeWmv, "nosuchplugin.dll", "1", true, false},
-                    THolderCase{"nosuchplugin.dll", kFakeReal, "1", false, true}));
+INSTANTIATE_TEST_SUITE_P(Libraries, ResourceHolder,
+                         testing::Values(THolderCase{"wmvenc.dll", "rmenc.dll", "1", true, true},
+                                         THolderCase{kFakeWmvLackingEntry, kFakeRealLackingEntry, "1", false, false},
+                                         THolderCase{kFakeWmv, kFakeReal, "0", false, true},
+                                         THolderCase{kFakeWmv, "nosuchplugin.dll", "1", true, false},
+                                         THolderCase{"nosuchplugin.dll", kFakeReal, "1", false, true}));
 
 TEST(PluginWrappers, AnUnusableWmvWrapperCallsNothingAndAnswersZero) {
   WM9EncoderDllWarper wmv(kFakeWmvLackingEntry);
@@ -433,8 +433,8 @@ TEST_F(PluginEncoderObject, MissingWrappersOrConverterFailTheOutput) {
   const std::array<std::uint8_t, 4> frame{};
   TResourceForm empty;
   ResourceForm = &empty;
-  for (const TVideoProfile* profile : {static_cast<const TVideoProfile*>(&wmvProfile),
-                                       static_cast<const TVideoProfile*>(&realProfile)}) {
+  for (const TVideoProfile* profile :
+       {static_cast<const TVideoProfile*>(&wmvProfile), static_cast<const TVideoProfile*>(&realProfile)}) {
     auto encoder = CreateEncoderObject(*profile, args);
     ASSERT_NE(nullptr, encoder);
     EXPECT_FALSE(encoder->Open());
@@ -444,8 +444,8 @@ TEST_F(PluginEncoderObject, MissingWrappersOrConverterFailTheOutput) {
   }
   ResourceForm = Holder;
   Converter = nullptr;
-  for (const TVideoProfile* profile : {static_cast<const TVideoProfile*>(&wmvProfile),
-                                       static_cast<const TVideoProfile*>(&realProfile)}) {
+  for (const TVideoProfile* profile :
+       {static_cast<const TVideoProfile*>(&wmvProfile), static_cast<const TVideoProfile*>(&realProfile)}) {
     auto encoder = CreateEncoderObject(*profile, args);
     EXPECT_FALSE(encoder->Open());
     EXPECT_FALSE(encoder->EncodeVideoFrame(frame.data(), 0.0, 0.04));
