@@ -30,8 +30,7 @@ AudioSpec SpecOf(const OutputRequest& request) {
 }
 
 std::unique_ptr<AudioOutput> OpenOutput(const OutputRequest& request, AudioSampleBuffer& buffer) {
-  return std::make_unique<videoplugin::ContextAudioOutput>(
-      request.path, "rm", SpecOf(request), videoplugin::TagTexts{request.title, "", "", "", request.year}, buffer);
+  return std::make_unique<videoplugin::ContextAudioOutput>(request, "rm", SpecOf(request), buffer);
 }
 
 }  // namespace

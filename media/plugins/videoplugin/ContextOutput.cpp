@@ -75,9 +75,10 @@ bool ContextOutput::Close() {
 
 std::int64_t ContextOutput::Size() { return context_->GetOutputSize(); }
 
-ContextAudioOutput::ContextAudioOutput(const std::string& path, const std::string& container, const AudioSpec& audio,
-                                       const TagTexts& tags, AudioSampleBuffer& buffer)
-    : output_(path, OutputSpec{container, std::nullopt, audio, tags}),
+ContextAudioOutput::ContextAudioOutput(const audioplugin::OutputRequest& request, const std::string& container,
+                                       const AudioSpec& audio, AudioSampleBuffer& buffer)
+    : output_(request.path,
+              OutputSpec{container, std::nullopt, audio, TagTexts{request.title, "", "", "", request.year}}),
       rate_(audio.inputRate),
       channels_(audio.inputChannels) {
   buffer.outputBits = 16;

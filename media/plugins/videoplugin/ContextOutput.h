@@ -96,9 +96,10 @@ class ContextOutput {
 // by their count. The host hands the samples over in the output's own rate and channels.
 class ContextAudioOutput final : public audioplugin::AudioOutput {
  public:
-  // Opens the output of `audio` with `tags` and tells the host's buffer the format it takes.
-  ContextAudioOutput(const std::string& path, const std::string& container, const AudioSpec& audio,
-                     const TagTexts& tags, AudioSampleBuffer& buffer);
+  // Opens the requested output with `audio`, tagged with the request's title and year, and
+  // tells the host's buffer the format it takes.
+  ContextAudioOutput(const audioplugin::OutputRequest& request, const std::string& container, const AudioSpec& audio,
+                     AudioSampleBuffer& buffer);
   void Encode(const std::int16_t* samples, int count) override;
   void Finish() override;
 

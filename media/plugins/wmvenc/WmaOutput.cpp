@@ -29,8 +29,7 @@ AudioSpec SpecOf(const OutputRequest& request) {
 }
 
 std::unique_ptr<AudioOutput> OpenOutput(const OutputRequest& request, AudioSampleBuffer& buffer) {
-  return std::make_unique<videoplugin::ContextAudioOutput>(
-      request.path, "asf", SpecOf(request), videoplugin::TagTexts{request.title, "", "", "", request.year}, buffer);
+  return std::make_unique<videoplugin::ContextAudioOutput>(request, "asf", SpecOf(request), buffer);
 }
 
 }  // namespace
