@@ -19,6 +19,8 @@
 //                                  its position in the source reached SECONDS
 //   --param ID VALUE               with a preset: one more parameter pair for the plug-in
 //                                  (after the preset's; a repeated identifier takes the last)
+//   --no-plugins                   the resource holder keeps neither the WMV nor the
+//                                  RealMedia plug-in
 // Exit code 0 when the job completed (state 3), 1 when it failed or was stopped, 2 for
 // bad arguments.
 #include <cstdio>
@@ -26,6 +28,7 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,7 +37,10 @@
 #include "classlib/runtime/SysUtils.h"
 #include "engine/Audiopresets.h"
 #include "engine/Convertjob.h"
+#include "engine/Realencoderdllwarper.h"
+#include "engine/Standinresourceform.h"
 #include "engine/Videoprofilekinds.h"
+#include "engine/Wmvencoderdllwarper.h"
 
 namespace {
 
@@ -48,6 +54,7 @@ struct TDriverOptions {
   int AudioStream = 0;
   double StopAt = -1.0;
   std::vector<EncoderParamPair> Params{};
+  bool Plugins = true;
 };
 
 TConvertJob* StoppedJob = nullptr;
@@ -98,6 +105,7 @@ bool ApplyOption(const std::vector<std::string>& args, size_t& i, TConvertJob& j
        }}},
       {"--stop-at", {1, [&] { options.StopAt = std::atof(value(1)); }}},
       {"--param", {2, [&] { options.Params.push_back({std::atoi(value(1)), std::atoi(value(2))}); }}},
+      {"--no-plugins", {0, [&] { options.Plugins = false; }}},
   };
   const auto found = table.find(name);
   if (found == table.end() || i + found->second.first >= args.size()) return false;
@@ -184,6 +192,12 @@ int main(int argc, char** argv) {
   for (size_t i = 0; i < args.size(); ++i)
     if (!ApplyOption(args, i, job, options)) return Usage();
 
+  // The resource holder with the WMV and RealMedia plug-ins, as the program keeps it.
+  const std::unique_ptr<TResourceForm> holder =
+      options.Plugins ? std::make_unique<TResourceForm>(WM9EncoderDllWarper::kLibraryName,
+                                                        RealEncoderDllWarper::kLibraryName)
+                      : std::make_unique<TResourceForm>();
+  ResourceForm = holder.get();
   const AnsiString extension = GiveEncoderSettings(job, options);
   if (extension.IsEmpty()) {
     std::fprintf(stderr, "cannot read the profile or preset %s\n", options.ProfilePath.c_str());

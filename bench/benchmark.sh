@@ -1,6 +1,7 @@
 #!/bin/sh
 # benchmark.sh BIN_DIR WINE_RUN FFMPEG_EXE [RUNS]: converts a generated 30 s 1280x720 clip with the
-# shipped "AVI MPEG-4 1280x720" and "MP4 H.264 1280x720" profiles and to MP3, and a generated
+# shipped "AVI MPEG-4 1280x720", "MP4 H.264 1280x720", "WMV 1280x720 4000 kbps" and
+# "RealMedia 640x480 1000 kbps" profiles and to MP3, and a generated
 # 10-minute 48 kHz stereo audio file with four audio presets (MP3, Ogg Vorbis, WAV resampled
 # to 22,050 Hz, FLAC, AAC), once by our engine through the console driver and once by FFmpeg's
 # command-line tool with the same codec settings (bit rate, GOP, rate control, threads,
@@ -71,6 +72,14 @@ run_pair "AVI MPEG-4 1280x720" "$clip" "AVI MPEG-4 1280x720" .avi \
 run_pair "MP4 H.264 1280x720" "$clip" "MP4 H.264 1280x720" .mp4 \
   -c:v libx264 -s 1280x720 -r 25 -b:v 3000000 -maxrate 3000000 -minrate 3000000 -bufsize 3000000 \
   -c:a aac -b:a 128000 -ar 48000 -ac 2
+# The plug-in outputs: a 10 s buffer window and key frames every 8 s for WMV, a 1 s buffer and
+# every 4 s for RealMedia.
+run_pair "WMV 1280x720 4000 kbps" "$clip" "WMV 1280x720 4000 kbps" .wmv \
+  -c:v wmv2 -s 1280x720 -r 25 -b:v 4000000 -maxrate 4000000 -bufsize 40000000 -g 200 \
+  -c:a wmav2 -b:a 64000 -ar 44100 -ac 2
+run_pair "RealMedia 640x480 1000 kbps" "$clip" "RealMedia 640x480 1000 kbps" .rm \
+  -c:v rv20 -s 640x480 -r 25 -b:v 1000000 -maxrate 1000000 -bufsize 1000000 -g 100 \
+  -c:a ac3 -b:a 48000 -ar 44100 -ac 2
 # An audio-only job decodes no video: the clip to MP3 against FFmpeg without video.
 run_pair "1280x720 clip to MP3" "$clip" "mp3:CBR 192 kbit/s" .mp3 -vn -c:a libmp3lame -b:a 192k -compression_level 2
 run_pair "MP3 CBR 192 kbit/s" "$music" "mp3:CBR 192 kbit/s" .mp3 -c:a libmp3lame -b:a 192k -compression_level 2

@@ -8,6 +8,7 @@ bin=$(realpath "$1")
 wine_run=$(realpath "$2")
 shift 2
 [ $# -gt 0 ] || set -- "AVI MPEG-4 640x480" "MP4 H.264 640x480" "FLV 320x240" "MPEG-1 VCD PAL 352x288" \
+  "WMV 640x480 1500 kbps" "RealMedia 320x240 450 kbps" \
   "mp3:CBR 192 kbit/s" "ogg:VBR Quality-4(128 kbit/s)" "flac:0" "wav:Standard 22,050Hz Stereo"
 work="$bin/demo"
 rm -rf "$work/out"; mkdir -p "$work/out"

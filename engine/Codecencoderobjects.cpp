@@ -28,22 +28,13 @@ constexpr int kDivxTaggedIndex = 1;
 
 std::int32_t AlignTowardZero(std::int32_t value, std::int32_t multiple) { return value - value % multiple; }
 
-template <class Encoder, class Profile>
-std::unique_ptr<TEncoderObject> BuildCodecEncoder(const TVideoProfile& profile, const TEncoderObjectArgs& args) {
-  auto encoder = std::make_unique<Encoder>(args);
-  // A profile of another class under this kind's code leaves the object unconfigured;
-  // its Open then answers false.
-  if (const auto* own = dynamic_cast<const Profile*>(&profile)) encoder->ApplyProfile(*own);
-  return encoder;
-}
-
 constexpr std::array<TCodecEncoderKind, 6> kCodecEncoderKinds{{
-    {0, &BuildCodecEncoder<T3GPEncoderObject, T3GPProfile>},
-    {1, &BuildCodecEncoder<TAVIEncoderObject, TAVIProfile>},
-    {2, &BuildCodecEncoder<TMPEGEncoderObject, TMPEGProfile>},
-    {3, &BuildCodecEncoder<TMP4EncoderObject, TMP4Profile>},
-    {6, &BuildCodecEncoder<TMOVEncoderObject, TMOVProfile>},
-    {7, &BuildCodecEncoder<TFLVEncoderObject, TFLVProfile>},
+    {0, &BuildEncoderOfKind<T3GPEncoderObject, T3GPProfile>},
+    {1, &BuildEncoderOfKind<TAVIEncoderObject, TAVIProfile>},
+    {2, &BuildEncoderOfKind<TMPEGEncoderObject, TMPEGProfile>},
+    {3, &BuildEncoderOfKind<TMP4EncoderObject, TMP4Profile>},
+    {6, &BuildEncoderOfKind<TMOVEncoderObject, TMOVProfile>},
+    {7, &BuildEncoderOfKind<TFLVEncoderObject, TFLVProfile>},
 }};
 
 TEncoderContextEntries& ContextEntries() {

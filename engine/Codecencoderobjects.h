@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <span>
 
 #include "engine/Encoderobject.h"
@@ -119,6 +120,16 @@ struct TCodecEncoderKind {
   TEncoderFactory Factory;
 };
 std::span<const TCodecEncoderKind> CodecEncoderKinds();
+
+// The factory of an encoder kind: a new `Encoder` with `profile` applied. A profile of
+// another class under the kind's code leaves the object unconfigured; its Open then
+// answers false.
+template <class Encoder, class Profile>
+std::unique_ptr<TEncoderObject> BuildEncoderOfKind(const TVideoProfile& profile, const TEncoderObjectArgs& args) {
+  auto encoder = std::make_unique<Encoder>(args);
+  if (const auto* own = dynamic_cast<const Profile*>(&profile)) encoder->ApplyProfile(*own);
+  return encoder;
+}
 
 // The codec names the profiles' indexes stand for.
 const char* AVIVideoCodecName(int index);

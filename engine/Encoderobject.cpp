@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "engine/Codecencoderobjects.h"
+#include "engine/Pluginencoderobjects.h"
 #include "engine/Videoprofile.h"
 
 TEncoderObject::TEncoderObject(const TEncoderObjectArgs& args)
@@ -43,11 +44,12 @@ std::mutex& FactoryLock() {
   return lock;
 }
 
-// The codec-library kinds are known from the start; the other kinds register themselves.
+// The codec-library and plug-in kinds are known from the start; tests may put others in.
 TFactoryTable& Factories() {
   static TFactoryTable table = [] {
     TFactoryTable initial{};
     for (const TCodecEncoderKind& kind : CodecEncoderKinds()) initial[kind.FormatCode] = kind.Factory;
+    for (const TCodecEncoderKind& kind : PluginEncoderKinds()) initial[kind.FormatCode] = kind.Factory;
     return initial;
   }();
   return table;

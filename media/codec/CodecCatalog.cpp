@@ -21,9 +21,12 @@ constexpr std::array kVideoCodecs{
     VideoCodecChoice{"mpeg1video", "mpeg1video", AV_PIX_FMT_YUV420P, nullptr, true, 255},
     VideoCodecChoice{"mpeg2video", "mpeg2video", AV_PIX_FMT_YUV420P, nullptr, true, 255},
     VideoCodecChoice{"svq1", "svq1", AV_PIX_FMT_YUV410P, nullptr, false, 255},
+    VideoCodecChoice{"wmv1", "wmv1", AV_PIX_FMT_YUV420P, nullptr, false, 255},
+    VideoCodecChoice{"wmv2", "wmv2", AV_PIX_FMT_YUV420P, nullptr, false, 255},
+    VideoCodecChoice{"rv20", "rv20", AV_PIX_FMT_YUV420P, nullptr, false, 255},
 };
 
-// The AMR encoders take mono speech at one rate only.
+// The AMR encoders and RealAudio's voice encoder take mono speech at one rate only.
 constexpr std::array kAudioCodecs{
     AudioCodecChoice{"mp3", "libmp3lame", "libmp3lame", 0, 2},
     AudioCodecChoice{"pcm_s16le", "pcm_s16le", "pcm_s16be", 0, 2},
@@ -37,6 +40,8 @@ constexpr std::array kAudioCodecs{
     AudioCodecChoice{"vorbis", "libvorbis", "libvorbis", 0, 2},
     AudioCodecChoice{"amr_nb", "libopencore_amrnb", "libopencore_amrnb", 8000, 1},
     AudioCodecChoice{"amr_wb", "libvo_amrwbenc", "libvo_amrwbenc", 16000, 1},
+    AudioCodecChoice{"wmav2", "wmav2", "wmav2", 0, 2},
+    AudioCodecChoice{"real_144", "real_144", "real_144", 8000, 1},
 };
 
 template <typename Table>

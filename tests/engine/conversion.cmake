@@ -27,13 +27,9 @@ function(engine_conversion_check name source profile)
     FIXTURES_REQUIRED media_files TIMEOUT 300)
 endfunction()
 
-# Every shipped profile of the codec-library outputs, through both decoders.
+# Every shipped profile, through both decoders.
 file(GLOB shipped_profiles CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/profiles/*.pf)
 foreach(profile IN LISTS shipped_profiles)
-  file(STRINGS ${profile} format REGEX "^VideoFormat=")
-  if(format MATCHES "=(WMV|REAL)$")
-    continue()
-  endif()
   get_filename_component(profile_name ${profile} NAME)
   string(REGEX REPLACE "[^A-Za-z0-9]+" "_" id "${profile_name}")
   foreach(decoder builtin directshow)

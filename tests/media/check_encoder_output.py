@@ -17,9 +17,9 @@ import sys
 from fractions import Fraction
 
 EXTENSIONS = {"avi": "avi", "mpeg": "mpg", "dvd": "vob", "3gp": "3gp", "3g2": "3g2",
-              "mp4": "mp4", "mov": "mov", "flv": "flv"}
+              "mp4": "mp4", "mov": "mov", "flv": "flv", "asf": "asf", "rm": "rm"}
 # What ffprobe calls the codecs the encoder context is asked for, where the names differ.
-PROBE_NAMES = {"xvid": "mpeg4", "msmpeg4": "msmpeg4v3", "flv": "flv1"}
+PROBE_NAMES = {"xvid": "mpeg4", "msmpeg4": "msmpeg4v3", "flv": "flv1", "real_144": "ra_144"}
 MOV_BRANDS = {"3gp": "3gp", "3g2": "3g2", "mp4": "isom", "mov": "qt"}
 CLIP_SECONDS = 2.0
 AUDIO_SLACK = 0.15      # codec priming and the padded last frame

@@ -55,7 +55,7 @@ std::map<int, std::string> ExportedNames(HMODULE module) {
 
 TEST(LibraryExports, EveryEntryResolvesByOrdinalAndByName) {
   const auto table = ReadExpectedExports();
-  ASSERT_EQ(table.size(), 30u) << "media_library_exports.txt missing beside the test";
+  ASSERT_GE(table.size(), 30u) << "media_library_exports.txt missing beside the test";
   std::map<std::string, std::map<int, std::string>> expectedByLibrary;
   for (const auto& e : table) expectedByLibrary[e.library][e.ordinal] = e.name;
   for (const auto& [library, expected] : expectedByLibrary) {

@@ -9,7 +9,8 @@ SOURCE is a file of BIN_DIR/test-media; PROFILE a file of BIN_DIR/profiles or a 
 CHECKs beside the profile's own: duration=SECONDS (video, within one frame), noaudio,
 aspect=W:H (display aspect), tone=HZ and rate=HZ (the audio), novideo (no video stream: the
 source has none), stopped (the job was stopped before its end: state not 3, a shorter file
-that still decodes).
+that still decodes), failed (the job fails: state 4). A --author, --copyright or --comment
+among the driver options is checked in the file's tags as the title is.
 """
 import configparser
 import json
@@ -27,6 +28,20 @@ GPP_VIDEO = ["h263", "mpeg4", "mpeg4"]
 AVI_AUDIO = ["mp3", "pcm_s16le", "adpcm_ms", "pcm_alaw", "pcm_mulaw", "ac3", "mp2", "vorbis", "aac"]
 MPEG_AUDIO = ["mp2", "ac3", "pcm_dvd"]
 GPP_AUDIO = ["amr_nb", "amr_wb"]
+# The WMV plug-in's audio formats (rate, channels, bit rate) and its system profiles (frame
+# rate and audio format); the RealMedia plug-in's music codecs (channels and AC-3 bit rate).
+WMA_FORMATS = {
+    "32 kbps, 22 kHz, mono CBR": (22050, 1, 32000), "48 kbps, 44 kHz, stereo CBR": (44100, 2, 48000),
+    "64 kbps, 44 kHz, stereo CBR": (44100, 2, 64000), "96 kbps, 44 kHz, stereo CBR": (44100, 2, 96000),
+    "128 kbps, 44 kHz, stereo CBR": (44100, 2, 128000), "160 kbps, 44 kHz, stereo CBR": (44100, 2, 160000),
+    "192 kbps, 48 kHz, stereo CBR": (48000, 2, 192000)}
+WMV_SYSTEM_PROFILES = {"Low bandwidth video (256 kbps)": (15.0, "32 kbps, 22 kHz, mono CBR"),
+                       "Broadband video (768 kbps)": (25.0, "64 kbps, 44 kHz, stereo CBR"),
+                       "High quality video (1500 kbps)": (25.0, "128 kbps, 44 kHz, stereo CBR")}
+REAL_AUDIO = {"32 Kbps Music - RealAudio": (1, 32000), "44 Kbps Music - RealAudio": (2, 48000),
+              "64 Kbps Stereo Music - RealAudio": (2, 64000), "96 Kbps Stereo Music - RealAudio": (2, 96000),
+              "128 Kbps Stereo Music - RealAudio": (2, 128000)}
+AC3_RATES = (32000, 44100, 48000)
 
 failures = []
 
@@ -46,10 +61,10 @@ def read_profile(path):
     parser.read(path)
     kind = parser["ProfileCommon"]["VideoFormat"].upper()
     section = {"3GPP": "3GPProfile", "AVI": "AVIProfile", "MPEG": "MPEGProfile", "MP4": "MP4Profile",
-               "MOV": "MOVProfile", "FLV": "FLVProfile"}[kind]
+               "MOV": "MOVProfile", "FLV": "FLVProfile", "WMV": "WMVProfile", "REAL": "RealProfile"}[kind]
     values = dict(parser[section])
-    number = lambda key: float(values.get(key, "0"))  # noqa: E731
-    return kind, number
+    number = lambda key: float(values.get(key, "0") or "0")  # noqa: E731
+    return kind, number, values
 
 
 def expectations(kind, number):
@@ -71,7 +86,23 @@ def expectations(kind, number):
         video = pick(table, int(number(key)), "mpeg4")
         return ("brand", "isom" if kind == "MP4" else "qt"), "." + kind.lower(), video, \
             16 if video == "h264" else 2, "aac"
+    if kind == "WMV":
+        return ("format", "asf"), ".wmv", "wmv2", 2, "wmav2"
+    if kind == "REAL":
+        return ("format", "rm"), ".rm", "rv20", 4, "ac3"
     return ("format", "flv"), ".flv", "flv1", 2, "mp3"
+
+
+def plugin_output(kind, number, values, source_audio):
+    """Frame rate and (rate, channels, bit rate) of the audio of a WMV or RealMedia profile."""
+    if kind == "WMV":
+        fps, audio = number("FrameRate"), values.get("AudioFormatName", "").strip()
+        if number("UseSystemProfile"):
+            fps, audio = WMV_SYSTEM_PROFILES[values["SystemProfileName"].strip()]
+        return fps, WMA_FORMATS[audio]
+    channels, bit_rate = REAL_AUDIO[values.get("AudioFormatName", "").strip()]
+    source_rate = int(source_audio[0]["sample_rate"]) if source_audio else 0
+    return number("FrameRate"), (source_rate if source_rate in AC3_RATES else 44100, channels, bit_rate)
 
 
 def probe(path):
@@ -113,7 +144,7 @@ def main(argv):
     checks = dict(item.partition("=")[::2] for item in rest[:split])
     options = rest[split + 1:]
     profile_path = profile if os.path.isabs(profile) else os.path.join(bin_dir, "profiles", profile)
-    kind, number = read_profile(profile_path)
+    kind, number, values = read_profile(profile_path)
     container, extension, vcodec, alignment, acodec = expectations(kind, number)
 
     folder = os.path.join(bin_dir, "conversion-output", name)
@@ -126,6 +157,12 @@ def main(argv):
     report = result.stdout.decode(errors="replace")
     print(report)
     state = next((line.split("=")[1] for line in report.splitlines() if line.startswith("state=")), "?")
+    if "failed" in checks:
+        check(state == "4" and result.returncode == 1, f"state {state}, exit {result.returncode} for a failing job")
+        if failures:
+            sys.exit("\n".join(failures))
+        print(f"{name}: failed as expected")
+        return
     if "stopped" in checks:
         check(state in ("1", "2"), f"state {state} after a stop")
     else:
@@ -134,6 +171,8 @@ def main(argv):
         sys.exit(f"no output {output}\n" + "\n".join(failures))
 
     source_video, source_audio = source_info(source_path)
+    fps, plugin_audio = plugin_output(kind, number, values, source_audio) if kind in ("WMV", "REAL") \
+        else (number("FrameRate"), None)
     info = probe(output)
     video = [s for s in info["streams"] if s["codec_type"] == "video"]
     audio = [s for s in info["streams"] if s["codec_type"] == "audio"]
@@ -153,6 +192,12 @@ def main(argv):
         check(box >= 0 and title.encode() in data[box:box + 64], "no 3GPP title box")
     elif kind != "MPEG":  # program streams carry no tags
         check(tags.get("title") == title, f"title {tags.get('title')!r}, not {title!r}")
+        for tag in ("author", "copyright", "comment"):
+            if f"--{tag}" in options:
+                wanted = options[options.index(f"--{tag}") + 1]
+                # ASF readers call the author the artist.
+                found = tags.get(tag, tags.get("artist") if tag == "author" else None)
+                check(found == wanted, f"{tag} {found!r}, not {wanted!r}")
 
     if "novideo" in checks:
         check(not video, f"{len(video)} video streams in the output of a source without video")
@@ -165,7 +210,6 @@ def main(argv):
         height = int(number("Height")) or source_video[0]["height"] - crop[2] - crop[3]
         width, height = width - width % alignment, height - height % alignment
         check((v["width"], v["height"]) == (width, height), f"size {v['width']}x{v['height']}, not {width}x{height}")
-        fps = number("FrameRate")
         rates = [eval(r) for r in (v["avg_frame_rate"], v["r_frame_rate"]) if r != "0/0"]  # noqa: S307
         check(any(abs(r - fps) < 0.01 for r in rates), f"frame rate {rates}, not {fps}")
         if "duration" in checks:
@@ -183,6 +227,9 @@ def main(argv):
         check(a.get("codec_name") == acodec, f"audio codec {a.get('codec_name')}, not {acodec}")
         rate = int(number("AudioFrequency")) or int(checks.get("rate", 0))
         channels = int(number("AudioChannels")) or min(int(source_audio[0]["channels"]), 2)
+        if plugin_audio:
+            rate, channels, bit_rate = plugin_audio
+            check(int(a.get("bit_rate", 0)) == bit_rate, f"bit rate {a.get('bit_rate')}, not {bit_rate}")
         check(int(a.get("sample_rate", 0)) == rate, f"sample rate {a.get('sample_rate')}, not {rate}")
         check(int(a.get("channels", 0)) == channels, f"channels {a.get('channels')}, not {channels}")
         if "tone" in checks:
