@@ -55,6 +55,9 @@ TBorderRecipe TintedRecipe(TColor face, TFrameStyle style) {
   return {};
 }
 
+// Lines drawn over an empty or inverted rectangle would show outside it.
+bool IsEmpty(const TRect& rect) { return rect.Width() <= 0 || rect.Height() <= 0; }
+
 TRect Inset(const TRect& rect, TSides sides, int by) {
   TRect inside = rect;
   if (sides.Contains(sdLeft)) inside.Left += by;
@@ -67,6 +70,7 @@ TRect Inset(const TRect& rect, TSides sides, int by) {
 // Two lines a pixel apart, `u` outside and `w` inside on the top and left (the other way
 // round on the bottom and right), with the line ends closed by corner pixels.
 TRect PaintEtchedSides(TCanvas* canvas, const TRect& r, TColor u, TColor w, TSides sides) {
+  if (IsEmpty(r)) return Inset(r, sides, 2);
   const bool left = sides.Contains(sdLeft), top = sides.Contains(sdTop);
   const bool right = sides.Contains(sdRight), bottom = sides.Contains(sdBottom);
   if (right) canvas->SetPixels(r.Right - 1, r.Top, w);
@@ -103,6 +107,7 @@ void Line(TCanvas* canvas, int x1, int y1, int x2, int y2) {
 }  // namespace
 
 TRect PaintEdgeLines(TCanvas* canvas, const TRect& rect, TColor ulColor, TColor lrColor, TSides sides) {
+  if (IsEmpty(rect)) return Inset(rect, sides, 1);
   TPen* pen = canvas->Pen();
   pen->SetColor(ulColor);
   if (sides.Contains(sdLeft)) Line(canvas, rect.Left, rect.Top, rect.Left, rect.Bottom);

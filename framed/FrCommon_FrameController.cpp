@@ -141,12 +141,15 @@ void TFrFrameController::Store(T& field, const T& value, TFrameSetting which) {
   ApplyToAll(which);
 }
 
+// A focus colour equal to the colour follows it, on the controls too.
 void TFrFrameController::SetColor(TColor color) {
   if (color_ == color) return;
-  if (focusColor_ == color_) focusColor_ = color;  // a focus colour equal to the colour follows it
+  const bool focusFollows = focusColor_ == color_;
+  if (focusFollows) focusColor_ = color;
   color_ = color;
   parentColor_ = false;
   ApplyToAll(fcColor);
+  if (focusFollows) ApplyToAll(fcFocusColor);
 }
 
 void TFrFrameController::SetParentColor(bool parentColor) {
@@ -170,15 +173,19 @@ void TFrFrameController::SetFramingPreference(TFramingPreference preference) {
   Store(framingPreference_, preference, fcFramingPreference);
 }
 
-// Hot tracking shows the frame, on every side unless the sides were read with it.
+// Hot tracking shows the frame, on every side unless the sides are being read with it;
+// the controls get the sides as well.
 void TFrFrameController::SetFrameHotTrack(bool hotTrack) {
   if (frameHotTrack_ == hotTrack) return;
   frameHotTrack_ = hotTrack;
+  bool sidesChanged = false;
   if (hotTrack) {
     SetFrameVisible(true);
-    if (!ComponentState().Contains(csLoading)) frameSides_ = kAllSides;
+    sidesChanged = !ComponentState().Contains(csLoading) && frameSides_ != kAllSides;
+    if (sidesChanged) frameSides_ = kAllSides;
   }
   ApplyToAll(fcFrameHotTrack);
+  if (sidesChanged) ApplyToAll(fcFrameSides);
 }
 
 void TFrFrameController::SetRegIniFile(TFrRegIniFile* regIniFile) {

@@ -134,9 +134,6 @@ TEST(FramedFonts, TrueTypeAndLineHeight) {
   outline.SetHeight(20);  // a cell height of 20
   EXPECT_TRUE(IsTrueTypeFont(&outline));
   EXPECT_EQ(22, FontLineHeight(&outline));
-  TFont raster;
-  raster.SetName("System");
-  EXPECT_FALSE(IsTrueTypeFont(&raster));
 }
 
 TEST(FramedMaskedBitmap, LeavesKeyColouredPixelsUntouched) {

@@ -201,6 +201,9 @@ TEST_F(FramedFrameController, HotTrackingShowsTheFrameOnEverySide) {
   EXPECT_TRUE(framed->frameHotTrack);
   EXPECT_EQ(1, framed->sets["FrameVisible"]);
   EXPECT_EQ(1, framed->sets["FrameHotTrack"]);
+  EXPECT_EQ(1, framed->sets["FrameSides"]);
+  EXPECT_EQ(kAllSides, plain->frameSides);
+  EXPECT_EQ(3, framed->Total());
 }
 
 TEST_F(FramedFrameController, DetachedAndFreedControlsReceiveNothing) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "classlib/comctrls/CoolBar.h"
 #include "classlib/windowing/Application.h"
 #include "framed/FrCommon.h"
 
@@ -47,6 +48,7 @@ TEST(FramedThemeElements, StateNumbersMapOntoPartsAndStates) {
 // This program has no visual-styles manifest, as the converter ships.
 TEST(FramedThemesOff, NoStylesAndNoHandles) {
   ASSERT_NE(nullptr, ThemeServices);
+  EXPECT_LT(GetComCtlVersion(), 0x60000u);
   EXPECT_FALSE(ThemeServices->StylesActive());
   for (int e = 0; e < kThemedElementCount; ++e) {
     EXPECT_EQ(nullptr, ThemeServices->ThemeHandle(static_cast<TThemedElement>(e))) << e;
