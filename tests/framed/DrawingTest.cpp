@@ -20,6 +20,11 @@ struct ArrowCase {
   TPoint inside, beyond;
 };
 
+void ExpectTip(BitmapProbe& probe, TPoint inside, TPoint beyond) {
+  EXPECT_EQ(clBlack, probe.At(inside.X, inside.Y));
+  EXPECT_EQ(kBackground, probe.At(beyond.X, beyond.Y));
+}
+
 const ArrowCase kDirectionArrows[] = {
     {"plain up", false, adUp, {10, 7}, {10, 5}},        // tip (10, 6)
     {"plain down", false, adDown, {10, 10}, {10, 13}},  // tip (10, 12)
@@ -36,8 +41,7 @@ TEST(FramedArrows, DirectionArrowsPointToTheirTips) {
     SCOPED_TRACE(c.name);
     BitmapProbe probe(20, 20, kBackground);
     PaintDirectionArrow(probe.Canvas(), Rect(0, 0, 20, 20), c.styled, c.direction, false, true);
-    EXPECT_EQ(clBlack, probe.At(c.inside.X, c.inside.Y));
-    EXPECT_EQ(kBackground, probe.At(c.beyond.X, c.beyond.Y));
+    ExpectTip(probe, c.inside, c.beyond);
   }
 }
 
@@ -57,8 +61,7 @@ TEST(FramedArrows, DropArrowPointsDownAndMovesWhenPressed) {
     SCOPED_TRACE(c.name);
     BitmapProbe probe(20, 20, kBackground);
     PaintDropArrow(probe.Canvas(), Rect(0, 0, 20, 20), c.styled, c.down, true);
-    EXPECT_EQ(clBlack, probe.At(c.inside.X, c.inside.Y));
-    EXPECT_EQ(kBackground, probe.At(c.beyond.X, c.beyond.Y));
+    ExpectTip(probe, c.inside, c.beyond);
   }
 }
 
