@@ -120,7 +120,7 @@ TEST_F(FramedFrameController, AttachingPushesEverySettingOnce) {
   EXPECT_EQ(kAllSides, framed->frameSides);
   controller->AttachControl(plain.get());
   EXPECT_EQ(13, plain->Total());
-  EXPECT_EQ(0, plain->sets.count("FrameHotColor"));
+  EXPECT_FALSE(plain->sets.contains("FrameHotColor"));
 }
 
 TEST_F(FramedFrameController, HeldSettingsArePushedOnceAtTheLastResume) {
@@ -137,7 +137,7 @@ TEST_F(FramedFrameController, HeldSettingsArePushedOnceAtTheLastResume) {
   EXPECT_EQ(14, framed->Total());
   for (const auto& [name, count] : framed->sets) EXPECT_EQ(1, count) << name;
   EXPECT_EQ(13, plain->Total());
-  EXPECT_EQ(0, plain->sets.count("FrameHotColor"));
+  EXPECT_FALSE(plain->sets.contains("FrameHotColor"));
   EXPECT_EQ(fsRaised, plain->frameStyle);
   EXPECT_EQ(clRed, framed->frameHotColor);
   EXPECT_EQ(TSides({sdTop, sdBottom}), plain->frameSides);
@@ -181,7 +181,7 @@ TEST_F(FramedFrameController, ParentColourHoldsTheColourBack) {
   AttachBoth();
   controller->SetParentColor(true);
   EXPECT_EQ(1, framed->sets["ParentColor"]);
-  EXPECT_EQ(0, framed->sets.count("Color"));
+  EXPECT_FALSE(framed->sets.contains("Color"));
   controller->SetColor(clRed);  // a colour of its own ends the parent's
   EXPECT_FALSE(controller->ParentColor());
   framed->sets.clear();
@@ -189,7 +189,7 @@ TEST_F(FramedFrameController, ParentColourHoldsTheColourBack) {
   controller->SetParentColor(true);
   controller->ResumeApply();
   EXPECT_EQ(13, framed->Total());
-  EXPECT_EQ(0, framed->sets.count("Color"));
+  EXPECT_FALSE(framed->sets.contains("Color"));
 }
 
 TEST_F(FramedFrameController, HotTrackingShowsTheFrameOnEverySide) {
