@@ -152,6 +152,19 @@ void TCoolBar::SetFixedOrder(bool value) {
   RecreateWnd();
 }
 
+namespace {
+
+// Whether the activation context in use sends "comctl32.dll" to a side-by-side assembly:
+// only the common controls of version 6 are one (a program manifest asks for them).
+bool ComCtlRedirectedToVersion6() {
+  ACTCTX_SECTION_KEYED_DATA data{};
+  data.cbSize = sizeof(data);
+  return FindActCtxSectionStringA(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION, "comctl32.dll", &data) !=
+         FALSE;
+}
+
+}  // namespace
+
 DWORD GetComCtlVersion() {
   HMODULE module = GetModuleHandleA("comctl32.dll");
   if (module == nullptr) return 0;
@@ -159,5 +172,8 @@ DWORD GetComCtlVersion() {
   if (getVersion == nullptr) return MAKELONG(0, 4);
   DLLVERSIONINFO version{sizeof(DLLVERSIONINFO), 0, 0, 0, 0};
   if (FAILED(getVersion(&version))) return 0;
-  return MAKELONG(version.dwMinorVersion, version.dwMajorVersion);
+  const DWORD reported = MAKELONG(version.dwMinorVersion, version.dwMajorVersion);
+  // Some systems' version 6 library reports an older version.
+  if (reported < MAKELONG(0, 6) && ComCtlRedirectedToVersion6()) return MAKELONG(0, 6);
+  return reported;
 }

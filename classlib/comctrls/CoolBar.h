@@ -92,5 +92,7 @@ class TCoolBar : public TWinControl {
   bool updating_ = false;
 };
 
-// The version of the system's common controls library as major * 65536 + minor.
+// The version of the system's common controls library as major * 65536 + minor (its
+// DllGetVersion; at least 6.0 while a manifest sends the program to the version 6
+// assembly, whatever that library reports).
 DWORD GetComCtlVersion();

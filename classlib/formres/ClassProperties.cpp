@@ -55,6 +55,13 @@ bool TIdentTable::ToValue(const AnsiString& ident, int& value) const {
   return false;
 }
 
+const char* TIdentTable::NameOf(int value) const {
+  for (const Entry& entry : entries_) {
+    if (entry.value == value) return entry.name;
+  }
+  return nullptr;
+}
+
 void RegisterFormClass(TClass formClass, std::initializer_list<THandlerInfo> handlers,
                        std::initializer_list<TFieldInfo> fields) {
   RegisterClass(formClass);

@@ -48,6 +48,8 @@ class TIdentTable {
   const char* TypeName() const { return typeName_; }
   // The value of `ident` (case ignored); false when the table lacks it.
   bool ToValue(const AnsiString& ident, int& value) const;
+  // The name of `value` as the table writes it; null when the table lacks it.
+  const char* NameOf(int value) const;
 
  private:
   const char* typeName_;

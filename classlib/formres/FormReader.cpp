@@ -220,3 +220,11 @@ void TFormReader::BindFields() {
     }
   }
 }
+
+bool SetPropertyValue(TPersistent* instance, const AnsiString& name, const TFormValue& value) {
+  const TPropertyInfo* info = FindClassProperty(instance->ClassType(), name);
+  if (info == nullptr || !info->apply) return false;
+  TFormReader detached(nullptr, nullptr, AnsiString());
+  info->apply(instance, value, detached);
+  return true;
+}

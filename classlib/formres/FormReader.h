@@ -101,3 +101,11 @@ class TFormReader {
   std::vector<Reference> references_;
   std::vector<EventBinding> events_;
 };
+
+// Sets the registered property `name` (no path) of `instance` at run time to `value`, as
+// reading it from a form resource would, through the class's own setter: the way one
+// component pushes settings by name into others. Answers false, setting nothing, when
+// the class has no such property; a value of the wrong kind raises EFormValueError.
+// Only values that take effect at once are meant (numbers, texts, names, sets, colours):
+// references and events wait for a form being read and are not set this way.
+bool SetPropertyValue(TPersistent* instance, const AnsiString& name, const TFormValue& value);

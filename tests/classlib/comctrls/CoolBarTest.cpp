@@ -51,6 +51,7 @@ TEST_F(CoolBarTest, EachBandsControlSitsInItsBand) {
   const TPoint red = panels[0]->ClientToScreen(Point(5, 5));
   EXPECT_EQ(clRed, static_cast<TColor>(testsupport::ScreenPixel(red.X, red.Y)));
   EXPECT_GT(GetComCtlVersion(), DWORD{0});
+  EXPECT_LT(GetComCtlVersion(), DWORD{0x60000});  // no manifest asks for version 6 here
 }
 
 TEST_F(CoolBarTest, AVerticalBarRunsItsBandsDownward) {

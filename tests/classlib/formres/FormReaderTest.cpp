@@ -362,4 +362,42 @@ TEST_F(FormReader, TextOfAnotherClassIsRefused) {
   EXPECT_THROW(ReadFormText(&form, TProbeForm::StaticClass(), "object X: TOrderForm\nend\n", "X.form"), EFormError);
 }
 
+TEST_F(FormReader, PropertiesAreSetByNameAtRunTime) {
+  RegisterTestClasses();
+  TThing thing(nullptr);
+  auto value = [](TFormValueKind kind, int64_t integer, const char* text) {
+    TFormValue v;
+    v.kind = kind;
+    v.integer = integer;
+    v.text = text;
+    return v;
+  };
+  EXPECT_TRUE(SetPropertyValue(&thing, "number", value(TFormValueKind::Integer, 42, "")));
+  EXPECT_EQ(42, thing.Number);
+  EXPECT_TRUE(SetPropertyValue(&thing, "Shade", value(TFormValueKind::Ident, 0, "shDeep")));
+  EXPECT_EQ(shDeep, thing.Shade);
+  EXPECT_TRUE(SetPropertyValue(&thing, "Color", value(TFormValueKind::Integer, 0x8000000F, "")));
+  EXPECT_EQ(clBtnFace, thing.Color);
+  TFormValue places = value(TFormValueKind::Set, 0, "");
+  places.identifiers = {"plTop", "plBottom"};
+  EXPECT_TRUE(SetPropertyValue(&thing, "Places", places));
+  EXPECT_EQ(TSet<TPlace>({plTop, plBottom}), thing.Places);
+  // A property the class lacks sets nothing; a value of the wrong kind is refused.
+  EXPECT_FALSE(SetPropertyValue(&thing, "Width", value(TFormValueKind::Integer, 7, "")));
+  EXPECT_FALSE(SetPropertyValue(&thing, "Font", value(TFormValueKind::Integer, 7, "")));
+  EXPECT_THROW(SetPropertyValue(&thing, "Number", value(TFormValueKind::String, 0, "x")), EFormValueError);
+  EXPECT_THROW(SetPropertyValue(&thing, "Shade", value(TFormValueKind::Ident, 0, "shPale")), EFormValueError);
+  EXPECT_EQ(42, thing.Number);
+  EXPECT_EQ(shDeep, thing.Shade);
+}
+
+TEST(IdentTable, NamesValuesBothWays) {
+  const TIdentTable table("TShade", {{"shLight", shLight}, {"shDark", shDark}});
+  EXPECT_STREQ("shDark", table.NameOf(shDark));
+  EXPECT_EQ(nullptr, table.NameOf(shDeep));
+  int value = -1;
+  EXPECT_TRUE(table.ToValue(table.NameOf(shLight), value));
+  EXPECT_EQ(shLight, value);
+}
+
 }  // namespace

@@ -1,0 +1,26 @@
+#include <objbase.h>
+
+#include "classlib/windowing/Application.h"
+#include "framed/FrCommon.h"
+
+namespace {
+
+bool comInitialized = false;
+
+}  // namespace
+
+void InitializeFramed() {
+  if (ThemeServices != nullptr) return;
+  InitializeStylesBinding();
+  comInitialized = SUCCEEDED(CoInitialize(nullptr));
+  ThemeServices = new TThemeServices(Application->Handle());
+  RegisterFrameControllerClasses();
+}
+
+void FinalizeFramed() {
+  if (ThemeServices == nullptr) return;
+  FreeAndNil(ThemeServices);
+  if (comInitialized) CoUninitialize();
+  comInitialized = false;
+  FinalizeStylesBinding();
+}

@@ -1,0 +1,57 @@
+#include "framed/FrCommon_Types.h"
+
+const TIdentTable& FrameStyleIdents() {
+  static const TIdentTable table("TFrameStyle",
+                                 {{"fsNone", fsNone},
+                                  {"fsFlat", fsFlat},
+                                  {"fsGroove", fsGroove},
+                                  {"fsBump", fsBump},
+                                  {"fsLowered", fsLowered},
+                                  {"fsButtonDown", fsButtonDown},
+                                  {"fsRaised", fsRaised},
+                                  {"fsButtonUp", fsButtonUp},
+                                  {"fsStatus", fsStatus},
+                                  {"fsPopup", fsPopup},
+                                  {"fsFlatBold", fsFlatBold}});
+  return table;
+}
+
+const TIdentTable& SideIdents() {
+  static const TIdentTable table("TSide", {{"sdLeft", sdLeft}, {"sdTop", sdTop}, {"sdRight", sdRight}, {"sdBottom", sdBottom}});
+  return table;
+}
+
+const TIdentTable& FramingPreferenceIdents() {
+  static const TIdentTable table("TFramingPreference", {{"fpCustomFraming", fpCustomFraming}, {"fpXPThemes", fpXPThemes}});
+  return table;
+}
+
+const TIdentTable& PathTypeIdents() {
+  static const TIdentTable table("TFrPathType", {{"ptIniFile", ptIniFile}, {"ptRegistry", ptRegistry}});
+  return table;
+}
+
+const TIdentTable& RegKeyIdents() {
+  static const TIdentTable table("TFrRegKey", {{"hkeyClassesRoot", hkeyClassesRoot},
+                                               {"hkeyCurrentUser", hkeyCurrentUser},
+                                               {"hkeyLocalMachine", hkeyLocalMachine},
+                                               {"hkeyUsers", hkeyUsers},
+                                               {"hkeyPerformanceData", hkeyPerformanceData},
+                                               {"hkeyCurrentConfig", hkeyCurrentConfig},
+                                               {"hkeyDynData", hkeyDynData}});
+  return table;
+}
+
+const TIdentTable& RegAccessIdents() {
+  static const TIdentTable table("TFrRegAccessKey", {{"keyQueryValue", keyQueryValue},
+                                                     {"keySetValue", keySetValue},
+                                                     {"keyCreateSubKey", keyCreateSubKey},
+                                                     {"keyEnumerateSubKeys", keyEnumerateSubKeys},
+                                                     {"keyNotify", keyNotify},
+                                                     {"keyCreateLink", keyCreateLink},
+                                                     {"keyRead", keyRead},
+                                                     {"keyWrite", keyWrite},
+                                                     {"keyExecute", keyExecute},
+                                                     {"keyAllAccess", keyAllAccess}});
+  return table;
+}
