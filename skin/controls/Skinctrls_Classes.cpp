@@ -5,4 +5,5 @@ void InitializeSkinControls() {
   if (done) return;
   done = true;
   RegisterSkinControlBases();
+  RegisterSkinLabels();
 }

@@ -5,3 +5,4 @@ void InitializeSkinControls();
 
 // The registrations it runs, one per area of skin/controls/.
 void RegisterSkinControlBases();
+void RegisterSkinLabels();
