@@ -143,6 +143,8 @@ TEST_F(SkinStdLabel, DisabledTextIsEmbossedOnePixelRightAndDown) {
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.look);
     SetUp();
+    label->SetAutoSize(false);
+    label->SetBounds(0, 0, 200, 60);  // room for the copy one pixel right and down
     label->SetCaption("WWW");
     label->SetSkinDataName(c.look);
     label->SetSkinData(skin);
