@@ -1,7 +1,9 @@
 #pragma once
-// Skinned controls: the bases and the re-skin and tool-bar seams.
+// Skinned controls: the bases, the re-skin and tool-bar seams, the labels and the bevel.
 #include "skin/controls/Skinctrls_Bases.h"
+#include "skin/controls/Skinctrls_Bevel.h"
 #include "skin/controls/Skinctrls_Classes.h"
 #include "skin/controls/Skinctrls_GraphicBases.h"
 #include "skin/controls/Skinctrls_Reskin.h"
+#include "skin/controls/Skinctrls_StdLabel.h"
 #include "skin/controls/Skinctrls_ToolBarParent.h"

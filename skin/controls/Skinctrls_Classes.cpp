@@ -6,4 +6,5 @@ void InitializeSkinControls() {
   done = true;
   RegisterSkinControlBases();
   RegisterSkinMenuClasses();
+  RegisterSkinLabels();
 }

@@ -6,3 +6,4 @@ void InitializeSkinControls();
 // The registrations it runs, one per area of skin/controls/.
 void RegisterSkinControlBases();
 void RegisterSkinMenuClasses();
+void RegisterSkinLabels();
