@@ -1,3 +1,0 @@
-#include "engine/Standinresourceform.h"
-
-TResourceForm* ResourceForm = nullptr;
