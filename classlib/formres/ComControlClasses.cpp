@@ -1,5 +1,6 @@
 #include "classlib/formres/ComControlClasses.h"
 
+#include "classlib/comctrls/ControlBar.h"
 #include "classlib/comctrls/CoolBar.h"
 #include "classlib/comctrls/HeaderControl.h"
 #include "classlib/comctrls/ListView.h"
@@ -153,9 +154,23 @@ void RegisterCoolBar() {
        ColorProperty<TCoolBar>("Color", &TCoolBar::SetColor, clBtnFace)});
 }
 
+void RegisterControlBar() {
+  RegisterClassProperties(
+      TCustomControlBar::StaticClass(),
+      {BoolProperty<TCustomControlBar>("AutoDrag", &TCustomControlBar::SetAutoDrag, true),
+       BoolProperty<TCustomControlBar>("AutoSize", &TCustomControlBar::SetAutoSize, false),
+       IntegerProperty<TCustomControlBar>("RowSize", &TCustomControlBar::SetRowSize, 26),
+       BoolProperty<TCustomControlBar>("RowSnap", &TCustomControlBar::SetRowSnap, true),
+       ObjectProperty<TCustomControlBar>("Picture", &TCustomControlBar::Picture),
+       EnumProperty<TCustomControlBar, TAlign>("Align", &TCustomControlBar::SetAlign, AlignIdents(), "alNone"),
+       ColorProperty<TCustomControlBar>("Color", &TCustomControlBar::SetColor, clBtnFace)});
+  RegisterClassProperties(TControlBar::StaticClass(), {});
+}
+
 void RegisterComControlClasses() {
   RegisterTabs();
   RegisterCoolBar();
+  RegisterControlBar();
   RegisterTreeView();
   RegisterListView();
   RegisterHeader();

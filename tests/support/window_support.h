@@ -1,0 +1,96 @@
+#pragma once
+// Helpers for tests that show real windows: forms on screen, message recording and
+// serving the application's queue.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "classlib/graphics/Bitmap.h"
+#include "classlib/windowing/Application.h"
+#include "classlib/windowing/Forms.h"
+#include "test_support.h"
+
+namespace testsupport {
+
+// Sees every message of a control first by replacing its WindowProc; records the
+// numbers it is told to watch as "<name>:<number>".
+class TMessageSpy {
+ public:
+  TMessageSpy(TControl* control, std::string name, std::vector<UINT> watched, std::vector<std::string>* log)
+      : control_(control), name_(std::move(name)), watched_(std::move(watched)), log_(log) {
+    saved_ = control->WindowProc;
+    control->WindowProc = TWndMethod(this, &TMessageSpy::Spy);
+  }
+  ~TMessageSpy() { control_->WindowProc = saved_; }
+  TMessageSpy(const TMessageSpy&) = delete;
+  TMessageSpy& operator=(const TMessageSpy&) = delete;
+
+ private:
+  void Spy(TMessage& message) {
+    for (UINT m : watched_) {
+      if (m == message.Msg) log_->push_back(name_ + ":" + std::to_string(message.Msg));
+    }
+    saved_(message);
+  }
+  TControl* control_;
+  std::string name_;
+  std::vector<UINT> watched_;
+  std::vector<std::string>* log_;
+  TWndMethod saved_;
+};
+
+// A form on screen for a test, freed by the caller.
+inline TForm* ShowTestForm(int clientWidth, int clientHeight) {
+  auto* form = new TForm(nullptr, CreateNew);
+  form->SetBounds(60, 60, 100, 100);
+  form->SetClientSize(clientWidth, clientHeight);
+  form->Show();
+  PumpMessages(100);
+  return form;
+}
+
+// The class name of a window.
+inline std::string WindowClassName(HWND window) {
+  char name[128] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+// The text of a window as WM_GETTEXT answers it.
+inline std::string WindowText(HWND window) {
+  char text[256] = {};
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+// Serves the application's queue (with its idle work) for `ms` milliseconds.
+inline void ServeApplication(unsigned ms) {
+  const DWORD end = GetTickCount() + ms;
+  do {
+    Application->ProcessMessages();
+    Application->DoIdle();
+    Sleep(5);
+  } while (static_cast<int>(end - GetTickCount()) > 0);
+}
+
+// Real input through the system's input queue (SendInput), as a user gives it. Points are
+// in the control's client coordinates; the queue is served after each step so the
+// control sees the input before the call returns.
+void MoveMouse(TControl* control, int x, int y);
+void Click(TControl* control, int x, int y, TMouseButton button = mbLeft, TShiftState shift = {});
+void DoubleClick(TControl* control, int x, int y, TMouseButton button = mbLeft);
+// Presses at (fromX, fromY), moves in a few steps to (toX, toY) and releases there.
+void Drag(TControl* control, int fromX, int fromY, int toX, int toY, TMouseButton button = mbLeft);
+// Holds the modifier keys of `shift` (ssShift, ssCtrl, ssAlt) around one key stroke.
+void PressKey(WORD virtualKey, TShiftState shift = {});
+// Types printable characters (letters, digits, blanks and punctuation) one by one.
+void TypeText(const std::string& text);
+
+// What a window shows, read from its window context: one pixel, or a rectangle of the
+// window as a 32-bit bitmap (the whole window when `rect` is empty).
+COLORREF ControlPixel(TControl* control, int x, int y);
+std::unique_ptr<TBitmap> CaptureWindow(HWND window, const TRect& rect = TRect{});
+
+}  // namespace testsupport
