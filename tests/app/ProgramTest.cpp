@@ -45,6 +45,23 @@ TEST(ConverterProgram, WithoutTheEnvironmentFileOnlyTheInitializationBoxShowsAnd
   EXPECT_TRUE(run.Appeared().empty()) << run.Appeared().front();
 }
 
+TEST(ConverterProgram, AnExceptionEndingStartUpIsShownAndTheRunEndsWithOne) {
+  const std::string folder = StageProgram(kProgram);
+  // A damaged application icon makes loading it raise.
+  CreateDirectoryA((folder + "Skin").c_str(), nullptr);
+  CreateDirectoryA((folder + "Skin\\Quorin").c_str(), nullptr);
+  std::ofstream(folder + "Skin\\Quorin\\AppIcon.ico", std::ios::binary | std::ios::trunc) << "not an icon";
+  TProgramRun run(folder, kProgram);
+  EXPECT_EQ(1u, run.ExitCode());
+  const Lines log = run.ActionsLog();
+  ASSERT_EQ(1u, log.size());
+  EXPECT_EQ("box", log[0][0]);
+  EXPECT_FALSE(log[0][1].empty()) << "the exception's message";
+  EXPECT_EQ(kMainCaption, log[0][2]) << "captioned with the application's title";
+  EXPECT_EQ(std::to_string(MB_OK | MB_ICONSTOP), log[0][3]);
+  EXPECT_TRUE(run.Appeared().empty()) << run.Appeared().front();
+}
+
 TEST(ConverterProgram, StartsWithoutIconAndCoverPictureAndShutsDownMainWindowFirstThenThePlugins) {
   const std::string folder = StageProgram(kProgram);
   UseTestPlugins(folder);
