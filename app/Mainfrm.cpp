@@ -4,6 +4,7 @@
 #include "app/Lastsettings.h"
 #include "classlib/formres/FormResource.h"
 #include "classlib/formres/PropertyBinders.h"
+#include "classlib/runtime/Exceptions.h"
 #include "classlib/windowing/Application.h"
 #include "engine/Quorinvcenvloader.h"
 
@@ -23,8 +24,13 @@ void TMainForm::CreateParams(TCreateParams& params) {
 }
 
 void TMainForm::FormDestroy(TObject*) {
-  WriteSetting(lastsettings::OutputFolder, outputFolder_);
-  WriteSetting(lastsettings::PreviewMovie, previewMovie_);
+  // A settings file that cannot be written is reported; the program still ends.
+  try {
+    WriteSetting(lastsettings::OutputFolder, outputFolder_);
+    WriteSetting(lastsettings::PreviewMovie, previewMovie_);
+  } catch (const Exception&) {
+    Application->HandleException(this);
+  }
   if (MainForm == this) MainForm = nullptr;
 }
 
