@@ -130,6 +130,20 @@ DWORD RunRemote(HANDLE process, uintptr_t routine, const void* block, size_t byt
   return result;
 }
 
+// The visible top-level windows of one process, as EnumWindows finds them.
+struct TWindowSearch {
+  DWORD processId;
+  std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<TWindowSearch*>(parameter);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->processId && IsWindowVisible(window)) search->windows.push_back(window);
+  return TRUE;
+}
+
 }  // namespace
 
 std::string StageProgram(const std::string& program, const std::vector<std::string>& omit) {
@@ -180,19 +194,8 @@ void TProgramRun::Watch() {
 }
 
 void TProgramRun::NoteWindows() {
-  struct TSearch {
-    DWORD processId;
-    std::vector<HWND> windows;
-  } search{process_.dwProcessId, {}};
-  EnumWindows(
-      [](HWND window, LPARAM parameter) -> BOOL {
-        auto* s = reinterpret_cast<TSearch*>(parameter);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == s->processId && IsWindowVisible(window)) s->windows.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  TWindowSearch search{process_.dwProcessId, {}};
+  EnumWindows(&CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
   std::lock_guard<std::mutex> guard(lock_);
   for (HWND window : search.windows) {
     const std::string name = ClassOf(window) + "|" + WindowCaption(window);
