@@ -38,7 +38,7 @@
 #include "engine/Audiopresets.h"
 #include "engine/Convertjob.h"
 #include "engine/Realencoderdllwarper.h"
-#include "engine/Standinresourceform.h"
+#include "engine/Encoderwrappers.h"
 #include "engine/Videoprofilekinds.h"
 #include "engine/Wmvencoderdllwarper.h"
 
@@ -192,12 +192,8 @@ int main(int argc, char** argv) {
   for (size_t i = 0; i < args.size(); ++i)
     if (!ApplyOption(args, i, job, options)) return Usage();
 
-  // The resource holder with the WMV and RealMedia plug-ins, as the program keeps it.
-  const std::unique_ptr<TResourceForm> holder =
-      options.Plugins ? std::make_unique<TResourceForm>(WM9EncoderDllWarper::kLibraryName,
-                                                        RealEncoderDllWarper::kLibraryName)
-                      : std::make_unique<TResourceForm>();
-  ResourceForm = holder.get();
+  // The WMV and RealMedia plug-ins, kept as the program keeps them.
+  const std::unique_ptr<TEncoderPlugins> plugins = options.Plugins ? std::make_unique<TEncoderPlugins>() : nullptr;
   const AnsiString extension = GiveEncoderSettings(job, options);
   if (extension.IsEmpty()) {
     std::fprintf(stderr, "cannot read the profile or preset %s\n", options.ProfilePath.c_str());

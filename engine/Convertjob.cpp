@@ -24,12 +24,6 @@ constexpr int kHourglassCursor = -11;
 // end is damaged or cut short: its conversion is incomplete.
 constexpr double kEarlyEndTolerance = 0.5;
 
-AnsiString ExecutableFolder() {
-  char path[MAX_PATH * 2] = {};
-  GetModuleFileNameA(nullptr, path, sizeof path - 1);
-  return ExtractFilePath(path);
-}
-
 // The source name without folder and extension.
 AnsiString TitleOf(const AnsiString& sourcePath) {
   const AnsiString name = ExtractFileName(sourcePath);

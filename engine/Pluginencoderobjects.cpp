@@ -6,7 +6,7 @@
 
 #include "classlib/runtime/SysUtils.h"
 #include "engine/Realencoderdllwarper.h"
-#include "engine/Standinresourceform.h"
+#include "engine/Encoderwrappers.h"
 #include "engine/Videoprofilekinds.h"
 #include "engine/Wmvencoderdllwarper.h"
 
@@ -159,7 +159,7 @@ const void* TPluginEncoderObject::ConvertFrame(const void* pixels) {
 // --- WMV --------------------------------------------------------------------------------
 
 WM9EncoderDllWarper* TWMVEncoderObject::Plugin() {
-  return ResourceForm != nullptr ? ResourceForm->WMVEncoder : nullptr;
+  return WMVEncoderWrapper();
 }
 
 TWMVEncoderObject::~TWMVEncoderObject() {
@@ -256,7 +256,7 @@ std::int64_t TWMVEncoderObject::GetOutputSize() {
 // --- RealMedia --------------------------------------------------------------------------
 
 RealEncoderDllWarper* TRealEncoderObject::Plugin() {
-  return ResourceForm != nullptr ? ResourceForm->RealEncoder : nullptr;
+  return RealEncoderWrapper();
 }
 
 TRealEncoderObject::~TRealEncoderObject() { Close(); }

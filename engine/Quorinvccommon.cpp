@@ -4,6 +4,8 @@
 
 #include <atomic>
 
+#include "classlib/runtime/FileUtils.h"
+#include "classlib/runtime/SystemActions.h"
 #include "classlib/runtime/WinApi.h"
 
 AnsiString CurrentOutputFolder;
@@ -15,7 +17,7 @@ constexpr int kHourGlassCursor = -11;
 constexpr int kAppStartCursor = -19;
 
 int PlainMessageBox(const AnsiString& text, const AnsiString& caption, unsigned flags) {
-  return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), flags);
+  return SystemMessageBox(GetActiveWindow(), text, caption, flags);
 }
 
 std::atomic<int> g_screenCursor{kDefaultCursor};
@@ -85,6 +87,18 @@ void SplitString(const AnsiString& text, char separator, std::vector<AnsiString>
     }
   }
   if (!item.IsEmpty()) items.push_back(item);
+}
+
+AnsiString ExecutableFolder() {
+  AnsiString path;
+  path.SetLength(MAX_PATH);
+  DWORD length = 0;
+  while ((length = GetModuleFileNameA(nullptr, path.WritableBuffer(), path.Length() + 1)) >
+         static_cast<DWORD>(path.Length())) {
+    path.SetLength(path.Length() * 2);
+  }
+  path.SetLength(static_cast<int>(length));
+  return ExtractFilePath(path);
 }
 
 AnsiString GetMyDocumentsFolder() {

@@ -50,6 +50,8 @@ AnsiString ReplaceFirst(const AnsiString& text, const AnsiString& pattern, const
 // counts as blank (a tab is an ordinary character).
 void SplitString(const AnsiString& text, char separator, std::vector<AnsiString>& items);
 
+// The folder of the program's executable, with its trailing backslash.
+AnsiString ExecutableFolder();
 // The user's documents folder, made when missing; no trailing backslash.
 AnsiString GetMyDocumentsFolder();
 // The system's temporary folder in its long form, with its trailing backslash.

@@ -6,6 +6,7 @@
 #include "classlib/runtime/FileUtils.h"
 #include "classlib/runtime/IniFiles.h"
 #include "classlib/runtime/SysUtils.h"
+#include "engine/Quorinvccommon.h"
 #include "engine/Quorinvcenvloader.h"
 
 namespace {
@@ -52,19 +53,6 @@ class TReplacementFile {
  private:
   AnsiString path_;
 };
-
-// The folder of the executable, with its trailing backslash.
-AnsiString ProgramFolder() {
-  AnsiString path;
-  path.SetLength(MAX_PATH);
-  DWORD length = 0;
-  while ((length = GetModuleFileNameA(nullptr, path.WritableBuffer(), path.Length() + 1)) >
-         static_cast<DWORD>(path.Length())) {
-    path.SetLength(path.Length() * 2);
-  }
-  path.SetLength(static_cast<int>(length));
-  return ExtractFilePath(path);
-}
 
 bool SameFile(const AnsiString& a, const AnsiString& b) { return SameText(ExpandFileName(a), ExpandFileName(b)); }
 
@@ -185,5 +173,5 @@ AnsiString ProfileFileTitle(const AnsiString& name) {
 }
 
 AnsiString MakeProfileFileName(const TVideoProfile* profile) {
-  return ProgramFolder() + EnvLoader.ProfilePath + ProfileFileTitle(profile->ProfileName) + ".pf";
+  return ExecutableFolder() + EnvLoader.ProfilePath + ProfileFileTitle(profile->ProfileName) + ".pf";
 }

@@ -1,5 +1,6 @@
 #include "classlib/stdctrls/MaskEdit.h"
 
+#include "classlib/runtime/SystemActions.h"
 #include "classlib/stdctrls/Clipboard.h"
 
 TCustomMaskEdit::TCustomMaskEdit(TComponent* owner) : TCustomEdit(owner) {}
@@ -62,7 +63,7 @@ void TCustomMaskEdit::TypeChar(char c) {
   if (SelLength() > 0) DeleteSelection(true);
   const int place = mask_.NextPlace(SelStart());
   if (place < 0 || !mask_.Accepts(place, c)) {
-    MessageBeep(0);
+    SystemBeep(MB_OK);
     return;
   }
   ReplaceRange(place, place + 1, AnsiString(c));
@@ -87,7 +88,7 @@ bool TCustomMaskEdit::HandleMaskMessage(TMessage& message) {
     case WM_CHAR: {
       const auto c = static_cast<char>(message.WParam);
       if (static_cast<unsigned char>(c) < ' ' && c != VK_BACK) return false;
-      if (!EditCanModify()) MessageBeep(0);
+      if (!EditCanModify()) SystemBeep(MB_OK);
       else if (c == VK_BACK) Backspace();
       else TypeChar(c);
       return true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "classlib/runtime/Exceptions.h"
+#include "classlib/runtime/SystemActions.h"
 #include "classlib/runtime/Threads.h"
 #include "classlib/windowing/Forms.h"
 #include "classlib/windowing/HintWindow.h"
@@ -204,8 +205,7 @@ void TApplication::SetTitle(const AnsiString& title) {
 }
 
 int TApplication::MessageBox(const AnsiString& text, const AnsiString& caption, unsigned flags) {
-  HWND owner = GetActiveWindow();
-  return ::MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
+  return SystemMessageBox(GetActiveWindow(), text, caption, flags);
 }
 
 void TApplication::HandleException(TObject* sender) {

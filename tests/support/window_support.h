@@ -1,13 +1,16 @@
 #pragma once
-// Helpers for tests that show real windows: forms on screen, message recording and
-// serving the application's queue.
+// Helpers for tests that show real windows: forms on screen, message recording, serving
+// the application's queue, real input, captures and screenshots, modal forms, and the
+// program's system actions recorded in memory.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "classlib/graphics/Bitmap.h"
+#include "classlib/runtime/SystemActions.h"
 #include "classlib/windowing/Application.h"
 #include "classlib/windowing/Forms.h"
 #include "test_support.h"
@@ -92,5 +95,74 @@ void TypeText(const std::string& text);
 // window as a 32-bit bitmap (the whole window when `rect` is empty).
 COLORREF ControlPixel(TControl* control, int x, int y);
 std::unique_ptr<TBitmap> CaptureWindow(HWND window, const TRect& rect = TRect{});
+
+// Makes a form of class F with NewForm (its resource read, OnCreate run), shows it and
+// serves the queue until it has painted. Freed by the caller.
+template <class F, class... Args>
+F* ShowForm(Args&&... args) {
+  F* form = NewForm<F>(std::forward<Args>(args)...);
+  form->Show();
+  form->Update();
+  ServeApplication(50);
+  return form;
+}
+
+// Serves the application's queue (with its idle work) until `done` answers true or
+// `timeoutMs` passes; answers `done()`.
+bool ServeUntil(const std::function<bool()>& done, unsigned timeoutMs = 5000);
+
+// Real left click at a point of the client area of any window, also of another program.
+void Click(HWND window, int x, int y);
+
+// Saves what the window shows as a PNG file "<name>.png" in the build tree's
+// test-output folder; answers the file's path (empty when it could not be written).
+std::string SaveScreenshot(HWND window, const std::string& name);
+
+// Runs `action` on the next form of class F that shows modally while this object lives
+// (the action may end it with SetModalResult); when the object goes without such a form
+// having shown, the test fails naming F. One at a time.
+class TModalWatch {
+ public:
+  TModalWatch(TClass formClass, std::function<void(TCustomForm*)> action);
+  ~TModalWatch();
+  TModalWatch(const TModalWatch&) = delete;
+  TModalWatch& operator=(const TModalWatch&) = delete;
+
+ private:
+  static void CALLBACK Poll(HWND, UINT, UINT_PTR, DWORD);
+  TClass formClass_;
+  std::function<void(TCustomForm*)> action_;
+  UINT_PTR timer_ = 0;
+  bool seen_ = false;
+};
+
+template <class F>
+[[nodiscard]] std::unique_ptr<TModalWatch> OnNextModal(std::function<void(F*)> action) {
+  return std::make_unique<TModalWatch>(F::StaticClass(),
+                                       [action](TCustomForm* form) { action(static_cast<F*>(form)); });
+}
+
+// Takes the program's system actions down in memory for its lifetime (shell opens, runs,
+// shutdowns and beeps do nothing; boxes answer from `answers`, then with their default
+// button), restoring the handlers before it afterwards.
+class TRecordedActions : public TActionRecorder {
+ public:
+  explicit TRecordedActions(std::vector<int> answers = {});
+  ~TRecordedActions() override;
+  TRecordedActions(const TRecordedActions&) = delete;
+  TRecordedActions& operator=(const TRecordedActions&) = delete;
+
+  // The requests so far: kind first, then the arguments (TActionRecorder).
+  const std::vector<std::vector<std::string>>& Lines() const { return lines_; }
+
+  void Record(const std::vector<AnsiString>& fields) override;
+  int NextBoxAnswer(unsigned flags) override;
+
+ private:
+  std::vector<int> answers_;
+  size_t next_ = 0;
+  std::vector<std::vector<std::string>> lines_;
+  TSystemActionHandlers previous_;
+};
 
 }  // namespace testsupport

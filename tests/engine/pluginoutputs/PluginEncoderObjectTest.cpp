@@ -10,7 +10,7 @@
 
 #include "engine/Pluginencoderobjects.h"
 #include "engine/Realencoderdllwarper.h"
-#include "engine/Standinresourceform.h"
+#include "engine/Encoderwrappers.h"
 #include "engine/Videoprofilekinds.h"
 #include "engine/Wmvencoderdllwarper.h"
 
@@ -119,14 +119,14 @@ TEST_P(ResourceHolder, KeepsOnlyUsablePlugins) {
   TFake(kFakeWmv).Configure("init", c.init);
   TFake(kFakeWmv).Take();
   {
-    TResourceForm holder(c.wmvLibrary, c.realLibrary);
-    EXPECT_EQ(c.keepsWmv, holder.WMVEncoder != nullptr);
-    EXPECT_EQ(c.keepsReal, holder.RealEncoder != nullptr);
+    TEncoderPlugins holder(c.wmvLibrary, c.realLibrary);
+    EXPECT_EQ(c.keepsWmv, holder.WMV() != nullptr);
+    EXPECT_EQ(c.keepsReal, holder.Real() != nullptr);
     if (std::string(c.wmvLibrary) == kFakeWmv && !c.keepsWmv) {
       EXPECT_EQ((std::vector<std::string>{"Init", "Uninit"}), TFake(kFakeWmv).Take());
     }
-    if (holder.RealEncoder != nullptr) {
-      EXPECT_NE(0u, holder.RealEncoder->Handle());
+    if (holder.Real() != nullptr) {
+      EXPECT_NE(0u, holder.Real()->Handle());
     }
   }
   TFake(kFakeWmv).Configure("init", "1");
@@ -172,11 +172,11 @@ TEST(PluginWrappers, ResetHandleFreesTheHeldHandleBeforeMakingTheNext) {
 }
 
 TEST(PluginWrappers, OutputSizesAsEachPluginCountsThem) {
-  TResourceForm holder(kFakeWmv, kFakeReal);
+  TEncoderPlugins holder(kFakeWmv, kFakeReal);
   TFake(kFakeReal).Configure("size", "3145728");
   TFake(kFakeWmv).Configure("size", "4000000000");
-  EXPECT_DOUBLE_EQ(3.0, holder.RealEncoder->GetOutputSize());
-  EXPECT_EQ(4000000000u, holder.WMVEncoder->GetOutputSize());
+  EXPECT_DOUBLE_EQ(3.0, holder.Real()->GetOutputSize());
+  EXPECT_EQ(4000000000u, holder.WMV()->GetOutputSize());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -184,15 +184,15 @@ TEST(PluginWrappers, OutputSizesAsEachPluginCountsThem) {
 
 class PluginEncoderObject : public testing::Test {
  protected:
-  static void SetUpTestSuite() { Holder = new TResourceForm(kFakeWmv, kFakeReal); }
+  static void SetUpTestSuite() { Holder = new TEncoderPlugins(kFakeWmv, kFakeReal); }
   static void TearDownTestSuite() {
     delete Holder;
     Holder = nullptr;
   }
   void SetUp() override {
-    ASSERT_NE(nullptr, Holder->WMVEncoder);
-    ASSERT_NE(nullptr, Holder->RealEncoder);
-    ResourceForm = Holder;
+    ASSERT_NE(nullptr, Holder->WMV());
+    ASSERT_NE(nullptr, Holder->Real());
+    SetEncoderWrappers(Holder->WMV(), Holder->Real());
     Converter = &converter;
     previous = SetFrameConverterEntries({&CreateRecordingConverter, &ReleaseRecordingConverter});
     Wmv.Configure("videoCodecs", "Windows Media Video 8|Windows Media Video 9");
@@ -224,11 +224,11 @@ class PluginEncoderObject : public testing::Test {
   }
   void TearDown() override {
     SetFrameConverterEntries(previous);
-    ResourceForm = nullptr;
+    SetEncoderWrappers(nullptr, nullptr);
     Converter = nullptr;
   }
 
-  static TResourceForm* Holder;
+  static TEncoderPlugins* Holder;
   const TFake Wmv{kFakeWmv};
   const TFake Real{kFakeReal};
   TRecordingConverter converter;
@@ -238,7 +238,7 @@ class PluginEncoderObject : public testing::Test {
   TRealProfile realProfile{"r", ""};
 };
 
-TResourceForm* PluginEncoderObject::Holder = nullptr;
+TEncoderPlugins* PluginEncoderObject::Holder = nullptr;
 
 TEST_F(PluginEncoderObject, AWmvProfileBecomesThePluginSettingsInOrder) {
   args.DisableAudio = true;
@@ -432,8 +432,7 @@ TEST_F(PluginEncoderObject, ARealObjectHandsFramesWithTheirEnd) {
 // Without a wrapper or a frame converter nothing reaches a plug-in and the job fails.
 TEST_F(PluginEncoderObject, MissingWrappersOrConverterFailTheOutput) {
   const std::array<std::uint8_t, 4> frame{};
-  TResourceForm empty;
-  ResourceForm = &empty;
+  SetEncoderWrappers(nullptr, nullptr);
   for (const TVideoProfile* profile :
        {static_cast<const TVideoProfile*>(&wmvProfile), static_cast<const TVideoProfile*>(&realProfile)}) {
     auto encoder = CreateEncoderObject(*profile, args);
@@ -443,7 +442,7 @@ TEST_F(PluginEncoderObject, MissingWrappersOrConverterFailTheOutput) {
     EXPECT_FALSE(encoder->EncodeAudioSamples(frame.data(), 4, 0.0, 0.1));
     EXPECT_EQ(0, encoder->GetOutputSize());
   }
-  ResourceForm = Holder;
+  SetEncoderWrappers(Holder->WMV(), Holder->Real());
   Converter = nullptr;
   for (const TVideoProfile* profile :
        {static_cast<const TVideoProfile*>(&wmvProfile), static_cast<const TVideoProfile*>(&realProfile)}) {
