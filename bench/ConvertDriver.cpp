@@ -148,11 +148,11 @@ int PresetIndex(const PresetBase& preset, const std::string& which) {
 
 // The scheme of the preset "KIND:INDEX" or "KIND:NAME" with the extra pairs; false when
 // there is no such preset or too many pairs.
-bool LoadScheme(const std::string& spec, const std::vector<EncoderParamPair>& extra, TAudioEncoderScheme& scheme) {
-  const size_t colon = spec.find(':');
+bool LoadScheme(const std::string& choice, const std::vector<EncoderParamPair>& extra, TAudioEncoderScheme& scheme) {
+  const size_t colon = choice.find(':');
   if (colon == std::string::npos) return false;
-  const std::unique_ptr<PresetBase> preset = CreatePresetForExtension(spec.substr(0, colon));
-  const int index = preset != nullptr ? PresetIndex(*preset, spec.substr(colon + 1)) : -1;
+  const std::unique_ptr<PresetBase> preset = CreatePresetForExtension(choice.substr(0, colon));
+  const int index = preset != nullptr ? PresetIndex(*preset, choice.substr(colon + 1)) : -1;
   if (index < 0 || extra.size() > static_cast<size_t>(kMaxEncoderParams)) return false;
   scheme.PluginPath = preset->GetPluginPath().c_str();
   scheme.PresetName = preset->GetPresetName(index).c_str();

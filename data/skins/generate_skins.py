@@ -38,11 +38,11 @@ def fonts_of(table):
 class SkinWriter:
     """Collects one skin's pictures and sections and writes them."""
 
-    def __init__(self, spec, palette, fonts):
-        self.spec = spec
+    def __init__(self, desc, palette, fonts):
+        self.desc = desc
         self.p = palette
         self.fonts = fonts
-        self.prefix = spec["skin"]["prefix"]
+        self.prefix = desc["skin"]["prefix"]
         self.ini = SkinIni()
         self.form_pictures = {}  # key -> (file name, image)
         self.active = []  # (file name, image) in index order
@@ -77,8 +77,8 @@ class SkinWriter:
 
     def control_looks(self, atlas):
         ctx = looks.Context(self.p, self.fonts, atlas, atlas.index)
-        for spec in self.spec["looks"]:
-            self.controls.append((spec["name"], spec["kind"], looks.render(ctx, spec)))
+        for desc in self.desc["looks"]:
+            self.controls.append((desc["name"], desc["kind"], looks.render(ctx, desc)))
 
     def skin_colours(self):
         p = self.p
@@ -89,7 +89,7 @@ class SkinWriter:
             self.ini.put("SKINCOLORS", key, ini_value(p[name]))
 
     def write(self, folder, form_info):
-        skin = self.spec["skin"]
+        skin = self.desc["skin"]
         ini = SkinIni()
         ini.put_all("VERSION", [("skinname", skin["name"]), ("skinauthor", AUTHOR), ("authoremail", ""),
                                 ("authorurl", ""), ("skincomments", skin["comments"])])
@@ -111,9 +111,9 @@ class SkinWriter:
             image.save(os.path.join(folder, name), "BMP")
 
 
-def build_dialog_skin(spec, palette, fonts, folder):
-    w = SkinWriter(spec, palette, fonts)
-    frame = spec["frame"]
+def build_dialog_skin(desc, palette, fonts, folder):
+    w = SkinWriter(desc, palette, fonts)
+    frame = desc["frame"]
     active, inactive, mask, form_info = frames.dialog_frame(palette, frame, fonts)
     w.form_pictures = {"picture": (w.file("Frame"), active), "inactivepicture": (w.file("FrameInactive"), inactive),
                        "mask": (w.file("FrameMask"), mask)}
@@ -123,17 +123,17 @@ def build_dialog_skin(spec, palette, fonts, folder):
     w.finish_atlas(controls)
     parts = w.atlas("Caption", width=frame["size"][0] + 8)
     bands = frames.caption_bands(palette, frame["size"][0], frame["caption_height"])
-    w.objects = frames.caption_objects(palette, fonts, spec, bands, parts, True,
-                                       active.crop(tuple(spec["caption"]["rect"]))) + w.objects
+    w.objects = frames.caption_objects(palette, fonts, desc, bands, parts, True,
+                                       active.crop(tuple(desc["caption"]["rect"]))) + w.objects
     w.finish_atlas(parts)
     w.popup_and_hint()
     w.skin_colours()
     w.write(folder, form_info)
 
 
-def build_main_skin(spec, palette, fonts, folder):
-    w = SkinWriter(spec, palette, fonts)
-    face = spec["face"] | spec
+def build_main_skin(desc, palette, fonts, folder):
+    w = SkinWriter(desc, palette, fonts)
+    face = desc["face"] | desc
     width, height = face["size"]
     w.form_pictures = {"picture": (w.file("Face"), frames.main_face(palette, face)),
                        "mask": (w.file("Mask"), frames.main_mask(face))}
@@ -141,36 +141,36 @@ def build_main_skin(spec, palette, fonts, folder):
     controls = w.atlas("Controls")
     w.control_looks(controls)
     menu = frames.menu_item(palette, fonts, controls, controls.index)
-    caption_objects = frames.caption_objects(palette, fonts, spec, frames.caption_bands(palette, width,
+    caption_objects = frames.caption_objects(palette, fonts, desc, frames.caption_bands(palette, width,
                                                                                         face["caption_height"]),
                                              controls, False)
     w.finish_atlas(controls)
     w.objects = caption_objects + frames.main_objects(palette, face, states) + [("menuitem", "menuitem", menu)]
-    w.areas = [(name, tuple(rect)) for name, rect in spec["areas"].items()]
+    w.areas = [(name, tuple(rect)) for name, rect in desc["areas"].items()]
     w.popup_and_hint()
     w.skin_colours()
     # A fixed face: all corner points at 0,0, so the window keeps the picture's size.
     corner = (0, 0)
     form_info = [("lefttoppoint", corner), ("righttoppoint", corner), ("leftbottompoint", corner),
                  ("rightbottompoint", corner), ("clientrect", (0, 0, width, height)),
-                 ("captionrect", tuple(spec["caption"]["rect"])),
-                 ("buttonsrect", (spec["caption_buttons"][1]["rect"][0], 6, width - 8, 26)),
+                 ("captionrect", tuple(desc["caption"]["rect"])),
+                 ("buttonsrect", (desc["caption_buttons"][1]["rect"][0], 6, width - 8, 26)),
                  ("buttonsoffset", 4), ("borderwidth", 0)]
     w.write(folder, form_info)
 
 
 def build_environment_pictures(source, env_file, palette, folder):
-    spec = load(source, "environment.toml")
+    desc = load(source, "environment.toml")
     env = env_pictures.read_environment(env_file)
-    labels = spec.get("icon_labels", {})
+    labels = desc.get("icon_labels", {})
     icon = env_pictures.ico_bytes([env_pictures.app_icon_image(palette, size) for size in (16, 32)])
     with open(os.path.join(folder, env["ApplicationIcon"]), "wb") as stream:
         stream.write(icon)
-    env_pictures.cover(palette, env, spec["cover"]).save(
+    env_pictures.cover(palette, env, desc["cover"]).save(
         os.path.join(folder, env["CoverFormBackgroundFile"]), "JPEG", quality=92)
     main = load(source, "MainSkin.toml")
     area = main["areas"]["FileList"]
-    env_pictures.list_background(palette, (area[2] - area[0], area[3] - area[1]), spec["list_background"]).save(
+    env_pictures.list_background(palette, (area[2] - area[0], area[3] - area[1]), desc["list_background"]).save(
         os.path.join(folder, env["MainFormFileListBackgroundFile"]), "JPEG", quality=92)
     for name, picture in env_pictures.category_icons(palette, env, labels):
         picture.save(os.path.join(folder, name), "PNG")

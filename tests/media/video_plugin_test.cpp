@@ -20,7 +20,7 @@
 
 namespace {
 
-using videoplugin::OutputSpec;
+using videoplugin::OutputPlan;
 
 constexpr int kWidth = 160;
 constexpr int kHeight = 120;
@@ -43,21 +43,21 @@ wmvenc::WmvSettings WmvCbr() {
 // What the WMV settings describe.
 
 TEST(WmvSettings, AConstantBitRateOutput) {
-  const OutputSpec spec = wmvenc::SpecOf(WmvCbr());
-  EXPECT_EQ("asf", spec.container);
-  ASSERT_TRUE(spec.video && spec.audio);
-  EXPECT_EQ("wmv2", spec.video->codec);
-  EXPECT_EQ(320, spec.video->width);
-  EXPECT_EQ(kWidth, spec.video->inputWidth);
-  EXPECT_EQ(1500000, spec.video->bitRate);
-  EXPECT_EQ(1500000, spec.video->maxRate);
-  EXPECT_EQ(15000000, spec.video->bufferBits);   // the 10 s buffer window
-  EXPECT_EQ(200, spec.video->keyFrameInterval);  // 8 s at 25 frames per second
-  EXPECT_EQ(0, spec.video->quantizer);
-  EXPECT_EQ("wmav2", spec.audio->codec);
-  EXPECT_EQ(44100, spec.audio->rate);
-  EXPECT_EQ(64000, spec.audio->bitRate);
-  EXPECT_EQ(44100, spec.audio->inputRate);
+  const OutputPlan plan = wmvenc::PlanOf(WmvCbr());
+  EXPECT_EQ("asf", plan.container);
+  ASSERT_TRUE(plan.video && plan.audio);
+  EXPECT_EQ("wmv2", plan.video->codec);
+  EXPECT_EQ(320, plan.video->width);
+  EXPECT_EQ(kWidth, plan.video->inputWidth);
+  EXPECT_EQ(1500000, plan.video->bitRate);
+  EXPECT_EQ(1500000, plan.video->maxRate);
+  EXPECT_EQ(15000000, plan.video->bufferBits);   // the 10 s buffer window
+  EXPECT_EQ(200, plan.video->keyFrameInterval);  // 8 s at 25 frames per second
+  EXPECT_EQ(0, plan.video->quantizer);
+  EXPECT_EQ("wmav2", plan.audio->codec);
+  EXPECT_EQ(44100, plan.audio->rate);
+  EXPECT_EQ(64000, plan.audio->bitRate);
+  EXPECT_EQ(44100, plan.audio->inputRate);
 }
 
 TEST(WmvSettings, ConstantQualityBecomesAQuantizer) {
@@ -67,9 +67,9 @@ TEST(WmvSettings, ConstantQualityBecomesAQuantizer) {
     settings.useVbr = true;
     settings.vbrMode = 1;
     settings.vbrQuality = quality;
-    const OutputSpec spec = wmvenc::SpecOf(settings);
-    EXPECT_EQ(quantizer, spec.video->quantizer) << "quality " << quality;
-    EXPECT_EQ(0, spec.video->bitRate);
+    const OutputPlan plan = wmvenc::PlanOf(settings);
+    EXPECT_EQ(quantizer, plan.video->quantizer) << "quality " << quality;
+    EXPECT_EQ(0, plan.video->bitRate);
   }
 }
 
@@ -78,35 +78,35 @@ TEST(WmvSettings, ASystemProfileSuppliesCodecRatesKeyFramesAndAudioButNotTheSize
   settings.videoCodec = 1;
   settings.useSystemProfile = true;
   settings.systemProfile = 0;
-  const OutputSpec spec = wmvenc::SpecOf(settings);
-  EXPECT_EQ("wmv2", spec.video->codec);
-  EXPECT_EQ(224000, spec.video->bitRate);
-  EXPECT_EQ(15.0, spec.video->frameRate);
-  EXPECT_EQ(150, spec.video->keyFrameInterval);
-  EXPECT_EQ(320, spec.video->width);
-  EXPECT_EQ(240, spec.video->height);
-  EXPECT_EQ(22050, spec.audio->rate);
-  EXPECT_EQ(1, spec.audio->channels);
-  EXPECT_EQ(32000, spec.audio->bitRate);
+  const OutputPlan plan = wmvenc::PlanOf(settings);
+  EXPECT_EQ("wmv2", plan.video->codec);
+  EXPECT_EQ(224000, plan.video->bitRate);
+  EXPECT_EQ(15.0, plan.video->frameRate);
+  EXPECT_EQ(150, plan.video->keyFrameInterval);
+  EXPECT_EQ(320, plan.video->width);
+  EXPECT_EQ(240, plan.video->height);
+  EXPECT_EQ(22050, plan.audio->rate);
+  EXPECT_EQ(1, plan.audio->channels);
+  EXPECT_EQ(32000, plan.audio->bitRate);
 }
 
 TEST(WmvSettings, CodecIndexesAndWhatCannotBeWritten) {
   wmvenc::WmvSettings settings = WmvCbr();
   settings.videoCodec = 1;
   settings.audioFormat = 6;
-  EXPECT_EQ("wmv1", wmvenc::SpecOf(settings).video->codec);
-  EXPECT_EQ(48000, wmvenc::SpecOf(settings).audio->rate);
+  EXPECT_EQ("wmv1", wmvenc::PlanOf(settings).video->codec);
+  EXPECT_EQ(48000, wmvenc::PlanOf(settings).audio->rate);
   settings.videoCodec = 7;  // no such codec: the first
   settings.audioFormat = -1;
-  EXPECT_EQ("wmv2", wmvenc::SpecOf(settings).video->codec);
-  EXPECT_EQ(22050, wmvenc::SpecOf(settings).audio->rate);
+  EXPECT_EQ("wmv2", wmvenc::PlanOf(settings).video->codec);
+  EXPECT_EQ(22050, wmvenc::PlanOf(settings).audio->rate);
   settings.input.sampleRate = 0;  // a source without audio
-  EXPECT_FALSE(wmvenc::SpecOf(settings).audio);
+  EXPECT_FALSE(wmvenc::PlanOf(settings).audio);
   settings.input.hasVideo = false;
-  EXPECT_THROW(wmvenc::SpecOf(settings), std::exception);
+  EXPECT_THROW(wmvenc::PlanOf(settings), std::exception);
   settings = WmvCbr();
   settings.videoUncompressed = true;
-  EXPECT_THROW(wmvenc::SpecOf(settings), std::exception);
+  EXPECT_THROW(wmvenc::PlanOf(settings), std::exception);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -127,17 +127,17 @@ rmenc::RealSettings RealWith(std::int32_t audioCodec, bool vbr) {
 
 TEST(RealSettings, TheManualBlockGivesBitRatePeakAndKeyFrames) {
   for (const bool vbr : {false, true}) {
-    const OutputSpec spec = rmenc::SpecOf(RealWith(3, vbr));
-    EXPECT_EQ("rm", spec.container);
-    ASSERT_TRUE(spec.video && spec.audio);
-    EXPECT_EQ("rv20", spec.video->codec);
-    EXPECT_EQ(kWidth, spec.video->width);
-    EXPECT_EQ(12.5, spec.video->frameRate);
-    EXPECT_EQ(450000, spec.video->bitRate);
-    EXPECT_EQ(vbr ? 900000 : 450000, spec.video->maxRate);
-    EXPECT_EQ(50, spec.video->keyFrameInterval);
-    EXPECT_EQ("ac3", spec.audio->codec);
-    EXPECT_EQ(64000, spec.audio->bitRate);
+    const OutputPlan plan = rmenc::PlanOf(RealWith(3, vbr));
+    EXPECT_EQ("rm", plan.container);
+    ASSERT_TRUE(plan.video && plan.audio);
+    EXPECT_EQ("rv20", plan.video->codec);
+    EXPECT_EQ(kWidth, plan.video->width);
+    EXPECT_EQ(12.5, plan.video->frameRate);
+    EXPECT_EQ(450000, plan.video->bitRate);
+    EXPECT_EQ(vbr ? 900000 : 450000, plan.video->maxRate);
+    EXPECT_EQ(50, plan.video->keyFrameInterval);
+    EXPECT_EQ("ac3", plan.audio->codec);
+    EXPECT_EQ(64000, plan.audio->bitRate);
   }
 }
 
@@ -155,23 +155,23 @@ TEST(RealSettings, AudioCodecRows) {
                          Row{5, 48000, "ac3", 48000, 2, 128000}}) {
     rmenc::RealSettings settings = RealWith(row.index, false);
     settings.input.sampleRate = row.inputRate;
-    const OutputSpec spec = rmenc::SpecOf(settings);
-    EXPECT_EQ(row.codec, spec.audio->codec) << row.index;
-    EXPECT_EQ(row.rate, spec.audio->rate) << row.index;
-    EXPECT_EQ(row.channels, spec.audio->channels) << row.index;
-    EXPECT_EQ(row.bitRate, spec.audio->bitRate) << row.index;
+    const OutputPlan plan = rmenc::PlanOf(settings);
+    EXPECT_EQ(row.codec, plan.audio->codec) << row.index;
+    EXPECT_EQ(row.rate, plan.audio->rate) << row.index;
+    EXPECT_EQ(row.channels, plan.audio->channels) << row.index;
+    EXPECT_EQ(row.bitRate, plan.audio->bitRate) << row.index;
   }
 }
 
 TEST(RealSettings, RefusesWhatItCannotWrite) {
   rmenc::RealSettings settings = RealWith(2, false);
   settings.manualGiven = false;
-  EXPECT_THROW(rmenc::SpecOf(settings), std::exception);
+  EXPECT_THROW(rmenc::PlanOf(settings), std::exception);
   settings = RealWith(6, false);
-  EXPECT_THROW(rmenc::SpecOf(settings), std::exception);
+  EXPECT_THROW(rmenc::PlanOf(settings), std::exception);
   settings = RealWith(2, false);
   settings.twoPass = true;
-  EXPECT_THROW(rmenc::SpecOf(settings), std::exception);
+  EXPECT_THROW(rmenc::PlanOf(settings), std::exception);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -90,41 +90,41 @@ def _env_colour(value):
     return (value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF)
 
 
-def cover_text_places(env, spec):
+def cover_text_places(env, desc):
     """The three cover texts: name, place (at its width and height) and colour."""
     places = []
     for name, key in (("version", "CoverVersionText"), ("copyright", "CoverCopyrightText"),
                       ("load info", "CoverLoadInfoText")):
         x, y = int(env[key + "PosX"]), int(env[key + "PosY"])
-        w, h = spec["text_sizes"][name]
-        places.append((name, (x, y, min(x + w, spec["size"][0]), y + h), _env_colour(env[key + "Color"])))
+        w, h = desc["text_sizes"][name]
+        places.append((name, (x, y, min(x + w, desc["size"][0]), y + h), _env_colour(env[key + "Color"])))
     return places
 
 
-def cover(p, env, spec):
-    width, height = spec["size"]
+def cover(p, env, desc):
+    width, height = desc["size"]
     img = Image.new("RGB", (width, height), p["surface"])
-    band = tuple(spec["band"])
+    band = tuple(desc["band"])
     paint.box(img, (0, band[0], width, band[1]), (p["frame_hi"], p["frame"]))
     paint.box(img, (0, band[0], width, band[0] + 3), p["accent"])
     logo = app_icon_image(p, 64)
     base = img.convert("RGBA")
     base.alpha_composite(logo, (40, band[0] + 40))
     img = base.convert("RGB")
-    paint.text(img, (124, band[0] + 36, width, band[0] + 76), spec["title"], p["frame_text"], 36, "bold", "left")
-    paint.text(img, (126, band[0] + 78, width, band[0] + 104), spec["subtitle"], p["frame_text_inactive"], 20,
+    paint.text(img, (124, band[0] + 36, width, band[0] + 76), desc["title"], p["frame_text"], 36, "bold", "left")
+    paint.text(img, (126, band[0] + 78, width, band[0] + 104), desc["subtitle"], p["frame_text_inactive"], 20,
                "regular", "left")
-    for name, rect, colour in cover_text_places(env, spec):
+    for name, rect, colour in cover_text_places(env, desc):
         _check_contrast(img, rect, colour, name)
     return img
 
 
-def list_background(p, size, spec):
+def list_background(p, size, desc):
     width, height = size
     img = Image.new("RGB", size, p["window"])
     glyphs.draw(img, (0, 16, width, 80), "file_plus", p["border"], 44)
-    paint.text(img, (0, 86, width, 108), spec["line1"], p["text_muted"], 14, "bold")
-    paint.text(img, (0, 108, width, 128), spec["line2"], p["text_muted"], 12)
+    paint.text(img, (0, 86, width, 108), desc["line1"], p["text_muted"], 14, "bold")
+    paint.text(img, (0, 108, width, 128), desc["line2"], p["text_muted"], 12)
     return img
 
 

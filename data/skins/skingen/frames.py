@@ -25,14 +25,14 @@ def caption_band(p, width, height, active):
     return band
 
 
-def dialog_frame(p, spec, fonts):
+def dialog_frame(p, desc, fonts):
     """The dialog frame: form picture, inactive picture, mask, FORMINFO keys, and the caption
     parts (active caption face, caption-button faces) as one active picture."""
-    width, height = spec["size"]
-    cap = spec["caption_height"]
-    border = spec["border"]
-    radius = spec["radius"]
-    lt, rb = tuple(spec["lefttoppoint"]), tuple(spec["rightbottompoint"])
+    width, height = desc["size"]
+    cap = desc["caption_height"]
+    border = desc["border"]
+    radius = desc["radius"]
+    lt, rb = tuple(desc["lefttoppoint"]), tuple(desc["rightbottompoint"])
     client = (border, cap, width - border, height - border)
 
     def frame(active):
@@ -47,14 +47,14 @@ def dialog_frame(p, spec, fonts):
     keys = [("lefttoppoint", lt), ("righttoppoint", (rb[0], lt[1])), ("leftbottompoint", (lt[0], rb[1])),
             ("rightbottompoint", rb), ("clientrect", client), ("maskrectarea", client),
             ("captionrect", (border, 0, width - border, cap - 1)),
-            ("buttonsrect", tuple(spec["buttonsrect"])), ("buttonsoffset", spec["buttonsoffset"]),
+            ("buttonsrect", tuple(desc["buttonsrect"])), ("buttonsoffset", desc["buttonsoffset"]),
             ("buttonsinleft", False), ("borderwidth", border),
             ("hittestlefttoppoint", (radius + 1, radius + 1)),
             ("hittestrighttoppoint", (width - radius - 1, radius + 1)),
             ("hittestleftbottompoint", (radius + 1, height - radius - 1)),
             ("hittestrightbottompoint", (width - radius - 1, height - radius - 1)),
             ("sizegriparea", (width - border - 14, height - border - 14, width - border, height - border)),
-            ("statusbarname", spec["statusbarname"]), ("inactiveeffect", "iebrightness")]
+            ("statusbarname", desc["statusbarname"]), ("inactiveeffect", "iebrightness")]
     return frame(True), frame(False), paint.mask((width, height), radius), keys
 
 
@@ -72,24 +72,24 @@ def _caption_button(p, band, rect, glyph, state, glyph_size=12):
     return face
 
 
-def caption_objects(p, fonts, spec, bands, parts, in_picture, active_face=None):
+def caption_objects(p, fonts, desc, bands, parts, in_picture, active_face=None):
     """The caption object and the standard caption buttons. `bands` gives the active and
     inactive caption bands; the buttons' faces go into `parts` (an atlas), and so does the
     caption's active face when one is given. With `in_picture` the buttons carry only
     faces (the frame lays them out), else their "skinrect" is their place on the face."""
     size, style = fonts["caption"]
-    caption_rect = tuple(spec["caption"]["rect"])
+    caption_rect = tuple(desc["caption"]["rect"])
     caption = [("hint", "")]
     if active_face is not None:
         (place,) = parts.strip(active_face.width, active_face.height, 1)
         parts.image.paste(active_face, place[:2])
         caption += [("activepictureindex", parts.index), ("activeskinrect", place)]
-    caption += [("defaultcaption", True), ("textrect", tuple(spec["caption"]["textrect"])), ("fontname", FONT),
+    caption += [("defaultcaption", True), ("textrect", tuple(desc["caption"]["textrect"])), ("fontname", FONT),
                ("fontheight", size), ("fontstyle", style), ("fontcolor", ini_value(p["frame_text_inactive"])),
                ("activefontcolor", ini_value(p["frame_text"])), ("alignment", "taleftjustify"),
                ("shadow", False), ("light", False), ("skinrect", caption_rect)]
     objects = [("caption", "caption", caption)]
-    for button in spec["caption_buttons"]:
+    for button in desc["caption_buttons"]:
         rect = tuple(button["rect"])
         w, h = _size(rect)
         faces = {}
@@ -199,35 +199,35 @@ def _main_button(p, img, button, state):
         glyphs.draw(img, rect, button["glyph"], glyph_colour, button.get("glyph_size", 16))
 
 
-def main_face(p, spec, state="normal"):
+def main_face(p, desc, state="normal"):
     """The whole main-window face with every command button in `state`."""
-    width, height = spec["size"]
+    width, height = desc["size"]
     img = Image.new("RGB", (width, height), p["frame"])
     paint.box(img, (0, 0, width, height), p["frame"], p["frame_edge"])
-    cap = spec["caption_height"]
+    cap = desc["caption_height"]
     img.paste(caption_band(p, width - 2, cap - 1, True), (1, 1))
     paint.hline(img, 1, width - 1, cap - 1, p["frame_edge"])
-    for card in spec["cards"]:
+    for card in desc["cards"]:
         paint.box(img, tuple(card["rect"]), p[card.get("fill", "surface")], p["border"], 6)
-    for field in spec["fields"]:
+    for field in desc["fields"]:
         paint.box(img, tuple(field["rect"]), p[field.get("fill", "window")], p[field.get("outline", "border_dark")],
                   field.get("radius", 0))
-    for label in spec["texts"]:
+    for label in desc["texts"]:
         paint.text(img, tuple(label["rect"]), label["text"], p[label.get("colour", "text_muted")],
                    label.get("size", 12), label.get("weight", "regular"), label.get("align", "left"))
-    for button in spec["buttons"]:
+    for button in desc["buttons"]:
         _main_button(p, img, button, state)
-    for button in spec["caption_buttons"]:
+    for button in desc["caption_buttons"]:
         glyphs.draw(img, tuple(button["rect"]), button["glyph"], p["frame_text"], button.get("glyph_size", 12))
     return img
 
 
-def main_objects(p, spec, states_index):
+def main_objects(p, desc, states_index):
     """The command buttons of the main face: the normal face in the form picture, the hot,
     pressed and disabled faces at the same place in the bands of the state picture."""
-    height = spec["size"][1]
+    height = desc["size"][1]
     objects = []
-    for button in spec["buttons"]:
+    for button in desc["buttons"]:
         rect = tuple(button["rect"])
         objects.append((button["name"], "button",
                         [("hint", button["hint"]), ("activepictureindex", states_index), ("skinrect", rect),
@@ -236,12 +236,12 @@ def main_objects(p, spec, states_index):
     return objects
 
 
-def main_states(p, spec):
+def main_states(p, desc):
     """The hot, pressed and disabled copies of the face, one band each, top to bottom."""
-    width, height = spec["size"]
+    width, height = desc["size"]
     img = Image.new("RGB", (width, height * len(STATES)))
     for i, state in enumerate(STATES):
-        img.paste(main_face(p, spec, state), (0, i * height))
+        img.paste(main_face(p, desc, state), (0, i * height))
     return img
 
 

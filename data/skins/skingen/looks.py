@@ -29,8 +29,8 @@ def _offset(rect, dx, dy):
     return (rect[0] + dx, rect[1] + dy, rect[2] + dx, rect[3] + dy)
 
 
-def _size(spec, default):
-    return tuple(spec.get("size", default))
+def _size(desc, default):
+    return tuple(desc.get("size", default))
 
 
 def nine_part(width, height, corner, client=None, right=None, top=None, stretch=False):
@@ -117,10 +117,10 @@ def hot_and_down(ctx, width, height, named_glyphs, shape="push"):
 
 # ---- styles ------------------------------------------------------------------------
 
-def style_button(ctx, spec):
+def style_button(ctx, desc):
     """Button looks: push buttons, flat tool buttons and header sections."""
-    width, height = _size(spec, (75, 25))
-    shape = spec.get("shape", "push")
+    width, height = _size(desc, (75, 25))
+    shape = desc.get("shape", "push")
     states = ["normal", "hot", "down", "disabled", "focused"]
     rects = dict(zip(states, ctx.atlas.strip(width, height, len(states))))
     for state, rect in rects.items():
@@ -133,20 +133,20 @@ def style_button(ctx, spec):
              ("downskinrect", rects["down"]), ("disabledskinrect", rects["disabled"]),
              ("focusedskinrect", rects["focused"] if shape != "header" else rects["hot"]),
              ("showfocus", False)]
-    if spec.get("track"):
+    if desc.get("track"):
         keys.append(("trackbuttonrect", (width - 15, 0, width, height)))
         for rect in (rects["hot"], rects["down"], rects["focused"]):
             paint.vline(ctx.atlas.image, rect[2] - 15, rect[1] + 4, rect[3] - 4, ctx.p["border"])
     return keys
 
 
-def style_field(ctx, spec):
+def style_field(ctx, desc):
     """Edit and memo looks, optionally with a button at the right end."""
-    width, height = _size(spec, (80, 21))
+    width, height = _size(desc, (80, 21))
     normal, hot = ctx.atlas.strip(width, height, 2)
     field_face(ctx, normal, "normal")
     field_face(ctx, hot, "hot")
-    button = spec.get("button")
+    button = desc.get("button")
     if button:
         keys = _base(ctx, normal) + nine_part(width, height, 3, (3, 3, width - 21, height - 3), right=width - 21,
                                               stretch=True)
@@ -164,7 +164,7 @@ def style_field(ctx, spec):
             arrow_button(ctx, _offset(place, face[0], face[1]), "normal", button, "header")
         keys += [("buttonrect", place), ("activebuttonrect", hot_b), ("downbuttonrect", down_b),
                  ("unenabledbuttonrect", off_b)]
-    if spec.get("memo"):
+    if desc.get("memo"):
         keys += [("bgcolor", ctx.colour("window")), ("activebgcolor", ctx.colour("window"))]
     return keys
 
@@ -183,11 +183,11 @@ def _button_pair(ctx, width, height, vertical, first_glyph, second_glyph):
     return first, second, pictures
 
 
-def style_updown(ctx, spec):
+def style_updown(ctx, desc):
     """Up-down pairs: the button that raises the value is the upper (vertical) or the
     right one (horizontal)."""
-    vertical = spec.get("vertical", False)
-    width, height = _size(spec, (16, 22) if vertical else (32, 16))
+    vertical = desc.get("vertical", False)
+    width, height = _size(desc, (16, 22) if vertical else (32, 16))
     (face,) = ctx.atlas.strip(width, height, 1)
     up_glyph, down_glyph = ("arrow_up", "arrow_down") if vertical else ("arrow_right", "arrow_left")
     if vertical:
@@ -203,8 +203,8 @@ def style_updown(ctx, spec):
                                ("activedownbuttonrect", down_pics[0]), ("downdownbuttonrect", down_pics[1])]
 
 
-def style_spinedit(ctx, spec):
-    width, height = _size(spec, (80, 22))
+def style_spinedit(ctx, desc):
+    width, height = _size(desc, (80, 22))
     normal, hot = ctx.atlas.strip(width, height, 2)
     field_face(ctx, normal, "normal")
     field_face(ctx, hot, "hot")
@@ -235,8 +235,8 @@ def _items(ctx, width, height):
     return normal, hot, selected
 
 
-def style_combobox(ctx, spec):
-    width, height = _size(spec, (100, 22))
+def style_combobox(ctx, desc):
+    width, height = _size(desc, (100, 22))
     normal, hot = ctx.atlas.strip(width, height, 2)
     field_face(ctx, normal, "normal")
     field_face(ctx, hot, "hot")
@@ -258,7 +258,7 @@ def style_combobox(ctx, spec):
     keys += [("focusfontcolor", ctx.colour("accent_text")), ("activefontcolor", ctx.colour("text")),
              ("buttonrect", place), ("activebuttonrect", hot_b), ("downbuttonrect", down_b),
              ("unenabledbuttonrect", off_b), ("itemstretcheffect", True), ("focusitemstretcheffect", True),
-             ("activeskinrect", hot), ("showfocus", False), ("listboxname", spec.get("listbox", "listbox"))]
+             ("activeskinrect", hot), ("showfocus", False), ("listboxname", desc.get("listbox", "listbox"))]
     return keys
 
 
@@ -287,12 +287,12 @@ def _check_glyphs(ctx, radio):
     return rects
 
 
-def style_checkradio(ctx, spec):
-    width, height = _size(spec, (120, 20))
+def style_checkradio(ctx, desc):
+    width, height = _size(desc, (120, 20))
     normal, hot = ctx.atlas.strip(width, height, 2)
     paint.box(ctx.atlas.image, normal, ctx.p["surface"])
     paint.box(ctx.atlas.image, hot, ctx.p["surface"])
-    marks = _check_glyphs(ctx, spec.get("radio", False))
+    marks = _check_glyphs(ctx, desc.get("radio", False))
     top = (height - 13) // 2
     keys = _base(ctx, normal) + nine_part(width, height, 2, (2, 0, width - 2, height))
     keys += ctx.font_keys()
@@ -307,16 +307,16 @@ def style_checkradio(ctx, spec):
     return keys
 
 
-def style_stdlabel(ctx, spec):
+def style_stdlabel(ctx, desc):
     return ctx.font_keys() + [("activefontcolor", ctx.colour("accent_dark"))]
 
 
-def style_label(ctx, spec):
+def style_label(ctx, desc):
     """A face with one line of text: a plain strip, a sunken status field or a menu
     header band."""
-    width, height = _size(spec, (80, 20))
+    width, height = _size(desc, (80, 20))
     (face,) = ctx.atlas.strip(width, height, 1)
-    kind = spec.get("face", "plain")
+    kind = desc.get("face", "plain")
     role, colour = "control", "text"
     if kind == "header":
         paint.box(ctx.atlas.image, face, (ctx.p["frame_hi"], ctx.p["frame"]))
@@ -339,13 +339,13 @@ def _grip(ctx):
     return rect
 
 
-def style_panel(ctx, spec):
+def style_panel(ctx, desc):
     """Panel looks: a framed surface, a white list frame, a group frame with its caption,
     a tool strip and the status bar with its size grip."""
-    width, height = _size(spec, (60, 40))
+    width, height = _size(desc, (60, 40))
     (face,) = ctx.atlas.strip(width, height, 1)
     p, img = ctx.p, ctx.atlas.image
-    kind = spec.get("face", "framed")
+    kind = desc.get("face", "framed")
     corner, top, client, caption = 3, None, None, (0, 0, 0, 0)
     if kind == "list":
         paint.box(img, face, p["window"], p["border_dark"])
@@ -371,19 +371,19 @@ def style_panel(ctx, spec):
     return keys
 
 
-def style_scrollbox(ctx, spec):
-    width, height = _size(spec, (40, 40))
+def style_scrollbox(ctx, desc):
+    width, height = _size(desc, (40, 40))
     (face,) = ctx.atlas.strip(width, height, 1)
     paint.box(ctx.atlas.image, face, ctx.p["window"], ctx.p["border_dark"])
     return _base(ctx, face) + nine_part(width, height, 1)
 
 
-def style_bevel(ctx, spec):
+def style_bevel(ctx, desc):
     return [("lightcolor", ctx.colour("window")), ("darkcolor", ctx.colour("border"))]
 
 
-def style_gauge(ctx, spec):
-    width, height = _size(spec, (100, 18))
+def style_gauge(ctx, desc):
+    width, height = _size(desc, (100, 18))
     face, bar = ctx.atlas.strip(width, height, 2)
     field_face(ctx, face, "normal")
     area = (2, 2, width - 2, height - 2)
@@ -395,15 +395,15 @@ def style_gauge(ctx, spec):
                ("beginoffset", 2), ("endoffset", 2)] + ctx.font_keys())
 
 
-def style_trackbar(ctx, spec):
+def style_trackbar(ctx, desc):
     """A horizontal track bar: a groove, its passed part in the accent colour, and a round
     thumb on magenta that is drawn transparent."""
-    width, height = _size(spec, (100, 20))
+    width, height = _size(desc, (100, 20))
     face, passed = ctx.atlas.strip(width, height, 2)
     p, img = ctx.p, ctx.atlas.image
     mid = height // 2
     for rect, groove in ((face, p["border"]), (passed, p["accent"])):
-        paint.box(img, rect, p[spec.get("background", "surface")])
+        paint.box(img, rect, p[desc.get("background", "surface")])
         paint.box(img, (rect[0] + 6, rect[1] + mid - 2, rect[2] - 6, rect[1] + mid + 2), groove, None, 2)
     thumb, hot = ctx.atlas.strip(14, 14, 2)
     for rect, outline in ((thumb, p["border_dark"]), (hot, p["accent"])):
@@ -415,14 +415,14 @@ def style_trackbar(ctx, spec):
                ("buttontransparentcolor", ini_value((255, 0, 255)))])
 
 
-def style_scrollbar(ctx, spec):
+def style_scrollbar(ctx, desc):
     """Scroll bars. The first button ("downbuttonrect") lowers the position and sits at
     the left or top; the second ("upbuttonrect") raises it, at the right or bottom. The
     corner variant leaves the square beside a vertical bar at its right end."""
-    vertical = spec.get("vertical", False)
-    corner_square = 17 if spec.get("corner") else 0
+    vertical = desc.get("vertical", False)
+    corner_square = 17 if desc.get("corner") else 0
     thick = 17
-    length = spec.get("length", 120)
+    length = desc.get("length", 120)
     width, height = (thick, length) if vertical else (length + corner_square, thick)
     (face,) = ctx.atlas.strip(width, height, 1)
     p, img = ctx.p, ctx.atlas.image
@@ -464,11 +464,11 @@ def style_scrollbar(ctx, spec):
     return keys
 
 
-def style_listbox(ctx, spec):
-    width, height = _size(spec, (80, 60))
+def style_listbox(ctx, desc):
+    width, height = _size(desc, (80, 60))
     (face,) = ctx.atlas.strip(width, height, 1)
     paint.box(ctx.atlas.image, face, ctx.p["window"], ctx.p["border_dark"])
-    item_h = spec.get("item_height", 18)
+    item_h = desc.get("item_height", 18)
     normal, hot, selected = _items(ctx, 60, item_h)
     keys = _base(ctx, face) + nine_part(width, height, 1)
     keys += [("itemrect", normal), ("activeitemrect", selected), ("focusitemrect", selected),
@@ -478,7 +478,7 @@ def style_listbox(ctx, spec):
     keys += [("captionrect", (0, 0, 0, 0))] + ctx.font_keys(prefix="caption")
     keys += [("vscrollbarname", "vscrollbar"), ("hscrollbarname", "hscrollbar"),
              ("bothhscrollbarname", "bothhscrollbar"), ("showfocus", False)]
-    if spec.get("checks"):
+    if desc.get("checks"):
         marks = _check_glyphs(ctx, False)
         top = (item_h - 13) // 2
         keys += [("uncheckimagerect", marks["uncheck"]), ("checkimagerect", marks["check"]),
@@ -487,13 +487,13 @@ def style_listbox(ctx, spec):
     return keys
 
 
-def style_tab(ctx, spec):
+def style_tab(ctx, desc):
     """Tabs over a framed page; the selected tab joins the page."""
-    width, height = _size(spec, (80, 50))
+    width, height = _size(desc, (80, 50))
     (page,) = ctx.atlas.strip(width, height, 1)
     p, img = ctx.p, ctx.atlas.image
     paint.box(img, page, p["surface"], p["border_dark"])
-    tw, th = spec.get("tab", (60, 22))
+    tw, th = desc.get("tab", (60, 22))
     normal, active, hot, focus = ctx.atlas.strip(tw, th, 4)
     fills = ((normal, (p["surface_alt"], p["surface_alt"]), p["border"]),
              (active, (p["window"], p["surface"]), p["border_dark"]),
@@ -519,11 +519,11 @@ def style_tab(ctx, spec):
     return keys
 
 
-def style_view(ctx, spec):
+def style_view(ctx, desc):
     return ctx.font_keys() + [("bgcolor", ctx.colour("window"))]
 
 
-def style_grid(ctx, spec):
+def style_grid(ctx, desc):
     p, img = ctx.p, ctx.atlas.image
     fixed, selected, focus = ctx.atlas.strip(40, 20, 3)
     paint.box(img, fixed, (p["window"], p["surface_alt"]))
@@ -552,9 +552,9 @@ STYLES = {
 }
 
 
-def render(ctx, spec):
+def render(ctx, desc):
     """The keys of one control look; its faces are drawn into the control picture."""
-    style = spec["style"]
+    style = desc["style"]
     if style not in STYLES:
-        raise KeyError(f"look '{spec['name']}': no style '{style}'")
-    return STYLES[style](ctx, spec)
+        raise KeyError(f"look '{desc['name']}': no style '{style}'")
+    return STYLES[style](ctx, desc)

@@ -13,24 +13,24 @@ namespace {
 
 using audioplugin::AudioOutput;
 using audioplugin::OutputRequest;
-using videoplugin::AudioSpec;
+using videoplugin::AudioPlan;
 
 constexpr std::int32_t kAudienceLine = 0;
 
-AudioSpec SpecOf(const OutputRequest& request) {
+AudioPlan PlanOf(const OutputRequest& request) {
   const auto line = request.params.Find(kAudienceLine);
   if (!line) return videoplugin::SourceFormatAudio("ac3", rmenc::Ac3Rate(request.inputRate), request.inputChannels);
   const int row = *line + rmenc::kFirstAudience;
   if (*line < 0 || row >= static_cast<int>(std::size(rmenc::kAudioCodecs))) throw std::runtime_error("no such line");
-  AudioSpec spec = rmenc::AudioSpecOf(rmenc::kAudioCodecs[row], request.inputRate, request.inputChannels);
+  AudioPlan plan = rmenc::AudioPlanOf(rmenc::kAudioCodecs[row], request.inputRate, request.inputChannels);
   // The host resamples to the output's own format.
-  spec.inputRate = spec.rate;
-  spec.inputChannels = spec.channels;
-  return spec;
+  plan.inputRate = plan.rate;
+  plan.inputChannels = plan.channels;
+  return plan;
 }
 
 std::unique_ptr<AudioOutput> OpenOutput(const OutputRequest& request, AudioSampleBuffer& buffer) {
-  return std::make_unique<videoplugin::ContextAudioOutput>(request, "rm", SpecOf(request), buffer);
+  return std::make_unique<videoplugin::ContextAudioOutput>(request, "rm", PlanOf(request), buffer);
 }
 
 }  // namespace

@@ -132,7 +132,7 @@ Bool8 MC_CALL Real_SetupTag(RealEncoderHandle handle, const char* title, const c
 Bool8 MC_CALL Real_BeginEncoding(RealEncoderHandle handle) {
   return WithHandle<Bool8>(handle, 0, [](EncoderState& encoder) {
     if (encoder.output.IsOpen()) return Flag(false);
-    return Flag(encoder.output.Open(encoder.settings.path, [&] { return rmenc::SpecOf(encoder.settings); }));
+    return Flag(encoder.output.Open(encoder.settings.path, [&] { return rmenc::PlanOf(encoder.settings); }));
   });
 }
 

@@ -8,18 +8,18 @@
 namespace rmenc {
 namespace {
 
-using videoplugin::OutputSpec;
-using videoplugin::VideoSpec;
+using videoplugin::OutputPlan;
+using videoplugin::VideoPlan;
 
 constexpr int kAc3Rates[] = {32000, 44100, 48000};
 constexpr int kFallbackRate = 44100;
 
 // rv20 at the manual settings' bit rate, peak and longest key-frame interval; the
 // pictures keep the input's size.
-VideoSpec VideoOf(const RealSettings& settings) {
+VideoPlan VideoOf(const RealSettings& settings) {
   const videoplugin::SourceInput& input = settings.input;
   const RealManualSettings& manual = settings.manual;
-  VideoSpec video;
+  VideoPlan video;
   video.codec = "rv20";
   video.width = video.inputWidth = input.width;
   video.height = video.inputHeight = input.height;
@@ -39,23 +39,23 @@ int Ac3Rate(int inputRate) {
   return taken ? inputRate : kFallbackRate;
 }
 
-videoplugin::AudioSpec AudioSpecOf(const RealAudioCodec& codec, int inputRate, int inputChannels) {
+videoplugin::AudioPlan AudioPlanOf(const RealAudioCodec& codec, int inputRate, int inputChannels) {
   const int rate = codec.rate > 0 ? codec.rate : Ac3Rate(inputRate);
-  return videoplugin::AudioSpec{codec.codec, rate, codec.channels, codec.bitRate, inputRate, inputChannels};
+  return videoplugin::AudioPlan{codec.codec, rate, codec.channels, codec.bitRate, inputRate, inputChannels};
 }
 
-OutputSpec SpecOf(const RealSettings& settings) {
+OutputPlan PlanOf(const RealSettings& settings) {
   if (!settings.manualGiven || settings.twoPass) throw std::runtime_error("no settings for one pass");
   const int index = settings.manual.audioCodecIndex;
   if (index < 0 || index >= static_cast<int>(std::size(kAudioCodecs))) throw std::runtime_error("audio codec");
-  OutputSpec spec;
-  spec.container = "rm";
-  spec.tags = settings.tags;
+  OutputPlan plan;
+  plan.container = "rm";
+  plan.tags = settings.tags;
   const videoplugin::SourceInput& input = settings.input;
-  if (input.hasVideo) spec.video = VideoOf(settings);
-  if (input.DeliversAudio()) spec.audio = AudioSpecOf(kAudioCodecs[index], input.sampleRate, input.channels);
-  if (!spec.video && !spec.audio) throw std::runtime_error("neither video nor audio");
-  return spec;
+  if (input.hasVideo) plan.video = VideoOf(settings);
+  if (input.DeliversAudio()) plan.audio = AudioPlanOf(kAudioCodecs[index], input.sampleRate, input.channels);
+  if (!plan.video && !plan.audio) throw std::runtime_error("neither video nor audio");
+  return plan;
 }
 
 }  // namespace rmenc

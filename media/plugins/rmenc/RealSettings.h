@@ -20,10 +20,10 @@ struct RealSettings {
 
 // The output of `settings`; throws without manual settings, for two passes and for an
 // audio codec index outside the table.
-videoplugin::OutputSpec SpecOf(const RealSettings& settings);
+videoplugin::OutputPlan PlanOf(const RealSettings& settings);
 
 // The audio of codec row `codec` for an input of `inputRate` and `inputChannels`.
-videoplugin::AudioSpec AudioSpecOf(const RealAudioCodec& codec, int inputRate, int inputChannels);
+videoplugin::AudioPlan AudioPlanOf(const RealAudioCodec& codec, int inputRate, int inputChannels);
 
 // AC-3 takes 32, 44.1 and 48 kHz; any other rate becomes 44.1 kHz.
 int Ac3Rate(int inputRate);

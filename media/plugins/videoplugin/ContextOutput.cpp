@@ -19,7 +19,7 @@ void SetNumber(EncoderContext& context, const char* name, std::int64_t value) {
   Require(context.SetOption(name, std::to_string(value).c_str()));
 }
 
-void SetVideo(EncoderContext& context, const VideoSpec& video) {
+void SetVideo(EncoderContext& context, const VideoPlan& video) {
   Require(context.SetVideoCodec(video.codec.c_str()));
   Require(context.SetVideoParams(video.width, video.height, static_cast<std::int32_t>(video.bitRate), video.frameRate,
                                  video.inputWidth, video.inputHeight, video.inputPixelFormat, 0, 0, 0, 0, 0, 0, 0, 0));
@@ -32,7 +32,7 @@ void SetVideo(EncoderContext& context, const VideoSpec& video) {
   if (video.keyFrameInterval > 0) SetNumber(context, "g", video.keyFrameInterval);
 }
 
-void SetAudio(EncoderContext& context, const AudioSpec& audio) {
+void SetAudio(EncoderContext& context, const AudioPlan& audio) {
   Require(context.SetAudioCodec(audio.codec.c_str()));
   Require(context.SetAudioParams(audio.rate, audio.channels, audio.bitRate, audio.inputRate, audio.inputChannels));
 }
@@ -47,14 +47,14 @@ void SetTags(EncoderContext& context, const TagTexts& tags) {
 
 }  // namespace
 
-ContextOutput::ContextOutput(const std::string& path, const OutputSpec& spec)
+ContextOutput::ContextOutput(const std::string& path, const OutputPlan& plan)
     : context_(CreateEncoderContext(path.c_str())) {
   if (!context_) throw std::bad_alloc();
   EncoderContext& context = *context_;
-  Require(context.SetFormat(spec.container.c_str()));
-  if (spec.video) SetVideo(context, *spec.video);
-  if (spec.audio) SetAudio(context, *spec.audio);
-  SetTags(context, spec.tags);
+  Require(context.SetFormat(plan.container.c_str()));
+  if (plan.video) SetVideo(context, *plan.video);
+  if (plan.audio) SetAudio(context, *plan.audio);
+  SetTags(context, plan.tags);
   Require(context.Open());
 }
 
@@ -76,9 +76,9 @@ bool ContextOutput::Close() {
 std::int64_t ContextOutput::Size() { return context_->GetOutputSize(); }
 
 ContextAudioOutput::ContextAudioOutput(const audioplugin::OutputRequest& request, const std::string& container,
-                                       const AudioSpec& audio, AudioSampleBuffer& buffer)
+                                       const AudioPlan& audio, AudioSampleBuffer& buffer)
     : output_(request.path,
-              OutputSpec{container, std::nullopt, audio, TagTexts{request.title, "", "", "", request.year}}),
+              OutputPlan{container, std::nullopt, audio, TagTexts{request.title, "", "", "", request.year}}),
       rate_(audio.inputRate),
       channels_(audio.inputChannels) {
   buffer.outputBits = 16;
@@ -97,9 +97,9 @@ void ContextAudioOutput::Finish() {
   if (!output_.Close()) throw std::runtime_error("the output was not finished");
 }
 
-AudioSpec SourceFormatAudio(const char* codec, int rate, int inputChannels) {
+AudioPlan SourceFormatAudio(const char* codec, int rate, int inputChannels) {
   const int channels = audioplugin::OutputChannels(-1, inputChannels);
-  return AudioSpec{codec, rate, channels, channels == 1 ? kMonoBitRate : kStereoBitRate, rate, channels};
+  return AudioPlan{codec, rate, channels, channels == 1 ? kMonoBitRate : kStereoBitRate, rate, channels};
 }
 
 }  // namespace videoplugin

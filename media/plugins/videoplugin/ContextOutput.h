@@ -27,7 +27,7 @@ struct SourceInput {
   bool DeliversAudio() const { return hasAudio && sampleRate > 0 && channels > 0; }
 };
 
-struct VideoSpec {
+struct VideoPlan {
   std::string codec;  // codec library name ("wmv2", "rv20", ...)
   int width = 0;      // encoded size
   int height = 0;
@@ -42,7 +42,7 @@ struct VideoSpec {
   int keyFrameInterval = 0;     // pictures between key frames; 0: the encoder's own
 };
 
-struct AudioSpec {
+struct AudioPlan {
   std::string codec;
   int rate = 0;
   int channels = 0;
@@ -59,17 +59,17 @@ struct TagTexts {
   std::string year;
 };
 
-struct OutputSpec {
+struct OutputPlan {
   std::string container;  // "asf" or "rm"
-  std::optional<VideoSpec> video;
-  std::optional<AudioSpec> audio;
+  std::optional<VideoPlan> video;
+  std::optional<AudioPlan> audio;
   TagTexts tags;
 };
 
 class ContextOutput {
  public:
   // Opens `path`; throws when the codec library refuses a setting or the file.
-  ContextOutput(const std::string& path, const OutputSpec& spec);
+  ContextOutput(const std::string& path, const OutputPlan& plan);
   // Finishes a file not closed yet.
   ~ContextOutput();
   ContextOutput(const ContextOutput&) = delete;
@@ -98,7 +98,7 @@ class ContextAudioOutput final : public audioplugin::AudioOutput {
  public:
   // Opens the requested output with `audio`, tagged with the request's title and year, and
   // tells the host's buffer the format it takes.
-  ContextAudioOutput(const audioplugin::OutputRequest& request, const std::string& container, const AudioSpec& audio,
+  ContextAudioOutput(const audioplugin::OutputRequest& request, const std::string& container, const AudioPlan& audio,
                      AudioSampleBuffer& buffer);
   void Encode(const std::int16_t* samples, int count) override;
   void Finish() override;
@@ -112,6 +112,6 @@ class ContextAudioOutput final : public audioplugin::AudioOutput {
 
 // The audio of an audio module asked for no format: `codec` at `rate` in the input's
 // channels (at most two), 128 kbit/s in stereo and 64 in mono, handed over in that format.
-AudioSpec SourceFormatAudio(const char* codec, int rate, int inputChannels);
+AudioPlan SourceFormatAudio(const char* codec, int rate, int inputChannels);
 
 }  // namespace videoplugin

@@ -1,5 +1,5 @@
 #pragma once
-// The one output of a WMV plug-in or of a RealMedia encoder handle: opened from a spec,
+// The one output of a WMV plug-in or of a RealMedia encoder handle: opened from a plan,
 // fed, closed, and its size kept after closing until the next output opens.
 #include <cstdint>
 #include <memory>
@@ -12,13 +12,13 @@ namespace videoplugin {
 class OutputSlot {
  public:
   bool IsOpen() const { return output_ != nullptr; }
-  // Opens `path` with the spec that `makeSpec` answers (it throws for settings it refuses);
+  // Opens `path` with the plan that `makePlan` answers (it throws for settings it refuses);
   // false when it threw or the codec library refused. Any open output is to be closed first.
-  template <typename SpecMaker>
-  bool Open(const std::string& path, SpecMaker&& makeSpec) {
+  template <typename PlanMaker>
+  bool Open(const std::string& path, PlanMaker&& makePlan) {
     lastSize_ = 0;
     try {
-      output_ = std::make_unique<ContextOutput>(path, makeSpec());
+      output_ = std::make_unique<ContextOutput>(path, makePlan());
       return true;
     } catch (const std::exception&) {
       return false;

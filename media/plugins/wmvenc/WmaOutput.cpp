@@ -13,23 +13,23 @@ namespace {
 
 using audioplugin::AudioOutput;
 using audioplugin::OutputRequest;
-using videoplugin::AudioSpec;
+using videoplugin::AudioPlan;
 
 constexpr std::int32_t kFormatLine = 0;
 constexpr int kMaxRate = 48000;
 
-AudioSpec SpecOf(const OutputRequest& request) {
+AudioPlan PlanOf(const OutputRequest& request) {
   const auto line = request.params.Find(kFormatLine);
   if (!line)
     return videoplugin::SourceFormatAudio("wmav2", std::min(request.inputRate, kMaxRate), request.inputChannels);
   if (*line < 0 || *line >= static_cast<int>(std::size(wmvenc::kWmaFormats)))
     throw std::runtime_error("no such format");
   const wmvenc::WmaFormat& format = wmvenc::kWmaFormats[*line];
-  return AudioSpec{"wmav2", format.rate, format.channels, format.bitRate, format.rate, format.channels};
+  return AudioPlan{"wmav2", format.rate, format.channels, format.bitRate, format.rate, format.channels};
 }
 
 std::unique_ptr<AudioOutput> OpenOutput(const OutputRequest& request, AudioSampleBuffer& buffer) {
-  return std::make_unique<videoplugin::ContextAudioOutput>(request, "asf", SpecOf(request), buffer);
+  return std::make_unique<videoplugin::ContextAudioOutput>(request, "asf", PlanOf(request), buffer);
 }
 
 }  // namespace

@@ -189,7 +189,7 @@ void MC_CALL WMV_SetInputParms(Bool8 hasVideo, Bool8 hasAudio, std::int32_t widt
 Bool8 MC_CALL WMV_BeginEncoding() {
   return Locked<Bool8>(0, [](PluginState& state) {
     state.output.Close();
-    return Flag(state.output.Open(state.settings.path, [&] { return wmvenc::SpecOf(state.settings); }));
+    return Flag(state.output.Open(state.settings.path, [&] { return wmvenc::PlanOf(state.settings); }));
   });
 }
 

@@ -10,9 +10,9 @@
 namespace wmvenc {
 namespace {
 
-using videoplugin::AudioSpec;
-using videoplugin::OutputSpec;
-using videoplugin::VideoSpec;
+using videoplugin::AudioPlan;
+using videoplugin::OutputPlan;
+using videoplugin::VideoPlan;
 
 constexpr int kQualityModeVbr = 1;
 constexpr int kMinQuantizer = 2;
@@ -27,7 +27,7 @@ const auto& RowOf(const Table& table, int index) {
 std::int64_t BitsOver(std::int64_t bitRate, int milliseconds) { return bitRate * milliseconds / 1000; }
 
 // Bit rate, peak and buffer of the video; constant quality has none.
-void SetRates(const WmvSettings& settings, VideoSpec& video) {
+void SetRates(const WmvSettings& settings, VideoPlan& video) {
   if (settings.useVbr && settings.vbrMode == kQualityModeVbr) {
     video.quantizer = QuantizerOfQuality(settings.vbrQuality);
     return;
@@ -42,9 +42,9 @@ void SetRates(const WmvSettings& settings, VideoSpec& video) {
   }
 }
 
-VideoSpec VideoOf(const WmvSettings& settings) {
+VideoPlan VideoOf(const WmvSettings& settings) {
   const videoplugin::SourceInput& input = settings.input;
-  VideoSpec video;
+  VideoPlan video;
   video.codec = RowOf(kVideoCodecs, settings.videoCodec).codec;
   video.inputWidth = input.width;
   video.inputHeight = input.height;
@@ -58,9 +58,9 @@ VideoSpec VideoOf(const WmvSettings& settings) {
   return video;
 }
 
-AudioSpec AudioOf(const WmvSettings& settings) {
+AudioPlan AudioOf(const WmvSettings& settings) {
   const WmaFormat& format = RowOf(kWmaFormats, settings.audioFormat);
-  return AudioSpec{
+  return AudioPlan{
       "wmav2", format.rate, format.channels, format.bitRate, settings.input.sampleRate, settings.input.channels};
 }
 
@@ -86,16 +86,16 @@ int QuantizerOfQuality(int quality) {
   return kMaxQuantizer - static_cast<int>(std::lround((clamped - 1) * step));
 }
 
-OutputSpec SpecOf(const WmvSettings& chosen) {
+OutputPlan PlanOf(const WmvSettings& chosen) {
   const WmvSettings settings = WithSystemProfile(chosen);
   if (settings.audioUncompressed || settings.videoUncompressed) throw std::runtime_error("uncompressed output");
-  OutputSpec spec;
-  spec.container = "asf";
-  spec.tags = settings.tags;
-  if (settings.input.hasVideo) spec.video = VideoOf(settings);
-  if (settings.input.DeliversAudio()) spec.audio = AudioOf(settings);
-  if (!spec.video && !spec.audio) throw std::runtime_error("neither video nor audio");
-  return spec;
+  OutputPlan plan;
+  plan.container = "asf";
+  plan.tags = settings.tags;
+  if (settings.input.hasVideo) plan.video = VideoOf(settings);
+  if (settings.input.DeliversAudio()) plan.audio = AudioOf(settings);
+  if (!plan.video && !plan.audio) throw std::runtime_error("neither video nor audio");
+  return plan;
 }
 
 }  // namespace wmvenc

@@ -32,7 +32,7 @@ struct WmvSettings {
 };
 
 // The output of `settings`; throws for settings it cannot write.
-videoplugin::OutputSpec SpecOf(const WmvSettings& settings);
+videoplugin::OutputPlan PlanOf(const WmvSettings& settings);
 
 // The quantizer of a constant-quality setting: 1 .. 100 becomes 31 .. 2.
 int QuantizerOfQuality(int quality);
