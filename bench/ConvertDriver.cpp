@@ -4,6 +4,9 @@
 //
 // convertdriver SOURCE PROFILE.pf|KIND:INDEX|KIND:NAME OUTPUT [options]
 // convertdriver --list-presets
+// convertdriver --jobs LIST
+//   LIST holds one conversion per line, its arguments (as above) separated by tabs; each
+//   is framed by "@job N" and "@done N exit=E" lines (tests/support/job_list.h).
 //   KIND is an audio output's extension (mp3, wav, ogg, flac, aac, ape, mpc, wma, ra); the
 //   preset is given by its index or its exact name.
 //   OUTPUT is the output file, or a folder (ending in "\\") where the output is named after
@@ -41,6 +44,7 @@
 #include "engine/Encoderwrappers.h"
 #include "engine/Videoprofilekinds.h"
 #include "engine/Wmvencoderdllwarper.h"
+#include "job_list.h"
 
 namespace {
 
@@ -61,11 +65,33 @@ TConvertJob* StoppedJob = nullptr;
 double StopPosition = 0.0;
 constexpr UINT kStopPollMs = 5;
 
-void CALLBACK StopTimerProc(HWND, UINT, UINT_PTR timer, DWORD) {
+void CALLBACK StopTimerProc(HWND, UINT, UINT_PTR, DWORD) {
   if (StoppedJob == nullptr || StoppedJob->GetPosition() < StopPosition) return;
-  KillTimer(nullptr, timer);
   StoppedJob->Stop();
+  StoppedJob = nullptr;
 }
+
+// Stops `job` once its position in the source reached `seconds` (none when negative),
+// from a timer of the window thread; the timer ends with the job's conversion, so the
+// next job of a list is never stopped by it.
+class TStopTimer {
+ public:
+  TStopTimer(TConvertJob& job, double seconds) {
+    if (seconds < 0.0) return;
+    StoppedJob = &job;
+    StopPosition = seconds;
+    timer_ = SetTimer(nullptr, 0, kStopPollMs, &StopTimerProc);
+  }
+  ~TStopTimer() {
+    if (timer_ != 0) KillTimer(nullptr, timer_);
+    StoppedJob = nullptr;
+  }
+  TStopTimer(const TStopTimer&) = delete;
+  TStopTimer& operator=(const TStopTimer&) = delete;
+
+ private:
+  UINT_PTR timer_ = 0;
+};
 
 std::unique_ptr<TVideoProfile> LoadProfile(const AnsiString& path) {
   TMemIniFile ini(path);
@@ -121,7 +147,8 @@ AnsiString OutputPathFor(const AnsiString& output, const AnsiString& source, con
 
 int Usage() {
   std::fprintf(stderr, "usage: convertdriver SOURCE PROFILE.pf|KIND:INDEX|KIND:NAME OUTPUT [options]\n"
-                       "       convertdriver --list-presets\n");
+                       "       convertdriver --list-presets\n"
+                       "       convertdriver --jobs LIST\n");
   return 2;
 }
 
@@ -181,14 +208,13 @@ AnsiString GiveEncoderSettings(TConvertJob& job, const TDriverOptions& options) 
   return "." + scheme.Extension;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc == 2 && std::strcmp(argv[1], "--list-presets") == 0) return ListPresets();
-  if (argc < 4) return Usage();
-  TDriverOptions options{argv[1], argv[2], argv[3]};
+// Converts with the arguments of one command line (after the program's name); answers the
+// exit code of that command.
+int RunJob(const std::vector<std::string>& command) {
+  if (command.size() < 3) return Usage();
+  TDriverOptions options{command[0].c_str(), command[1].c_str(), command[2].c_str()};
   TConvertJob job(ExpandFileName(options.Source));
-  std::vector<std::string> args(argv + 4, argv + argc);
+  const std::vector<std::string> args(command.begin() + 3, command.end());
   for (size_t i = 0; i < args.size(); ++i)
     if (!ApplyOption(args, i, job, options)) return Usage();
 
@@ -207,14 +233,18 @@ int main(int argc, char** argv) {
   }
   job.OutputPath = OutputPathFor(ExpandFileName(options.Output), options.Source, extension);
   job.State = jsConverting;
-  if (options.StopAt >= 0.0) {
-    StoppedJob = &job;
-    StopPosition = options.StopAt;
-    SetTimer(nullptr, 0, kStopPollMs, &StopTimerProc);
-  }
+  const TStopTimer stopTimer(job, options.StopAt);
   job.Convert();
   std::printf("probe=%s decoder=%s\nstate=%d\nframes=%u\noutput=%s\n", readable ? "ok" : "failed",
               job.Reader.GetDecoderKind() == dkDirectShow ? "directshow" : "builtin", int{job.State.load()},
               job.GetFrameCount(), job.OutputPath.c_str());
   return job.State == jsCompleted ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--list-presets") == 0) return ListPresets();
+  if (argc == 3 && std::strcmp(argv[1], "--jobs") == 0) return testsupport::RunJobList(argv[2], RunJob);
+  return RunJob(std::vector<std::string>(argv + 1, argv + argc));
 }

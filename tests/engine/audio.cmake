@@ -32,13 +32,12 @@ add_dependencies(engine_audio_tests test_audio_plugin test_audio_plugin_no_modul
   shipped_profiles)
 add_dependencies(engine_audio_tests mp3enc wavenc oggenc flacenc aacenc mpcenc apeenc)
 
-find_program(AUDIO_PYTHON NAMES python3 REQUIRED)
-# engine_audio_check(NAME SOURCE PRESET [checks...] -- [driver options...])
+# The audio table: one test, engine.AudioOutput, a row per check.
+converter_table(engine.AudioOutput ${audio_dir}/check_audio_conversion.py convertdriver
+  PROPERTIES FIXTURES_REQUIRED media_files)
+# engine_audio_check(NAME SOURCE PRESET [checks...] -- [driver options...]): one row.
 function(engine_audio_check name source preset)
-  add_test(NAME engine.AudioOutput.${name}
-    COMMAND ${AUDIO_PYTHON} ${audio_dir}/check_audio_conversion.py
-            ${WINE_RUN} ${CMAKE_BINARY_DIR}/bin ${name} ${source} ${preset} ${ARGN})
-  set_tests_properties(engine.AudioOutput.${name} PROPERTIES FIXTURES_REQUIRED media_files TIMEOUT 300)
+  converter_table_row(engine.AudioOutput ${name} ${source} ${preset} ${ARGN})
 endfunction()
 
 # Every preset of the four plug-ins on the 48 kHz stereo clip.

@@ -17,14 +17,12 @@ converter_test(engine_conversion_tests engine
   PROPERTIES FIXTURES_REQUIRED media_files)
 add_dependencies(engine_conversion_tests shipped_profiles)
 
-find_program(CONVERSION_PYTHON NAMES python3 REQUIRED)
-# engine_conversion_check(NAME SOURCE PROFILE [checks...] -- [driver options...])
+# The conversion table: one test, engine.ConversionOutput, a row per check.
+converter_table(engine.ConversionOutput ${conversion_dir}/check_conversion.py convertdriver
+  PROPERTIES FIXTURES_REQUIRED media_files)
+# engine_conversion_check(NAME SOURCE PROFILE [checks...] -- [driver options...]): one row.
 function(engine_conversion_check name source profile)
-  add_test(NAME engine.ConversionOutput.${name}
-    COMMAND ${CONVERSION_PYTHON} ${conversion_dir}/check_conversion.py
-            ${WINE_RUN} ${CMAKE_BINARY_DIR}/bin ${name} ${source} ${profile} ${ARGN})
-  set_tests_properties(engine.ConversionOutput.${name} PROPERTIES
-    FIXTURES_REQUIRED media_files TIMEOUT 300)
+  converter_table_row(engine.ConversionOutput ${name} ${source} ${profile} ${ARGN})
 endfunction()
 
 # Every shipped profile, through both decoders.

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Runs one encoding of the encoder table under Wine and checks the file it wrote with the
-native ffprobe and ffmpeg.
+"""The rows of the encoder table: each encodes through media_encode_job under Wine (the
+table's runner, tests/support/run_table.py), and its file is checked with the native
+ffprobe and ffmpeg.
 
-check_encoder_output.py WINE_RUN JOB_EXE BIN_DIR NAME CONTAINER VCODEC ACODEC SIZE FPS RATE
-                        CHANNELS EXPECTED_FPS EXPECTED_RATE EXPECTED_CHANNELS [EXTRAS]
+A row's arguments: CONTAINER VCODEC ACODEC SIZE FPS RATE CHANNELS EXPECTED_FPS
+EXPECTED_RATE EXPECTED_CHANNELS [EXTRAS]
 
 VCODEC "xvid+DIVX" asks for xvid with the FourCC DIVX; ACODEC "-" sets no audio codec (and
 the expected rate and channels are "-": no audio stream). EXTRAS, comma-separated:
@@ -13,8 +14,9 @@ picture of the first frame matches it), sync (video and audio end within one aud
 """
 import json
 import subprocess
-import sys
 from fractions import Fraction
+
+from run_table import RowFailed
 
 EXTENSIONS = {"avi": "avi", "mpeg": "mpg", "dvd": "vob", "3gp": "3gp", "3g2": "3g2",
               "mp4": "mp4", "mov": "mov", "flv": "flv", "asf": "asf", "rm": "rm"}
@@ -28,14 +30,6 @@ BLACK_LUMA = 24          # the bars, with a little colour bleeding in at their e
 PICTURE_LUMA = 30
 CONVERTER_TOLERANCE = 3.0
 
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-
-
 def run(command, **kwargs):
     return subprocess.run(command, capture_output=True, **kwargs)
 
@@ -44,7 +38,7 @@ def probe(path):
     result = run(["ffprobe", "-v", "error", "-count_frames", "-of", "json", "-show_format",
                   "-show_streams", path])
     if result.returncode != 0:
-        sys.exit(f"ffprobe cannot read {path}: {result.stderr.decode(errors='replace')}")
+        raise RowFailed(f"ffprobe cannot read {path}: {result.stderr.decode(errors='replace')}")
     return json.loads(result.stdout)
 
 
@@ -64,17 +58,26 @@ def decoded_audio_seconds(path, rate):
     return len(result.stdout) / 2 / rate
 
 
-def main(argv):
-    (wine_run, job_exe, bin_dir, name, container, vcodec, acodec, size, fps, rate, channels,
-     expected_fps, expected_rate, expected_channels) = argv[1:15]
+def parse_row(args):
+    (container, vcodec, acodec, size, fps, rate, channels, expected_fps, expected_rate,
+     expected_channels) = args[:10]
     extras = {}
-    for item in (argv[15].split(",") if len(argv) > 15 and argv[15] else []):
+    for item in (args[10].split(",") if len(args) > 10 and args[10] else []):
         key, _, value = item.partition("=")
         extras[key] = value
-    width, height = (int(v) for v in size.split("x"))
-    output = f"encoder-output/{name}.{EXTENSIONS[container]}"
+    return (container, vcodec, acodec, size, fps, rate, channels, expected_fps, expected_rate,
+            expected_channels, extras)
+
+
+def output_of(name, container):
+    return f"encoder-output/{name}.{EXTENSIONS[container]}"
+
+
+def jobs(table, name, args):
+    """The encoding of the row, as media_encode_job's arguments."""
+    container, vcodec, acodec, size, fps, rate, channels, *_, extras = parse_row(args)
     codec, _, tag = vcodec.partition("+")
-    job = [wine_run, job_exe, "test-media/" + extras.get("source", "bars_mpeg4_mp3.avi"), output,
+    job = ["test-media/" + extras.get("source", "bars_mpeg4_mp3.avi"), output_of(name, container),
            f"format={container}", f"vcodec={codec}", f"acodec={acodec}", f"size={size}",
            f"fps={fps}", f"rate={rate}", f"channels={channels}", f"title={name}"]
     if tag:
@@ -82,10 +85,18 @@ def main(argv):
     for key in ("crop", "fix_aspect", "converter"):
         if key in extras:
             job.append(f"{key}={extras[key]}")
-    result = run(job, cwd=bin_dir)
-    if result.returncode != 0:
-        sys.exit(f"encoding failed: {result.stderr.decode(errors='replace')}")
-    path = f"{bin_dir}/{output}"
+    return [job]
+
+
+def verify(table, name, args, reports, check):
+    """Reads the row's file back with ffprobe and ffmpeg."""
+    (container, vcodec, acodec, size, _, _, _, expected_fps, expected_rate, expected_channels,
+     extras) = parse_row(args)
+    width, height = (int(v) for v in size.split("x"))
+    codec, _, tag = vcodec.partition("+")
+    if reports[0].exit != 0:
+        raise RowFailed(f"encoding failed: {reports[0].text}")
+    path = f"{table.bin_dir}/{output_of(name, container)}"
 
     info = probe(path)
     streams = info["streams"]
@@ -157,11 +168,3 @@ def main(argv):
         difference = sum(abs(a - b) for a, b in zip(theirs, ours)) / max(len(ours), 1)
         check(difference <= CONVERTER_TOLERANCE,
               f"frame converter differs from the output by {difference:.2f} per pixel")
-
-    if failures:
-        sys.exit(f"{path}:\n  " + "\n  ".join(failures))
-    print(f"{path}: as asked")
-
-
-if __name__ == "__main__":
-    main(sys.argv)

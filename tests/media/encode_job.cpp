@@ -2,6 +2,7 @@
 // encoder objects drive it, so a native check can read the result with ffprobe.
 //
 //   media_encode_job SOURCE OUTPUT [key=value ...]
+//   media_encode_job --jobs LIST   (one job's arguments a line, separated by tabs)
 //     format, vcodec, acodec ("-" or absent: no audio codec), size=WxH, fps, rate,
 //     channels, clip=seconds (default 2), crop=left:right:top:bottom, fix_aspect,
 //     title=text, option.NAME=VALUE (handed on last, in order), converter (also write the
@@ -11,6 +12,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <stdexcept>
@@ -21,6 +23,7 @@
 #include "media/contracts/CodecLibrary.h"
 #include "media/core/MediaDecoder.h"
 #include "media/core/MediaFile.h"
+#include "job_list.h"
 
 namespace {
 
@@ -41,10 +44,10 @@ struct Job {
   }
 };
 
-Job ParseJob(int argc, char** argv) {
+Job ParseJob(const std::vector<std::string>& arguments) {
   Job job;
-  for (int i = 3; i < argc; ++i) {
-    const std::string argument = argv[i];
+  for (std::size_t i = 2; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
     const auto equals = argument.find('=');
     const std::string key = argument.substr(0, equals);
     const std::string value = equals == std::string::npos ? "" : argument.substr(equals + 1);
@@ -194,18 +197,24 @@ void Run(const std::string& sourcePath, const std::string& outputPath, const Job
   }
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: media_encode_job SOURCE OUTPUT [key=value ...]\n");
+int RunJob(const std::vector<std::string>& arguments) {
+  if (arguments.size() < 2) {
+    std::fprintf(stderr, "usage: media_encode_job SOURCE OUTPUT [key=value ...]\n"
+                         "       media_encode_job --jobs LIST\n");
     return 2;
   }
   try {
-    Run(argv[1], argv[2], ParseJob(argc, argv));
+    Run(arguments[0], arguments[1], ParseJob(arguments));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "media_encode_job: %s\n", error.what());
     return 1;
   }
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "--jobs") == 0) return testsupport::RunJobList(argv[2], RunJob);
+  return RunJob(std::vector<std::string>(argv + 1, argv + argc));
 }

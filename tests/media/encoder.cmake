@@ -1,5 +1,6 @@
 # Encoder contexts and frame converters of mccodec.dll: behaviour checked in-process, and
-# files written from the table in encoder_outputs.txt read back by the native ffprobe.
+# files written from the table in encoder_outputs.txt read back by the native ffprobe (one
+# test, media.EncoderOutput, its rows named after their codecs).
 if(NOT TARGET mediacore)
   return()
 endif()
@@ -12,10 +13,11 @@ converter_test(media_encoder_tests media
   PROPERTIES FIXTURES_REQUIRED media_files)
 
 add_executable(media_encode_job encode_job.cpp)
-target_link_libraries(media_encode_job PRIVATE mccodec mediacore)
+target_link_libraries(media_encode_job PRIVATE mccodec mediacore job_list)
 
-find_program(MEDIA_PYTHON NAMES python3 REQUIRED)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/bin/encoder-output)
+converter_table(media.EncoderOutput ${CMAKE_CURRENT_SOURCE_DIR}/check_encoder_output.py media_encode_job
+  PROPERTIES FIXTURES_REQUIRED media_files)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/encoder_outputs.txt)
 file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/encoder_outputs.txt encoder_rows REGEX "^[^#]")
@@ -37,12 +39,7 @@ foreach(row IN LISTS encoder_rows)
       string(REPLACE "-" "noaudio" audio_name "${audio}")
       set(name "${container}_${video}_${audio_name}${suffix}")
       string(REGEX REPLACE "[^A-Za-z0-9_]" "_" name "${name}")
-      add_test(NAME media.EncoderOutput.${name}
-        COMMAND ${MEDIA_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/check_encoder_output.py
-                ${WINE_RUN} media_encode_job.exe ${CMAKE_BINARY_DIR}/bin ${name}
-                ${container} ${video} ${audio} ${fields} "${extras}")
-      set_tests_properties(media.EncoderOutput.${name} PROPERTIES
-        FIXTURES_REQUIRED media_files TIMEOUT 300)
+      converter_table_row(media.EncoderOutput ${name} ${container} ${video} ${audio} ${fields} "${extras}")
     endforeach()
   endforeach()
 endforeach()

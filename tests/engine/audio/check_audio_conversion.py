@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""Converts one generated medium with one audio preset through the console driver under
-Wine, then checks the written file with the native ffprobe and ffmpeg.
+"""The rows of the audio table: each converts one generated medium with one audio preset
+through the console driver under Wine (the table's runner, tests/support/run_table.py),
+and the written file is checked with the native ffprobe and ffmpeg.
 
-check_audio_conversion.py WINE_RUN BIN_DIR NAME SOURCE PRESET [CHECK...] -- [DRIVER OPTION...]
+A row's arguments: SOURCE PRESET [CHECK...] -- [DRIVER OPTION...]
 
 SOURCE is a file of BIN_DIR/test-media; PRESET is KIND:INDEX or KIND:NAME. The title
 "Tone" and the year "2026" are always given. CHECKs: codec=NAME, rate=HZ (or "mpeg": any
@@ -22,17 +23,10 @@ import json
 import os
 import shutil
 import subprocess
-import sys
+
+from run_table import RowFailed
 
 MPEG_RATES = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000}
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-
-
 def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
@@ -41,7 +35,7 @@ def probe(path):
     result = subprocess.run(["ffprobe", "-v", "error", "-of", "json", "-show_format", "-show_streams", path],
                             capture_output=True)
     if result.returncode != 0:
-        sys.exit(f"ffprobe cannot read {path}: {result.stderr.decode(errors='replace')}")
+        raise RowFailed(f"ffprobe cannot read {path}: {result.stderr.decode(errors='replace')}")
     return json.loads(result.stdout)
 
 
@@ -76,17 +70,17 @@ def adts_id_bits(path):
     return bits
 
 
-def convert(wine_run, bin_dir, source_path, preset, folder, options):
-    """Runs the console driver; its report's fields and the output's path."""
+def conversion(source_path, preset, folder, options):
+    """The console driver's arguments converting into a fresh folder."""
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
-    result = subprocess.run([wine_run, "convertdriver.exe", windows_path(source_path), preset,
-                             windows_path(folder) + "\\", "--title", "Tone", "--year", "2026"] + options,
-                            cwd=bin_dir, capture_output=True)
-    report = result.stdout.decode(errors="replace")
-    print(report)
-    fields = dict(line.strip().partition("=")[::2] for line in report.splitlines() if "=" in line)
-    return fields, fields.get("output", "").replace("Z:", "", 1).replace("\\", "/"), result
+    return [windows_path(source_path), preset, windows_path(folder) + "\\", "--title", "Tone", "--year", "2026"] + options
+
+
+def fields_of(report):
+    """The fields of the driver's report and the output's path."""
+    fields = dict(line.strip().partition("=")[::2] for line in report.text.splitlines() if "=" in line)
+    return fields, fields.get("output", "").replace("Z:", "", 1).replace("\\", "/")
 
 
 def seconds_of(path):
@@ -96,23 +90,35 @@ def seconds_of(path):
     return len(data) / 2 / int(audio["sample_rate"]), audio
 
 
-def main(argv):
-    wine_run, bin_dir, name, source, preset = argv[1:6]
-    rest = argv[6:]
+def parse_row(table, name, args):
+    """Source path, preset, checks, driver options and output folder of a row."""
+    source, preset, *rest = args
     split = rest.index("--") if "--" in rest else len(rest)
     checks = dict(item.partition("=")[::2] for item in rest[:split])
-    options = rest[split + 1:]
+    folder = os.path.join(table.bin_dir, "audio-output", name)
+    return os.path.join(table.bin_dir, "test-media", source), preset, checks, rest[split + 1:], folder
 
-    folder = os.path.join(bin_dir, "audio-output", name)
-    source_path = os.path.join(bin_dir, "test-media", source)
-    fields, output, result = convert(wine_run, bin_dir, source_path, preset, folder, options)
+
+def jobs(table, name, args):
+    """The row's conversion; with larger_than, the one with the other preset after it."""
+    source_path, preset, checks, options, folder = parse_row(table, name, args)
+    runs = [conversion(source_path, preset, folder, options)]
+    if "larger_than" in checks:
+        runs.append(conversion(source_path, checks["larger_than"], folder + "-than", options))
+    return runs
+
+
+def verify(table, name, args, reports, check):
+    """Reads the row's file back against its checks."""
+    source_path, _, checks, _, _ = parse_row(table, name, args)
+    fields, output = fields_of(reports[0])
     state = fields.get("state", "?")
     if "stopped" in checks:
         check(state in ("1", "2"), f"state {state} after a stop")
     else:
-        check(state == "3", f"state {state}: {result.stderr.decode(errors='replace')[-500:]}")
+        check(state == "3", f"state {state}: {reports[0].text[-500:]}")
     if not output or not os.path.exists(output):
-        sys.exit(f"no output {output!r}\n" + "\n".join(failures))
+        raise RowFailed(f"no output {output!r}")
 
     source_seconds, source_audio = seconds_of(source_path)
     info = probe(output)
@@ -180,17 +186,9 @@ def main(argv):
               abs(len(mine.stdout) - len(theirs.stdout)) <= 16 and data.endswith(mine.stdout),
               f"from the middle: {len(mine.stdout)} bytes, the source {len(theirs.stdout)}; {mine.stderr[:300]!r}")
     if "larger_than" in checks:
-        _, smaller, _ = convert(wine_run, bin_dir, source_path, checks["larger_than"], folder + "-than", options)
+        _, smaller = fields_of(reports[1])
         check(os.path.exists(smaller) and os.path.getsize(output) > os.path.getsize(smaller),
               f"{os.path.getsize(output)} bytes, {checks['larger_than']} {smaller!r} not smaller")
     if "bitexact" in checks:
         source_pcm, _ = pcm(source_path)
         check(data == source_pcm, f"{len(data)} PCM bytes differ from the source's {len(source_pcm)}")
-
-    if failures:
-        sys.exit(f"{output}:\n  " + "\n  ".join(failures))
-    print(f"{output}: as the preset asks")
-
-
-if __name__ == "__main__":
-    main(sys.argv)

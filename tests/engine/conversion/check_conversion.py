@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Converts one generated medium with one video profile through the console driver under
-Wine, then checks the written file with the native ffprobe and ffmpeg against what the
-profile asks for.
+"""The rows of the conversion table: each converts one generated medium with one video
+profile through the console driver under Wine (the table's runner,
+tests/support/run_table.py), and the written file is checked with the native ffprobe and
+ffmpeg against what the profile asks for.
 
-check_conversion.py WINE_RUN BIN_DIR NAME SOURCE PROFILE [CHECK...] -- [DRIVER OPTION...]
+A row's arguments: SOURCE PROFILE [CHECK...] -- [DRIVER OPTION...]
 
 SOURCE is a file of BIN_DIR/test-media; PROFILE a file of BIN_DIR/profiles or a full path.
 CHECKs beside the profile's own: duration=SECONDS (video, within one frame), noaudio,
@@ -17,7 +18,8 @@ import json
 import os
 import shutil
 import subprocess
-import sys
+
+from run_table import RowFailed
 
 # Codec names by profile index, as ffprobe names what the encoders write.
 AVI_VIDEO = ["mpeg4", "mpeg4", "mpeg4", "msmpeg4v1", "msmpeg4v2", "msmpeg4v3", "mjpeg", "h264",
@@ -42,14 +44,6 @@ REAL_AUDIO = {"32 Kbps Music - RealAudio": (1, 32000), "44 Kbps Music - RealAudi
               "64 Kbps Stereo Music - RealAudio": (2, 64000), "96 Kbps Stereo Music - RealAudio": (2, 96000),
               "128 Kbps Stereo Music - RealAudio": (2, 128000)}
 AC3_RATES = (32000, 44100, 48000)
-
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-
 
 def pick(table, index, fallback):
     return table[index] if 0 <= index < len(table) else fallback
@@ -109,7 +103,7 @@ def probe(path):
     result = subprocess.run(["ffprobe", "-v", "error", "-count_frames", "-of", "json", "-show_format",
                              "-show_streams", path], capture_output=True)
     if result.returncode != 0:
-        sys.exit(f"ffprobe cannot read {path}: {result.stderr.decode(errors='replace')}")
+        raise RowFailed(f"ffprobe cannot read {path}: {result.stderr.decode(errors='replace')}")
     return json.loads(result.stdout)
 
 
@@ -137,38 +131,50 @@ def ratio(text):
     return int(w) / int(h)
 
 
-def main(argv):
-    wine_run, bin_dir, name, source, profile = argv[1:6]
-    rest = argv[6:]
+def parse_row(table, name, args):
+    """Source, profile path, checks, driver options and output folder of a row."""
+    source, profile, *rest = args
     split = rest.index("--") if "--" in rest else len(rest)
     checks = dict(item.partition("=")[::2] for item in rest[:split])
     options = rest[split + 1:]
-    profile_path = profile if os.path.isabs(profile) else os.path.join(bin_dir, "profiles", profile)
-    kind, number, values = read_profile(profile_path)
-    container, extension, vcodec, alignment, acodec = expectations(kind, number)
+    profile_path = profile if os.path.isabs(profile) else os.path.join(table.bin_dir, "profiles", profile)
+    folder = os.path.join(table.bin_dir, "conversion-output", name)
+    return source, profile_path, checks, options, folder
 
-    folder = os.path.join(bin_dir, "conversion-output", name)
+
+def output_of(profile_path, folder):
+    kind, number, _ = read_profile(profile_path)
+    return os.path.join(folder, "out" + expectations(kind, number)[1])
+
+
+def jobs(table, name, args):
+    """The row's conversion, as the console driver's arguments, into a fresh folder."""
+    source, profile_path, _, options, folder = parse_row(table, name, args)
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
-    source_path = os.path.join(bin_dir, "test-media", source)
-    output = os.path.join(folder, "out" + extension)
-    result = subprocess.run([wine_run, "convertdriver.exe", windows_path(source_path), windows_path(profile_path),
-                             windows_path(output)] + options, cwd=bin_dir, capture_output=True)
-    report = result.stdout.decode(errors="replace")
-    print(report)
+    source_path = os.path.join(table.bin_dir, "test-media", source)
+    return [[windows_path(source_path), windows_path(profile_path),
+             windows_path(output_of(profile_path, folder))] + options]
+
+
+def verify(table, name, args, reports, check):
+    """Reads the row's file back against its profile and checks."""
+    source, profile_path, checks, options, folder = parse_row(table, name, args)
+    kind, number, values = read_profile(profile_path)
+    container, extension, vcodec, alignment, acodec = expectations(kind, number)
+    source_path = os.path.join(table.bin_dir, "test-media", source)
+    output = output_of(profile_path, folder)
+    report = reports[0].text
     state = next((line.split("=")[1] for line in report.splitlines() if line.startswith("state=")), "?")
     if "failed" in checks:
-        check(state == "4" and result.returncode == 1, f"state {state}, exit {result.returncode} for a failing job")
-        if failures:
-            sys.exit("\n".join(failures))
-        print(f"{name}: failed as expected")
+        check(state == "4" and reports[0].exit == 1, f"state {state}, exit {reports[0].exit} for a failing job")
         return
     if "stopped" in checks:
         check(state in ("1", "2"), f"state {state} after a stop")
     else:
-        check(state == "3", f"state {state}: {result.stderr.decode(errors='replace')[-500:]}")
+        check(state == "3", f"state {state}: {report[-500:]}")
     if not os.path.exists(output):
-        sys.exit(f"no output {output}\n" + "\n".join(failures))
+        raise RowFailed(f"no output {output}")
 
     source_video, source_audio = source_info(source_path)
     fps, plugin_audio = plugin_output(kind, number, values, source_audio) if kind in ("WMV", "REAL") \
@@ -242,11 +248,3 @@ def main(argv):
     if "stopped" in checks:
         seconds = float(fmt.get("duration", 0))
         check(0 < seconds < 2.8, f"a stopped output of {seconds:.2f} s")
-
-    if failures:
-        sys.exit(f"{output}:\n  " + "\n  ".join(failures))
-    print(f"{output}: as the profile asks")
-
-
-if __name__ == "__main__":
-    main(sys.argv)
