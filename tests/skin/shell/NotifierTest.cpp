@@ -73,8 +73,7 @@ TEST(Notifier, FiltersBecomeTheSystemsFlags) {
 
 TEST(Notifier, ChangesReportOnTheWindowThreadAndFollowRoot) {
   const std::string first = CaseFolder();
-  const std::string second = first + "-second";
-  CreateDirectoryA(second.c_str(), nullptr);
+  const std::string second = CaseFolder("-second");
   TChangeCounter counter;
   TspShellChangeNotifier notifier(nullptr);
   notifier.SetRoot(first.c_str());
@@ -137,8 +136,8 @@ TEST(Notifier, DestroyingRightAfterAChangeRunsNothingAndLeavesNoThread) {
     ASSERT_TRUE(NewFilesReported(base, counter));  // watching
     MakeFile(base + "\\f" + std::to_string(i) + ".txt");
     Sleep(5);  // lets the watcher reach its synchronized call: nothing is served meanwhile
-    notifier.reset();
     const size_t calls = counter.Count();
+    notifier.reset();  // serves the watcher's pending call, which must do nothing now
     testsupport::ServeApplication(20);
     EXPECT_EQ(calls, counter.Count()) << i;
   }

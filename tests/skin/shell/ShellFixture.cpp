@@ -64,9 +64,9 @@ std::vector<std::string> EnumeratedNames(IShellFolder* folder, DWORD flags) {
   return names;
 }
 
-std::string CaseFolder() {
+std::string CaseFolder(const std::string& suffix) {
   const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
-  return testsupport::FreshTempFolder(std::string("shell-") + info->test_suite_name() + "-" + info->name());
+  return testsupport::FreshTempFolder(std::string("shell-") + info->test_suite_name() + "-" + info->name() + suffix);
 }
 
 TWithoutDetailInterfaces::TWithoutDetailInterfaces(bool folder2Too) {

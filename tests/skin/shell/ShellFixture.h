@@ -22,8 +22,8 @@ std::unique_ptr<TspShellFolder> ChildItem(TspShellFolder* parent, const std::str
 // The names of the entries `folder` lists for the enumeration flags, sorted.
 std::vector<std::string> EnumeratedNames(IShellFolder* folder, DWORD flags);
 
-// A fresh folder for the case: "<temp>\shell-<suite>-<case>".
-std::string CaseFolder();
+// A fresh (empty) folder for the case: "<temp>\shell-<suite>-<case><suffix>".
+std::string CaseFolder(const std::string& suffix = "");
 
 // Detail interfaces of the shell made unavailable for the scope.
 class TWithoutDetailInterfaces {
