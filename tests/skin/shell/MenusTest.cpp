@@ -121,6 +121,13 @@ void CALLBACK PressMenuKeys(HWND, UINT, UINT_PTR, DWORD) {
   for (WORD key : g_menuKeys.keys) SendKey(key);
 }
 
+// Puts the owner of the menus on screen.
+void ShowOwner(TForm* owner) {
+  owner->SetBounds(80, 80, 200, 150);
+  owner->Show();
+  testsupport::ServeApplication(50);
+}
+
 // Shows the context menu of `item` for `owner`, pressing `keys` once it is on screen.
 void ShowMenuWithKeys(TWinControl* owner, TspShellFolder* item, std::vector<WORD> keys) {
   g_menuKeys = TMenuKeys{std::move(keys)};
@@ -166,9 +173,7 @@ TEST_F(Menus, TheChosenCommandRunsWithTheOwnerFirst) {
     TFakeMenuScope scope(menu);
     std::unique_ptr<TForm> owner(c.verbOwner ? new TVerbForm : new TForm(nullptr, CreateNew));
     if (c.verbOwner) static_cast<TVerbForm*>(owner.get())->ownVerb = c.ownVerb;
-    owner->SetBounds(80, 80, 200, 150);
-    owner->Show();
-    testsupport::ServeApplication(50);
+    ShowOwner(owner.get());
     std::vector<WORD> keys(static_cast<size_t>(c.downs), VK_DOWN);
     keys.push_back(VK_RETURN);
 
@@ -198,9 +203,7 @@ TEST_F(Menus, EscapeClosesTheMenuWithoutACommand) {
   TFakeContextMenu menu;
   TFakeMenuScope scope(menu);
   TVerbForm owner;
-  owner.SetBounds(80, 80, 200, 150);
-  owner.Show();
-  testsupport::ServeApplication(50);
+  ShowOwner(&owner);
   ShowMenuWithKeys(&owner, item_.get(), {VK_ESCAPE});
   EXPECT_TRUE(g_menuKeys.shown);
   EXPECT_EQ(3, g_menuKeys.itemCount);
@@ -213,9 +216,7 @@ TEST_F(Menus, EscapeClosesTheMenuWithoutACommand) {
 TEST_F(Menus, TheShellsOwnMenuOfAFileClosesWithEscape) {
   testsupport::TRecordedActions actions;
   TVerbForm owner;
-  owner.SetBounds(80, 80, 200, 150);
-  owner.Show();
-  testsupport::ServeApplication(50);
+  ShowOwner(&owner);
   ShowMenuWithKeys(&owner, item_.get(), {VK_ESCAPE});
   EXPECT_TRUE(g_menuKeys.shown);
   EXPECT_GT(g_menuKeys.itemCount, 0);

@@ -48,6 +48,12 @@ bool NewFilesReported(const std::string& folder, const TChangeCounter& counter) 
   return false;
 }
 
+// Watches `root` for the counter.
+void Watch(TspShellChangeNotifier& notifier, const std::string& root, TChangeCounter& counter) {
+  notifier.SetRoot(root.c_str());
+  notifier.SetOnChange(TThreadMethod(&counter, &TChangeCounter::Changed));
+}
+
 }  // namespace
 
 TEST(Notifier, DefaultsWatchNothing) {
@@ -76,8 +82,7 @@ TEST(Notifier, ChangesReportOnTheWindowThreadAndFollowRoot) {
   const std::string second = CaseFolder("-second");
   TChangeCounter counter;
   TspShellChangeNotifier notifier(nullptr);
-  notifier.SetRoot(first.c_str());
-  notifier.SetOnChange(TThreadMethod(&counter, &TChangeCounter::Changed));
+  Watch(notifier, first, counter);
   ASSERT_NE(nullptr, notifier.Watcher());
 
   ASSERT_TRUE(NewFilesReported(first, counter));
@@ -98,8 +103,7 @@ TEST(Notifier, AMissingRootReportsNothingUntilRootIsReal) {
   const std::string base = CaseFolder();
   TChangeCounter counter;
   TspShellChangeNotifier notifier(nullptr);
-  notifier.SetRoot((base + "\\missing").c_str());
-  notifier.SetOnChange(TThreadMethod(&counter, &TChangeCounter::Changed));
+  Watch(notifier, base + "\\missing", counter);
   TspShellChangeThread* ended = notifier.Watcher();
   ASSERT_NE(nullptr, ended);
   ASSERT_TRUE(testsupport::ServeUntil([&] { return ended->Finished(); }));
@@ -117,8 +121,7 @@ TEST(Notifier, MovingRootAgainBeforeTheWatcherEndedStillWatches) {
   const std::string base = CaseFolder();
   TChangeCounter counter;
   TspShellChangeNotifier notifier(nullptr);
-  notifier.SetRoot((base + "\\missing").c_str());
-  notifier.SetOnChange(TThreadMethod(&counter, &TChangeCounter::Changed));
+  Watch(notifier, base + "\\missing", counter);
   notifier.SetRoot(base.c_str());  // at once: the first watcher may not have ended yet
   EXPECT_TRUE(NewFilesReported(base, counter));
 }
@@ -130,9 +133,8 @@ TEST(Notifier, DestroyingRightAfterAChangeRunsNothingAndLeavesNoThread) {
   const int threadsBefore = ProcessThreadCount();
   for (int i = 0; i < 50; ++i) {
     auto notifier = std::make_unique<TspShellChangeNotifier>(nullptr);
-    notifier->SetRoot(base.c_str());
     notifier->SetWatchSubTree(false);
-    notifier->SetOnChange(TThreadMethod(&counter, &TChangeCounter::Changed));
+    Watch(*notifier, base, counter);
     ASSERT_TRUE(NewFilesReported(base, counter));  // watching
     MakeFile(base + "\\f" + std::to_string(i) + ".txt");
     Sleep(5);  // lets the watcher reach its synchronized call: nothing is served meanwhile
