@@ -16,6 +16,7 @@
 #include "skin/controls/Skinctrls_Classes.h"
 #include "skin/data/Skindata.h"
 #include "skin/form/Formskinner.h"
+#include "skin/shell/Spskinshellctrls.h"
 
 namespace {
 
@@ -29,12 +30,14 @@ void InitializeLibraries() {
   InitializeSkinData();
   InitializeSkinControls();
   InitializeFormSkinner();
+  InitializeShellControls();
   InitializeFramed();
   RegisterConverterForms();
 }
 
 void FinalizeLibraries() {
   FinalizeFramed();
+  FinalizeShellControls();
   imaging::FinalizeImaging();
 }
 

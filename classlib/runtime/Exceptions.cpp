@@ -1,6 +1,7 @@
 #include "classlib/runtime/Exceptions.h"
 
 #include <atomic>
+#include <cstdio>
 
 #include "classlib/runtime/WinApi.h"
 
@@ -27,6 +28,17 @@ AnsiString SysErrorMessage(unsigned long code) {
 void RaiseLastOSError() {
   const DWORD code = GetLastError();
   throw EOSError("System Error.  Code: " + AnsiString(std::to_string(code)) + ".\r\n" + SysErrorMessage(code));
+}
+
+long OleCheck(long result) {
+  if (result >= 0) return result;
+  AnsiString message = SysErrorMessage(static_cast<unsigned long>(result));
+  if (message.IsEmpty()) {
+    char code[32];
+    std::snprintf(code, sizeof code, "OLE error %08lX", static_cast<unsigned long>(result));
+    message = code;
+  }
+  throw EOleError(message, result);
 }
 
 namespace {

@@ -45,6 +45,21 @@ CLASSLIB_EXCEPTION(EWriteError, EStreamError)
 CLASSLIB_EXCEPTION(EResNotFound, Exception)
 CLASSLIB_EXCEPTION(EIniFileException, Exception)
 CLASSLIB_EXCEPTION(EMaskException, Exception)
+// A path that names nothing the operation can use.
+CLASSLIB_EXCEPTION(EInvalidPath, Exception)
+
+// A failed COM call: the result it answered, with the system's text for it.
+class EOleError : public Exception {
+ public:
+  EOleError(const AnsiString& message, long errorCode) : Exception(message), errorCode_(errorCode) {}
+  long ErrorCode() const noexcept { return errorCode_; }
+
+ private:
+  long errorCode_;
+};
+
+// Raises EOleError for a failed COM result (negative HRESULT); answers it otherwise.
+long OleCheck(long result);
 
 // An assertion failure: the message followed by the source file and line.
 class EAssertionFailed : public Exception {

@@ -15,7 +15,7 @@ bool SystemShellOpen(const TShellOpenRequest& request) {
   info.lpDirectory = request.Directory.IsEmpty() ? nullptr : request.Directory.c_str();
   info.nShow = request.Show;
   if (request.ItemIDList != nullptr) {
-    info.fMask = SEE_MASK_IDLIST;
+    info.fMask = SEE_MASK_INVOKEIDLIST;  // the item's own verbs, through its context menu
     info.lpIDList = const_cast<LPITEMIDLIST>(request.ItemIDList);
   } else {
     info.lpFile = request.File.c_str();

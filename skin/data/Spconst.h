@@ -82,6 +82,8 @@ inline constexpr TspResourceString SP_FONTDLG_STYLE{65432};
 inline constexpr TspResourceString SP_FONTDLG_SCRIPT{65433};
 inline constexpr TspResourceString SP_NODISKINDRIVE{65434};
 inline constexpr TspResourceString SP_NOVALIDDRIVEID{65435};
+// The shell controls' message for a root or path they cannot open; it has no string-table key.
+inline constexpr TspResourceString SErrorSettingPath{65359};
 inline constexpr TspResourceString SP_FLV_NAME{65437};
 inline constexpr TspResourceString SP_FLV_SIZE{65438};
 inline constexpr TspResourceString SP_FLV_TYPE{65439};
