@@ -160,15 +160,19 @@ void TspSkinGauge::GetSkinData() {
 
 void TspSkinGauge::CalcSize(int& W, int& H) {
   const int requestedW = W, requestedH = H;
+  FitToLook(W, H);
+  if (!useSkinSize_) {
+    W = requestedW;
+    H = requestedH;
+  }
+}
+
+void TspSkinGauge::FitToLook(int& W, int& H) {
   TspSkinCustomControl::CalcSize(W, H);
   progressArea_ = look_.ProgressArea;
   if (ResizeMode > 0) {
     if (vertical_) progressArea_.Bottom += H - SR.Height();
     else progressArea_.Right += W - SR.Width();
-  }
-  if (!useSkinSize_) {
-    W = requestedW;
-    H = requestedH;
   }
 }
 
@@ -288,15 +292,14 @@ void TspSkinGauge::Paint() {
   PaintStretched();
 }
 
+// The face is built at the size the look gives (without text) and stretched to the
+// control; the text is printed on the stretched picture.
 void TspSkinGauge::PaintStretched() {
   int w = Width(), h = Height();
-  const bool saved = useSkinSize_;
-  useSkinSize_ = true;  // the face is built at the size the look gives
-  CalcSize(w, h);
+  FitToLook(w, h);
   TBitmap face;
   PrepareBitmap(face, w, h);
   CreateControlSkinImage(&face);
-  useSkinSize_ = saved;
   TBitmap stretched;
   PrepareBitmap(stretched, Width(), Height());
   stretched.Canvas()->StretchDraw(Rect(0, 0, Width(), Height()), &face);
@@ -305,8 +308,8 @@ void TspSkinGauge::PaintStretched() {
 }
 
 void TspSkinGauge::Dispatch(TMessage& message) {
+  TspSkinCustomControl::Dispatch(message);
   if (message.Msg == WM_ERASEBKGND) skinranges::PaintFaceOnErase(*this, InPaint(), message);
-  else TspSkinCustomControl::Dispatch(message);
 }
 
 // Animation

@@ -86,6 +86,8 @@ class TspSkinGauge : public TspSkinCustomControl {
     TColor FontColor = clBlack;
   };
 
+  // The base's sizing by the look and the progress area at the size it gives.
+  void FitToLook(int& W, int& H);
   int Percent() const;
   bool ShowsText() const { return showProgressText_ || showPercent_; }
   bool ShowsFrame() const;

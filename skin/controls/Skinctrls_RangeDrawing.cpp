@@ -55,8 +55,9 @@ void PaintFaceOnErase(TWinControl& control, bool inPaint, TMessage& message) {
 
 namespace skinranges {
 
-bool FocusBeforePress(TWinControl& control, bool& focusing, const TMessage& message) {
-  if (message.Msg != WM_LBUTTONDOWN && message.Msg != WM_LBUTTONDBLCLK) return false;
+bool DropBeforeFocus(TWinControl& control, bool canFocused, bool& focusing, const TMessage& message) {
+  if (message.Msg == CN_COMMAND) return focusing;
+  if (!canFocused || (message.Msg != WM_LBUTTONDOWN && message.Msg != WM_LBUTTONDBLCLK)) return false;
   if (control.ComponentState().Contains(csDesigning) || control.Focused()) return false;
   focusing = true;
   control.SetFocus();
@@ -64,8 +65,28 @@ bool FocusBeforePress(TWinControl& control, bool& focusing, const TMessage& mess
   return !control.Focused();
 }
 
-bool WheelAway(const TMessage& message) { return static_cast<short>(HIWORD(message.WParam)) > 0; }
+void FinishBarMessage(TWinControl& control, bool canFocused, bool inPaint, TMessage& message) {
+  switch (message.Msg) {
+    case CM_WANTSPECIALKEY: {
+      const WPARAM key = message.WParam;
+      if (canFocused && (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN)) message.Result = 1;
+      break;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      if (canFocused) control.Repaint();
+      break;
+    case WM_ERASEBKGND:
+      PaintFaceOnErase(control, inPaint, message);
+      break;
+    default: break;
+  }
+}
 
-bool IsArrowKey(WPARAM key) { return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN; }
+bool IsFocusedBar(TWinControl& control, bool canFocused) {
+  return canFocused && control.HandleAllocated() && GetFocus() == control.Handle();
+}
+
+bool WheelAway(const TMessage& message) { return static_cast<short>(HIWORD(message.WParam)) > 0; }
 
 }  // namespace skinranges

@@ -33,13 +33,18 @@ void PaintFaceOnErase(TWinControl& control, bool inPaint, TMessage& message);
 
 namespace skinranges {
 
-// A left press (or double click) on an unfocused control that takes the focus: the
-// control is given the focus; true when the press is to be dropped because the focus
-// did not come. `focusing` is on meanwhile (CN_COMMAND is dropped while it is).
-bool FocusBeforePress(TWinControl& control, bool& focusing, const TMessage& message);
+// The keyboard side of the bars that can take the focus (scroll bar, track bar).
+//
+// Before the control's handling: a left press (or double click) on an unfocused bar
+// gives it the focus first; true when the message is to be dropped: the focus did not
+// come, or a CN_COMMAND arrives while the focus is being given (`focusing`).
+bool DropBeforeFocus(TWinControl& control, bool canFocused, bool& focusing, const TMessage& message);
+// After the control's handling: the arrow keys are claimed (CM_WANTSPECIALKEY) and a
+// change of focus repaints, both only when `canFocused`; an erase paints the face.
+void FinishBarMessage(TWinControl& control, bool canFocused, bool inPaint, TMessage& message);
+// The bar has the focus and takes it.
+bool IsFocusedBar(TWinControl& control, bool canFocused);
 // The wheel turned away from the user (the signed high word of wParam is positive).
 bool WheelAway(const TMessage& message);
-// The four arrow keys.
-bool IsArrowKey(WPARAM key);
 
 }  // namespace skinranges

@@ -138,7 +138,7 @@ void TspSkinScrollBar::SetCanFocused(bool value) {
   SetTabStop(value);
 }
 
-bool TspSkinScrollBar::IsFocused() { return canFocused_ && HandleAllocated() && GetFocus() == Handle(); }
+bool TspSkinScrollBar::IsFocused() { return skinranges::IsFocusedBar(*this, canFocused_); }
 
 // Geometry
 

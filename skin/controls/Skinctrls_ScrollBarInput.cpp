@@ -188,45 +188,26 @@ void TspSkinScrollBar::KeyDown(WORD& key, TShiftState shift) {
 }
 
 void TspSkinScrollBar::WndProc(TMessage& message) {
-  if (canFocused_ && skinranges::FocusBeforePress(*this, focusing_, message)) return;
-  if (message.Msg == CN_COMMAND && focusing_) return;
-  TspSkinCustomControl::WndProc(message);
+  if (!skinranges::DropBeforeFocus(*this, canFocused_, focusing_, message)) TspSkinCustomControl::WndProc(message);
 }
 
 void TspSkinScrollBar::Dispatch(TMessage& message) {
+  if (message.Msg == WM_MOUSEWHEEL && IsFocused()) {
+    SetPosition(position_ + (skinranges::WheelAway(message) ? -smallChange_ : smallChange_));
+    return;
+  }
+  TspSkinCustomControl::Dispatch(message);
+  skinranges::FinishBarMessage(*this, canFocused_, InPaint(), message);
   switch (message.Msg) {
     case WM_TIMER:
-      TspSkinCustomControl::Dispatch(message);
       if (message.WParam == kRepeatTimer) RepeatStep();
-      return;
-    case WM_MOUSEWHEEL:
-      if (!IsFocused()) {
-        TspSkinCustomControl::Dispatch(message);
-        return;
-      }
-      SetPosition(position_ + (skinranges::WheelAway(message) ? -smallChange_ : smallChange_));
-      return;
+      break;
     case CM_MOUSELEAVE:
-      TspSkinCustomControl::Dispatch(message);
       if (!ComponentState().Contains(csDesigning)) Leave();
-      return;
-    case CM_WANTSPECIALKEY:
-      TspSkinCustomControl::Dispatch(message);
-      if (canFocused_ && skinranges::IsArrowKey(message.WParam)) message.Result = 1;
-      return;
+      break;
     case CM_ENABLEDCHANGED:
-      TspSkinCustomControl::Dispatch(message);
       Repaint();
-      return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      TspSkinCustomControl::Dispatch(message);
-      if (canFocused_) Repaint();
-      return;
-    case WM_ERASEBKGND:
-      skinranges::PaintFaceOnErase(*this, InPaint(), message);
-      return;
-    default:
-      TspSkinCustomControl::Dispatch(message);
+      break;
+    default: break;
   }
 }

@@ -71,7 +71,7 @@ void TspSkinTrackBar::SetCanFocused(bool value) {
   SetTabStop(value);
 }
 
-bool TspSkinTrackBar::IsFocused() { return canFocused_ && HandleAllocated() && GetFocus() == Handle(); }
+bool TspSkinTrackBar::IsFocused() { return skinranges::IsFocusedBar(*this, canFocused_); }
 
 // Geometry
 
@@ -254,33 +254,15 @@ void TspSkinTrackBar::KeyDown(WORD& key, TShiftState shift) {
 }
 
 void TspSkinTrackBar::WndProc(TMessage& message) {
-  if (canFocused_ && skinranges::FocusBeforePress(*this, focusing_, message)) return;
-  if (message.Msg == CN_COMMAND && focusing_) return;
-  TspSkinCustomControl::WndProc(message);
+  if (!skinranges::DropBeforeFocus(*this, canFocused_, focusing_, message)) TspSkinCustomControl::WndProc(message);
 }
 
 void TspSkinTrackBar::Dispatch(TMessage& message) {
-  switch (message.Msg) {
-    case WM_MOUSEWHEEL:
-      if (!IsFocused()) {
-        TspSkinCustomControl::Dispatch(message);
-        return;
-      }
-      Step(skinranges::WheelAway(message) == vertical_ ? 1 : -1);
-      return;
-    case CM_WANTSPECIALKEY:
-      TspSkinCustomControl::Dispatch(message);
-      if (canFocused_ && skinranges::IsArrowKey(message.WParam)) message.Result = 1;
-      return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      TspSkinCustomControl::Dispatch(message);
-      if (canFocused_) Repaint();
-      return;
-    case WM_ERASEBKGND:
-      skinranges::PaintFaceOnErase(*this, InPaint(), message);
-      return;
-    default:
-      TspSkinCustomControl::Dispatch(message);
+  if (message.Msg == WM_MOUSEWHEEL && IsFocused()) {
+    // Away from the user raises a vertical bar and lowers a horizontal one.
+    Step(skinranges::WheelAway(message) == vertical_ ? 1 : -1);
+    return;
   }
+  TspSkinCustomControl::Dispatch(message);
+  skinranges::FinishBarMessage(*this, canFocused_, InPaint(), message);
 }
