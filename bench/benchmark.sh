@@ -5,10 +5,10 @@
 # 10-minute 48 kHz stereo audio file with four audio presets (MP3, Ogg Vorbis, WAV resampled
 # to 22,050 Hz, FLAC, AAC; MP3 also with FFmpeg given 16-bit samples), once by our engine
 # through the console driver and once by FFmpeg's command-line tool with the same codec
-# settings (bit rate, GOP, rate control, threads, bit-exact, quality), both under Wine, and prints each throughput ratio (ours / FFmpeg's;
-# above 1.0 ours is faster), then the speed of our APE encoder at each level. The best of RUNS
-# (default 5) alternating runs counts for each side, which keeps out most of what other
-# work on the machine costs.
+# settings (bit rate, GOP, rate control, threads, bit-exact, quality), both under Wine, and
+# prints each throughput ratio (ours / FFmpeg's; above 1.0 ours is faster), then the speed
+# of our APE encoder at each level. The best of RUNS (default 5) alternating runs counts for
+# each side, which keeps out most of what other work on the machine costs.
 set -eu
 bin=$(realpath "$1")
 wine_run=$(realpath "$2")
