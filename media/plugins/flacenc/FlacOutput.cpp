@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "media/plugins/common/AudioPlugin.h"
+#include "media/plugins/common/BackgroundOutput.h"
 #include "media/plugins/common/FileWriter.h"
 
 namespace {
@@ -80,12 +81,8 @@ class FlacOutput final : public AudioOutput {
   std::vector<FLAC__int32> widened_;
 };
 
-std::unique_ptr<AudioOutput> OpenOutput(const OutputRequest& request, AudioSampleBuffer& buffer) {
-  return std::make_unique<FlacOutput>(request, buffer);
-}
-
 }  // namespace
 
 extern "C" const AudioEncoderModule* MC_CALL GetEncoderModule() {
-  return audioplugin::PluginModule("FLAC", "flac", &OpenOutput);
+  return audioplugin::PluginModule("FLAC", "flac", &audioplugin::OpenInBackground<FlacOutput>);
 }

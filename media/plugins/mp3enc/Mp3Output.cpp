@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "media/plugins/common/AudioPlugin.h"
+#include "media/plugins/common/BackgroundOutput.h"
 #include "media/plugins/common/FileWriter.h"
 
 namespace {
@@ -246,12 +247,8 @@ class Mp3Output final : public AudioOutput {
   std::vector<unsigned char> encoded_;
 };
 
-std::unique_ptr<AudioOutput> OpenOutput(const OutputRequest& request, AudioSampleBuffer& buffer) {
-  return std::make_unique<Mp3Output>(request, buffer);
-}
-
 }  // namespace
 
 extern "C" const AudioEncoderModule* MC_CALL GetEncoderModule() {
-  return audioplugin::PluginModule("MP3 (LAME)", "mp3", &OpenOutput);
+  return audioplugin::PluginModule("MP3 (LAME)", "mp3", &audioplugin::OpenInBackground<Mp3Output>);
 }

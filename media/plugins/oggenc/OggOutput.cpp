@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "media/plugins/common/AudioPlugin.h"
+#include "media/plugins/common/BackgroundOutput.h"
 #include "media/plugins/common/FileWriter.h"
 
 namespace {
@@ -146,12 +147,8 @@ class OggOutput final : public AudioOutput {
   std::unique_ptr<VorbisAnalysis> analysis_;
 };
 
-std::unique_ptr<AudioOutput> OpenOutput(const OutputRequest& request, AudioSampleBuffer& buffer) {
-  return std::make_unique<OggOutput>(request, buffer);
-}
-
 }  // namespace
 
 extern "C" const AudioEncoderModule* MC_CALL GetEncoderModule() {
-  return audioplugin::PluginModule("Ogg Vorbis", "ogg", &OpenOutput);
+  return audioplugin::PluginModule("Ogg Vorbis", "ogg", &audioplugin::OpenInBackground<OggOutput>);
 }
