@@ -7,4 +7,5 @@ void InitializeSkinControls() {
   RegisterSkinControlBases();
   RegisterSkinMenuClasses();
   RegisterSkinLabels();
+  RegisterSkinButtons();
 }

@@ -7,3 +7,4 @@ void InitializeSkinControls();
 void RegisterSkinControlBases();
 void RegisterSkinMenuClasses();
 void RegisterSkinLabels();
+void RegisterSkinButtons();
