@@ -17,7 +17,8 @@ constexpr TColor kDefaultDownFill = static_cast<TColor>(0xB59385);
 
 }  // namespace
 
-TspSkinButton::TspSkinButton(TComponent* owner) : TspSkinCustomControl(owner), glyph_(new TBitmap) {
+TspSkinButton::TspSkinButton(TComponent* owner)
+    : TspSkinCustomControl(owner), look_(std::make_unique<TspDataSkinButtonControl>("button")), glyph_(new TBitmap) {
   SetSkinDataName("button");
   SetBounds(Left(), Top(), 75, 25);
 }
@@ -38,11 +39,7 @@ void TspSkinButton::SetImageList(TCustomImageList* value) {
   Repaint();
 }
 
-void TspSkinButton::SetImageIndex(int value) {
-  if (imageIndex_ == value) return;
-  imageIndex_ = value;
-  Repaint();
-}
+void TspSkinButton::SetImageIndex(int value) { ChangeAndRepaint(imageIndex_, value); }
 
 void TspSkinButton::SetCanFocused(bool value) {
   canFocused_ = value;
@@ -61,28 +58,15 @@ void TspSkinButton::SetGlyph(TBitmap* value) {
   Repaint();
 }
 
-void TspSkinButton::SetNumGlyphs(TspNumGlyphs value) {
-  numGlyphs_ = value;
-  Repaint();
-}
+void TspSkinButton::SetNumGlyphs(TspNumGlyphs value) { ChangeAndRepaint(numGlyphs_, value); }
 
 void TspSkinButton::SetMargin(int value) {
-  if (value < -1 || value == margin_) return;
-  margin_ = value;
-  Repaint();
+  if (value >= -1) ChangeAndRepaint(margin_, value);
 }
 
-void TspSkinButton::SetSpacing(int value) {
-  if (value == spacing_) return;
-  spacing_ = value;
-  Repaint();
-}
+void TspSkinButton::SetSpacing(int value) { ChangeAndRepaint(spacing_, value); }
 
-void TspSkinButton::SetLayout(TspButtonLayout value) {
-  if (value == layout_) return;
-  layout_ = value;
-  Repaint();
-}
+void TspSkinButton::SetLayout(TspButtonLayout value) { ChangeAndRepaint(layout_, value); }
 
 void TspSkinButton::SetDefault(bool value) {
   default_ = value;
@@ -103,15 +87,9 @@ void TspSkinButton::SetSkinImagesMenu(IspSkinImagesMenu* value) {
   Repaint();
 }
 
-void TspSkinButton::SetUseImagesMenuImage(bool value) {
-  useImagesMenuImage_ = value;
-  Repaint();
-}
+void TspSkinButton::SetUseImagesMenuImage(bool value) { ChangeAndRepaint(useImagesMenuImage_, value); }
 
-void TspSkinButton::SetUseImagesMenuCaption(bool value) {
-  useImagesMenuCaption_ = value;
-  Repaint();
-}
+void TspSkinButton::SetUseImagesMenuCaption(bool value) { ChangeAndRepaint(useImagesMenuCaption_, value); }
 
 void TspSkinButton::Notification(TComponent* component, TOperation operation) {
   TspSkinCustomControl::Notification(component, operation);
@@ -164,56 +142,56 @@ bool TspSkinButton::EnableAnimation() const {
   return skinData_ != nullptr && !skinData_->Empty && skinData_->EnableSkinEffects();
 }
 
-bool TspSkinButton::EnableMorphing() const { return look_.Morphing && EnableAnimation(); }
+bool TspSkinButton::EnableMorphing() const { return look_->Morphing && EnableAnimation(); }
 
 bool TspSkinButton::DrawnDown() const {
   return down_ && (mouseIn_ || (IsFocused() && !pressed_) || groupIndex_ != 0);
 }
 
-bool TspSkinButton::HasAnimationStrip() const { return !look_.AnimateSkinRect.IsEmpty(); }
+bool TspSkinButton::HasAnimationStrip() const { return !look_->AnimateSkinRect.IsEmpty(); }
 
 // The look
 
 void TspSkinButton::CopyLookValues(const TspDataSkinButtonControl& data) {
-  look_.FontName = data.FontName;
-  look_.FontStyle = data.FontStyle;
-  look_.FontHeight = data.FontHeight;
-  look_.FontColor = data.FontColor;
-  look_.ActiveFontColor = data.ActiveFontColor;
-  look_.DownFontColor = data.DownFontColor;
-  look_.DisabledFontColor = data.DisabledFontColor;
-  look_.Morphing = data.Morphing;
-  look_.MorphKind = data.MorphKind;
-  look_.ActiveSkinRect = data.ActiveSkinRect.IsEmpty() ? SR : data.ActiveSkinRect;
-  look_.DownSkinRect = data.DownSkinRect.IsEmpty() ? look_.ActiveSkinRect : data.DownSkinRect;
-  look_.DisabledSkinRect = data.DisabledSkinRect;
-  look_.FocusedSkinRect = data.FocusedSkinRect;
-  look_.AnimateSkinRect = data.AnimateSkinRect;
-  look_.FrameCount = data.FrameCount;
-  look_.AnimateInterval = data.AnimateInterval;
-  look_.ShowFocus = data.ShowFocus;
-  look_.MenuMarkerRect = data.MenuMarkerRect;
-  look_.MenuMarkerActiveRect = data.MenuMarkerActiveRect.IsEmpty() ? data.MenuMarkerRect : data.MenuMarkerActiveRect;
-  look_.MenuMarkerDownRect = data.MenuMarkerDownRect.IsEmpty() ? look_.MenuMarkerActiveRect : data.MenuMarkerDownRect;
-  look_.MenuMarkerFlatRect = data.MenuMarkerFlatRect;
-  look_.MenuMarkerTransparentColor = data.MenuMarkerTransparentColor;
+  look_->FontName = data.FontName;
+  look_->FontStyle = data.FontStyle;
+  look_->FontHeight = data.FontHeight;
+  look_->FontColor = data.FontColor;
+  look_->ActiveFontColor = data.ActiveFontColor;
+  look_->DownFontColor = data.DownFontColor;
+  look_->DisabledFontColor = data.DisabledFontColor;
+  look_->Morphing = data.Morphing;
+  look_->MorphKind = data.MorphKind;
+  look_->ActiveSkinRect = data.ActiveSkinRect.IsEmpty() ? SR : data.ActiveSkinRect;
+  look_->DownSkinRect = data.DownSkinRect.IsEmpty() ? look_->ActiveSkinRect : data.DownSkinRect;
+  look_->DisabledSkinRect = data.DisabledSkinRect;
+  look_->FocusedSkinRect = data.FocusedSkinRect;
+  look_->AnimateSkinRect = data.AnimateSkinRect;
+  look_->FrameCount = data.FrameCount;
+  look_->AnimateInterval = data.AnimateInterval;
+  look_->ShowFocus = data.ShowFocus;
+  look_->MenuMarkerRect = data.MenuMarkerRect;
+  look_->MenuMarkerActiveRect = data.MenuMarkerActiveRect.IsEmpty() ? data.MenuMarkerRect : data.MenuMarkerActiveRect;
+  look_->MenuMarkerDownRect = data.MenuMarkerDownRect.IsEmpty() ? look_->MenuMarkerActiveRect : data.MenuMarkerDownRect;
+  look_->MenuMarkerFlatRect = data.MenuMarkerFlatRect;
+  look_->MenuMarkerTransparentColor = data.MenuMarkerTransparentColor;
 }
 
 TRect TspSkinButton::FrameRect(int frame) const {
-  const TRect& strip = look_.AnimateSkinRect;
+  const TRect& strip = look_->AnimateSkinRect;
   if (strip.Width() > SR.Width()) {
-    const int size = strip.Width() / look_.FrameCount;
+    const int size = strip.Width() / look_->FrameCount;
     return Rect(strip.Left + (frame - 1) * size, strip.Top, strip.Left + frame * size, strip.Bottom);
   }
-  const int size = strip.Height() / look_.FrameCount;
+  const int size = strip.Height() / look_->FrameCount;
   return Rect(strip.Left, strip.Top + (frame - 1) * size, strip.Right, strip.Top + frame * size);
 }
 
 void TspSkinButton::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
   if (lookIndex_ == -1) {
-    look_.Morphing = false;
-    look_.AnimateSkinRect = TRect();
+    look_->Morphing = false;
+    look_->AnimateSkinRect = TRect();
     return;
   }
   const auto* data = dynamic_cast<const TspDataSkinButtonControl*>(skinData_->CtrlList[lookIndex_].get());
@@ -221,8 +199,8 @@ void TspSkinButton::GetSkinData() {
   if (!useSkinSize_) Mask = nullptr;
   CopyLookValues(*data);
   const bool animating = animateTimer_ != nullptr && animateTimer_->Enabled();
-  if (!animating || currentFrame_ < 1 || currentFrame_ > look_.FrameCount) return;
-  if (animateForward_) look_.ActiveSkinRect = FrameRect(currentFrame_);
+  if (!animating || currentFrame_ < 1 || currentFrame_ > look_->FrameCount) return;
+  if (animateForward_) look_->ActiveSkinRect = FrameRect(currentFrame_);
   else SR = FrameRect(currentFrame_);
 }
 
@@ -266,22 +244,22 @@ void TspSkinButton::BuildSkinFace(TBitmap& face) {
     TBitmap active;
     PrepareFace(*this, active);
     CreateButtonImage(&face, SR, false, false);
-    CreateButtonImage(&active, look_.ActiveSkinRect, false, true);
+    CreateButtonImage(&active, look_->ActiveSkinRect, false, true);
     face.FreeContext();
     active.FreeContext();
     TspEffectBmp normal(face.Handle());
     const TspEffectBmp hot(active.Handle());
-    normal.MorphByKind(look_.MorphKind, &hot, morphKf_);
+    normal.MorphByKind(look_->MorphKind, &hot, morphKf_);
     normal.Draw(face.Canvas()->Handle(), 0, 0);
     return;
   }
   const bool animating = animateTimer_ != nullptr && animateTimer_->Enabled();
-  if (!Enabled() && !look_.DisabledSkinRect.IsEmpty()) CreateButtonImage(&face, look_.DisabledSkinRect, false, false);
-  else if (DrawnDown()) CreateButtonImage(&face, look_.DownSkinRect, true, true);
-  else if (IsFocused() && !look_.FocusedSkinRect.IsEmpty() && !animating)
-    CreateButtonImage(&face, look_.FocusedSkinRect, false, true);
+  if (!Enabled() && !look_->DisabledSkinRect.IsEmpty()) CreateButtonImage(&face, look_->DisabledSkinRect, false, false);
+  else if (DrawnDown()) CreateButtonImage(&face, look_->DownSkinRect, true, true);
+  else if (IsFocused() && !look_->FocusedSkinRect.IsEmpty() && !animating)
+    CreateButtonImage(&face, look_->FocusedSkinRect, false, true);
   else if (IsFocused() || mouseIn_ || (EnableMorphing() && morphKf_ == 1))
-    CreateButtonImage(&face, look_.ActiveSkinRect, false, true);
+    CreateButtonImage(&face, look_->ActiveSkinRect, false, true);
   else CreateButtonImage(&face, SR, false, false);
 }
 
@@ -312,24 +290,24 @@ void TspSkinButton::SetContentCharset(TCanvas* canvas) {
 void TspSkinButton::SelectSkinFont(TCanvas* canvas, bool ADown, bool AMouseIn) {
   TFont* font = canvas->Font();
   if (UseSkinFont()) {
-    font->SetName(look_.FontName);
-    font->SetHeight(look_.FontHeight);
-    font->SetStyle(look_.FontStyle);
+    font->SetName(look_->FontName);
+    font->SetHeight(look_->FontHeight);
+    font->SetStyle(look_->FontStyle);
   } else {
     font->Assign(DefaultFont());
   }
   SetContentCharset(canvas);
   if (Enabled() && !useSkinFontColor_) font->SetColor(DefaultFont()->Color());
-  else if (!Enabled()) font->SetColor(look_.DisabledFontColor);
-  else if (ADown && AMouseIn) font->SetColor(look_.DownFontColor);
-  else if (AMouseIn) font->SetColor(look_.ActiveFontColor);
-  else font->SetColor(look_.FontColor);
+  else if (!Enabled()) font->SetColor(look_->DisabledFontColor);
+  else if (ADown && AMouseIn) font->SetColor(look_->DownFontColor);
+  else if (AMouseIn) font->SetColor(look_->ActiveFontColor);
+  else font->SetColor(look_->FontColor);
 }
 
 void TspSkinButton::DrawFaceContent(TBitmap* B, TRect content, bool ADown, bool AMouseIn) {
   TCanvas* canvas = B->Canvas();
   SelectSkinFont(canvas, ADown, AMouseIn);
-  if (look_.ShowFocus && Focused() && skinData_ != nullptr) {
+  if (look_->ShowFocus && Focused() && skinData_ != nullptr) {
     canvas->Brush()->SetStyle(bsSolid);
     canvas->Brush()->SetColor(skinData_->SkinColors->BtnFace);
     canvas->DrawFocusRect(content);
@@ -375,14 +353,14 @@ void TspSkinButton::CreateControlDefaultImage(TBitmap* bitmap) {
 
 void TspSkinButton::DrawMenuMarker(TCanvas* canvas, const TRect& rect, bool active, bool down) {
   if (Picture == nullptr) return;
-  const TRect source = down ? look_.MenuMarkerDownRect : active ? look_.MenuMarkerActiveRect : look_.MenuMarkerRect;
+  const TRect source = down ? look_->MenuMarkerDownRect : active ? look_->MenuMarkerActiveRect : look_->MenuMarkerRect;
   if (source.IsEmpty()) return;
   TBitmap marker;
   marker.SetSize(source.Width(), source.Height());
   marker.Canvas()->CopyRect(Rect(0, 0, source.Width(), source.Height()), Picture->Canvas(), source);
   marker.SetTransparent(true);
   marker.SetTransparentMode(tmFixed);
-  marker.SetTransparentColor(look_.MenuMarkerTransparentColor);
+  marker.SetTransparentColor(look_->MenuMarkerTransparentColor);
   canvas->Draw(rect.Left + rect.Width() / 2 - source.Width() / 2, rect.Top + rect.Height() / 2 - source.Height() / 2,
                &marker);
 }

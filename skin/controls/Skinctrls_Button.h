@@ -5,6 +5,8 @@
 // selected item) and the caption are laid out on it. It clicks, repeats while held, keeps a
 // pressed state in groups, answers Enter as the default and Escape as the cancel button,
 // hands its ModalResult to the form and runs its action.
+#include <memory>
+
 #include "classlib/windowing/Forms.h"
 #include "classlib/windowing/Timer.h"
 #include "skin/controls/Skinctrls_Bases.h"
@@ -12,33 +14,6 @@
 #include "skin/data/Skinctrls_Layout.h"
 #include "skin/data/Skindata_Buttons.h"
 #include "skin/data/Sputils_Values.h"
-
-// The values a button copies from its look at every GetSkinData (a look of another kind
-// leaves them as they were).
-struct TspButtonLookValues {
-  AnsiString FontName = "Arial";
-  TFontStyles FontStyle;
-  int FontHeight = 12;
-  TColor FontColor = 0;
-  TColor ActiveFontColor = 0;
-  TColor DownFontColor = 0;
-  TColor DisabledFontColor = 0;
-  bool Morphing = false;
-  TMorphKind MorphKind = mkDefault;
-  TRect ActiveSkinRect;
-  TRect DownSkinRect;
-  TRect DisabledSkinRect;
-  TRect FocusedSkinRect;
-  TRect AnimateSkinRect;
-  int FrameCount = 0;
-  int AnimateInterval = 25;
-  bool ShowFocus = false;
-  TRect MenuMarkerRect;
-  TRect MenuMarkerActiveRect;
-  TRect MenuMarkerDownRect;
-  TRect MenuMarkerFlatRect;
-  TColor MenuMarkerTransparentColor = 0;
-};
 
 class TspSkinButton : public TspSkinCustomControl {
   CLASSLIB_CLASS(TspSkinButton, TspSkinCustomControl)
@@ -120,7 +95,6 @@ class TspSkinButton : public TspSkinCustomControl {
   bool MouseIn() const { return mouseIn_; }
   double MorphFactor() const { return morphKf_; }
   int CurrentFrame() const { return currentFrame_; }
-  const TspButtonLookValues& LookValues() const { return look_; }
 
   void GetSkinData() override;
   void ChangeSkinData() override;
@@ -173,7 +147,9 @@ class TspSkinButton : public TspSkinCustomControl {
   int groupIndex_ = 0;
   // The space key presses and releases the button.
   bool spaceDown_ = true;
-  TspButtonLookValues look_;
+  // The values copied from the look at every GetSkinData (a look of another kind leaves
+  // them as they were), with the state rectangles' fallbacks and the animation frame.
+  std::unique_ptr<TspDataSkinButtonControl> look_;
 
  private:
   // The face for the state, from the look (Paint) or built in.
@@ -193,6 +169,13 @@ class TspSkinButton : public TspSkinCustomControl {
   void AnimateTick(TObject* sender) { (void)sender; DoAnimate(); }
   void RepeatTick(TObject* sender) { (void)sender; DoRepeat(); }
   void ImagesMenuChanged(TObject* sender) { (void)sender; Repaint(); }
+  // Stores a changed value and repaints.
+  template <class T>
+  void ChangeAndRepaint(T& field, T value) {
+    if (field == value) return;
+    field = value;
+    Repaint();
+  }
 
   // Messages.
   void MouseEnterChanged(bool enter);

@@ -344,8 +344,8 @@ void TspSkinButton::DoMorph() {
 void TspSkinButton::StartAnimate(bool forward) {
   StopAnimate();
   animateForward_ = forward;
-  currentFrame_ = forward ? 1 : look_.FrameCount;
-  const unsigned interval = look_.AnimateInterval > 0 ? static_cast<unsigned>(look_.AnimateInterval) : 25;
+  currentFrame_ = forward ? 1 : look_->FrameCount;
+  const unsigned interval = look_->AnimateInterval > 0 ? static_cast<unsigned>(look_->AnimateInterval) : 25;
   RestartTimer(animateTimer_, interval, TNotifyEvent(this, &TspSkinButton::AnimateTick));
 }
 
@@ -356,11 +356,11 @@ void TspSkinButton::StopAnimate() {
 
 void TspSkinButton::DoAnimate() {
   if (animateForward_) {
-    if (look_.FrameCount >= currentFrame_) {
+    if (look_->FrameCount >= currentFrame_) {
       ++currentFrame_;
       Repaint();
     }
-    if (currentFrame_ > look_.FrameCount) StopAnimate();
+    if (currentFrame_ > look_->FrameCount) StopAnimate();
     return;
   }
   if (currentFrame_ >= 0) {
