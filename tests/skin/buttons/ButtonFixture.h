@@ -61,6 +61,16 @@ class TTestButton : public TspSkinButton {
   void Clicked(TObject* sender);
 };
 
+// Counts the calls of the event it hands out.
+struct TCallCounter {
+  int count = 0;
+  void Called(TObject* sender) {
+    (void)sender;
+    ++count;
+  }
+  TNotifyEvent Event() { return TNotifyEvent(this, &TCallCounter::Called); }
+};
+
 // Real left button down and up at a point of the control (the pointer moves there first).
 void PressAt(TControl* control, int x, int y);
 void ReleaseButton();

@@ -107,26 +107,21 @@ TEST_F(ButtonOnFormTest, ModalResultEndsShowModal) {
 
 TEST_F(ButtonOnFormTest, ALinkedActionRunsOncePerClick) {
   TAction action(form);
-  int runs = 0;
-  struct TCounter {
-    int* runs;
-    void Run(TObject*) { ++*runs; }
-  } counter{&runs};
-  action.OnExecute = TNotifyEvent(&counter, &TCounter::Run);
+  TCallCounter runs;
+  action.OnExecute = runs.Event();
   auto* button = new TspSkinButton(form);
   button->SetParent(form);
   button->SetBounds(10, 150, 60, 24);
   button->SetAction(&action);
   testsupport::Click(button, 20, 10);
-  EXPECT_EQ(1, runs);
+  EXPECT_EQ(1, runs.count);
 
   // An own OnClick that is not the action's replaces it.
-  int own = 0;
-  TCounter ownCounter{&own};
-  button->OnClick = TNotifyEvent(&ownCounter, &TCounter::Run);
+  TCallCounter own;
+  button->OnClick = own.Event();
   testsupport::Click(button, 20, 10);
-  EXPECT_EQ(1, runs);
-  EXPECT_EQ(1, own);
+  EXPECT_EQ(1, runs.count);
+  EXPECT_EQ(1, own.count);
 }
 
 TEST_F(ButtonOnFormTest, ACodeBuiltButtonIsNoTabStopUntilCanFocusedIsSet) {

@@ -206,15 +206,11 @@ TEST_F(ButtonTest, AFormStyleButtonIsNoTabStopAndTakesNoFocusOnClick) {
   other->SetFocus();
   auto* button = Place<TspSkinXFormButton>(10, 10);
   button->SetDefImage(Filled(20, 18, clRed).get());
-  int clicks = 0;
-  struct TCounter {
-    int* clicks;
-    void Run(TObject*) { ++*clicks; }
-  } counter{&clicks};
-  button->OnClick = TNotifyEvent(&counter, &TCounter::Run);
+  TCallCounter clicks;
+  button->OnClick = clicks.Event();
   EXPECT_FALSE(button->TabStop());
   testsupport::Click(button, 10, 9);
-  EXPECT_EQ(1, clicks);
+  EXPECT_EQ(1, clicks.count);
   EXPECT_FALSE(button->Focused());
   EXPECT_TRUE(other->Focused());
 }
