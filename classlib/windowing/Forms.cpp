@@ -294,6 +294,11 @@ void TCustomForm::Dispatch(TMessage& message) {
     case CM_DIALOGKEY:
       CMDialogKey(message);
       return;
+    case CM_FOCUSCHANGED:
+      // Sent to the form itself (a control asking for a re-evaluation): passed on to
+      // every control, as a focus move does.
+      NotifyFocusChanged(this, reinterpret_cast<TWinControl*>(message.LParam));
+      return;
     case WM_CLOSE:
       WMClose(message);
       return;

@@ -1,9 +1,11 @@
 #pragma once
-// Skinned controls: the bases, the re-skin and tool-bar seams, the labels and the bevel.
+// Skinned controls: the bases, the re-skin and tool-bar seams, the labels, the bevel and the buttons.
 #include "skin/controls/Skinctrls_Bases.h"
 #include "skin/controls/Skinctrls_Bevel.h"
+#include "skin/controls/Skinctrls_Button.h"
 #include "skin/controls/Skinctrls_Classes.h"
 #include "skin/controls/Skinctrls_GraphicBases.h"
 #include "skin/controls/Skinctrls_Reskin.h"
 #include "skin/controls/Skinctrls_StdLabel.h"
 #include "skin/controls/Skinctrls_ToolBarParent.h"
+#include "skin/controls/Skinctrls_XFormButton.h"

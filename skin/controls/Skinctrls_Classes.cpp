@@ -8,4 +8,5 @@ void InitializeSkinControls() {
   RegisterSkinMenuClasses();
   RegisterSkinLabels();
   RegisterSkinRanges();
+  RegisterSkinButtons();
 }

@@ -8,3 +8,4 @@ void RegisterSkinControlBases();
 void RegisterSkinMenuClasses();
 void RegisterSkinLabels();
 void RegisterSkinRanges();
+void RegisterSkinButtons();

@@ -1,0 +1,366 @@
+// TspSkinButton: properties, the look's values and the faces. Input, focus, groups and the
+// timers are in Skinctrls_ButtonInput.cpp.
+#include "skin/controls/Skinctrls_Button.h"
+
+#include "classlib/windowing/Action.h"
+#include "skin/data/Skindata_SkinData.h"
+#include "skin/data/Skindata_Strings.h"
+#include "skin/data/Speffbmp.h"
+#include "skin/data/Sputils_Compose.h"
+
+namespace {
+
+// Look-less faces: the frame and fill of the hot and the pressed state.
+constexpr TColor kDefaultHotFrame = static_cast<TColor>(0x800000);
+constexpr TColor kDefaultHotFill = static_cast<TColor>(0xD2BDB6);
+constexpr TColor kDefaultDownFill = static_cast<TColor>(0xB59385);
+
+}  // namespace
+
+TspSkinButton::TspSkinButton(TComponent* owner)
+    : TspSkinCustomControl(owner), look_(std::make_unique<TspDataSkinButtonControl>("button")), glyph_(new TBitmap) {
+  SetSkinDataName("button");
+  SetBounds(Left(), Top(), 75, 25);
+}
+
+TspSkinButton::~TspSkinButton() {
+  delete glyph_;
+  delete morphTimer_;
+  delete repeatTimer_;
+  delete animateTimer_;
+}
+
+// Properties
+
+void TspSkinButton::SetImageList(TCustomImageList* value) {
+  if (imageList_ != nullptr && imageList_ != value) RemoveFreeNotification(imageList_);
+  imageList_ = value;
+  if (value != nullptr) FreeNotification(value);
+  Repaint();
+}
+
+void TspSkinButton::SetImageIndex(int value) { ChangeAndRepaint(imageIndex_, value); }
+
+void TspSkinButton::SetCanFocused(bool value) {
+  canFocused_ = value;
+  SetTabStop(value);
+  // Only a focusable button answers Enter as the focused one.
+  if (!value) activeDefault_ = default_;
+}
+
+void TspSkinButton::SetGroupIndex(int value) {
+  groupIndex_ = value;
+  if (value != 0) SetCanFocused(false);
+}
+
+void TspSkinButton::SetGlyph(TBitmap* value) {
+  glyph_->Assign(value);
+  Repaint();
+}
+
+void TspSkinButton::SetNumGlyphs(TspNumGlyphs value) { ChangeAndRepaint(numGlyphs_, value); }
+
+void TspSkinButton::SetMargin(int value) {
+  if (value >= -1) ChangeAndRepaint(margin_, value);
+}
+
+void TspSkinButton::SetSpacing(int value) { ChangeAndRepaint(spacing_, value); }
+
+void TspSkinButton::SetLayout(TspButtonLayout value) { ChangeAndRepaint(layout_, value); }
+
+void TspSkinButton::SetDefault(bool value) {
+  default_ = value;
+  if (!HandleAllocated() || !canFocused_ || ComponentState().Contains(csDesigning)) return;
+  if (TCustomForm* form = GetParentForm(this); form != nullptr)
+    form->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(form->ActiveControl()));
+}
+
+void TspSkinButton::SetSkinImagesMenu(IspSkinImagesMenu* value) {
+  TComponent* component = value != nullptr ? value->MenuComponent() : nullptr;
+  if (imagesMenuComponent_ != nullptr && imagesMenuComponent_ != component) RemoveFreeNotification(imagesMenuComponent_);
+  imagesMenu_ = value;
+  imagesMenuComponent_ = component;
+  if (value != nullptr) {
+    FreeNotification(component);
+    value->SetOnChanged(TNotifyEvent(this, &TspSkinButton::ImagesMenuChanged));
+  }
+  Repaint();
+}
+
+void TspSkinButton::SetUseImagesMenuImage(bool value) { ChangeAndRepaint(useImagesMenuImage_, value); }
+
+void TspSkinButton::SetUseImagesMenuCaption(bool value) { ChangeAndRepaint(useImagesMenuCaption_, value); }
+
+void TspSkinButton::Notification(TComponent* component, TOperation operation) {
+  TspSkinCustomControl::Notification(component, operation);
+  if (operation != opRemove || component == nullptr) return;
+  if (component == imageList_) imageList_ = nullptr;
+  else if (component == imagesMenuComponent_) {
+    imagesMenu_ = nullptr;
+    imagesMenuComponent_ = nullptr;
+  } else {
+    return;
+  }
+  if (!ComponentState().Contains(csDestroying)) Repaint();
+}
+
+void TspSkinButton::Loaded() {
+  TspSkinCustomControl::Loaded();
+  SetCanFocused(canFocused_);
+}
+
+void TspSkinButton::CreateWnd() {
+  TspSkinCustomControl::CreateWnd();
+  activeDefault_ = default_;
+}
+
+void TspSkinButton::ActionChange(TObject* sender, bool checkDefaults) {
+  TspSkinCustomControl::ActionChange(sender, checkDefaults);
+  auto* action = dynamic_cast<TCustomAction*>(sender);
+  if (action == nullptr || !glyph_->Empty() || action->ActionList() == nullptr) return;
+  TCustomImageList* images = action->ActionList()->Images();
+  if (images == nullptr || action->ImageIndex() < 0 || action->ImageIndex() >= images->Count()) return;
+  glyph_->SetSize(images->Width(), images->Height());
+  glyph_->Canvas()->Brush()->SetColor(clFuchsia);
+  glyph_->Canvas()->FillRect(Rect(0, 0, images->Width(), images->Height()));
+  images->Draw(glyph_->Canvas(), 0, 0, action->ImageIndex(), true);
+  Repaint();
+}
+
+// State
+
+int TspSkinButton::GetGlyphNum(bool down, bool mouseIn) const {
+  if (down && mouseIn && numGlyphs_ > 2) return 3;
+  if (mouseIn && numGlyphs_ > 3) return 4;
+  if (!Enabled() && numGlyphs_ > 1) return 2;
+  return 1;
+}
+
+bool TspSkinButton::IsFocused() const { return canFocused_ && Focused(); }
+
+bool TspSkinButton::EnableAnimation() const {
+  return skinData_ != nullptr && !skinData_->Empty && skinData_->EnableSkinEffects();
+}
+
+bool TspSkinButton::EnableMorphing() const { return look_->Morphing && EnableAnimation(); }
+
+bool TspSkinButton::DrawnDown() const {
+  return down_ && (mouseIn_ || (IsFocused() && !pressed_) || groupIndex_ != 0);
+}
+
+bool TspSkinButton::HasAnimationStrip() const { return !look_->AnimateSkinRect.IsEmpty(); }
+
+// The look
+
+void TspSkinButton::CopyLookValues(const TspDataSkinButtonControl& data) {
+  look_->FontName = data.FontName;
+  look_->FontStyle = data.FontStyle;
+  look_->FontHeight = data.FontHeight;
+  look_->FontColor = data.FontColor;
+  look_->ActiveFontColor = data.ActiveFontColor;
+  look_->DownFontColor = data.DownFontColor;
+  look_->DisabledFontColor = data.DisabledFontColor;
+  look_->Morphing = data.Morphing;
+  look_->MorphKind = data.MorphKind;
+  look_->ActiveSkinRect = data.ActiveSkinRect.IsEmpty() ? SR : data.ActiveSkinRect;
+  look_->DownSkinRect = data.DownSkinRect.IsEmpty() ? look_->ActiveSkinRect : data.DownSkinRect;
+  look_->DisabledSkinRect = data.DisabledSkinRect;
+  look_->FocusedSkinRect = data.FocusedSkinRect;
+  look_->AnimateSkinRect = data.AnimateSkinRect;
+  look_->FrameCount = data.FrameCount;
+  look_->AnimateInterval = data.AnimateInterval;
+  look_->ShowFocus = data.ShowFocus;
+  look_->MenuMarkerRect = data.MenuMarkerRect;
+  look_->MenuMarkerActiveRect = data.MenuMarkerActiveRect.IsEmpty() ? data.MenuMarkerRect : data.MenuMarkerActiveRect;
+  look_->MenuMarkerDownRect = data.MenuMarkerDownRect.IsEmpty() ? look_->MenuMarkerActiveRect : data.MenuMarkerDownRect;
+  look_->MenuMarkerFlatRect = data.MenuMarkerFlatRect;
+  look_->MenuMarkerTransparentColor = data.MenuMarkerTransparentColor;
+}
+
+TRect TspSkinButton::FrameRect(int frame) const {
+  const TRect& strip = look_->AnimateSkinRect;
+  if (strip.Width() > SR.Width()) {
+    const int size = strip.Width() / look_->FrameCount;
+    return Rect(strip.Left + (frame - 1) * size, strip.Top, strip.Left + frame * size, strip.Bottom);
+  }
+  const int size = strip.Height() / look_->FrameCount;
+  return Rect(strip.Left, strip.Top + (frame - 1) * size, strip.Right, strip.Top + frame * size);
+}
+
+void TspSkinButton::GetSkinData() {
+  TspSkinCustomControl::GetSkinData();
+  if (lookIndex_ == -1) {
+    look_->Morphing = false;
+    look_->AnimateSkinRect = TRect();
+    return;
+  }
+  const auto* data = dynamic_cast<const TspDataSkinButtonControl*>(skinData_->CtrlList[lookIndex_].get());
+  if (data == nullptr) return;
+  if (!useSkinSize_) Mask = nullptr;
+  CopyLookValues(*data);
+  const bool animating = animateTimer_ != nullptr && animateTimer_->Enabled();
+  if (!animating || currentFrame_ < 1 || currentFrame_ > look_->FrameCount) return;
+  if (animateForward_) look_->ActiveSkinRect = FrameRect(currentFrame_);
+  else SR = FrameRect(currentFrame_);
+}
+
+void TspSkinButton::CalcSize(int& W, int& H) {
+  if (lookIndex_ == -1 || useSkinSize_ || ResizeMode == rmNineParts) {
+    TspSkinCustomControl::CalcSize(W, H);
+    return;
+  }
+  NCR = Rect(CR.Left, CR.Top, CR.Right + W - SR.Width(), CR.Bottom + H - SR.Height());
+}
+
+void TspSkinButton::ChangeSkinData() {
+  StopAnimate();
+  StopMorph();
+  TspSkinCustomControl::ChangeSkinData();
+  if (lookIndex_ != -1 && EnableMorphing() && (IsFocused() || mouseIn_)) {
+    morphKf_ = 1;
+    Repaint();
+  }
+}
+
+// Painting
+
+void TspSkinButton::Paint() {
+  if (Width() < 1 || Height() < 1) return;
+  GetSkinData();
+  if (lookIndex_ == -1) {
+    TspSkinCustomControl::Paint();
+    return;
+  }
+  int w = Width(), h = Height();
+  CalcSize(w, h);
+  TBitmap face;
+  PrepareFace(*this, face);
+  BuildSkinFace(face);
+  DrawFace(*this, Canvas(), face);
+}
+
+void TspSkinButton::BuildSkinFace(TBitmap& face) {
+  if (EnableMorphing() && morphKf_ != 0 && morphKf_ != 1 && Enabled()) {
+    TBitmap active;
+    PrepareFace(*this, active);
+    CreateButtonImage(&face, SR, false, false);
+    CreateButtonImage(&active, look_->ActiveSkinRect, false, true);
+    face.FreeContext();
+    active.FreeContext();
+    TspEffectBmp normal(face.Handle());
+    const TspEffectBmp hot(active.Handle());
+    normal.MorphByKind(look_->MorphKind, &hot, morphKf_);
+    normal.Draw(face.Canvas()->Handle(), 0, 0);
+    return;
+  }
+  const bool animating = animateTimer_ != nullptr && animateTimer_->Enabled();
+  if (!Enabled() && !look_->DisabledSkinRect.IsEmpty()) CreateButtonImage(&face, look_->DisabledSkinRect, false, false);
+  else if (DrawnDown()) CreateButtonImage(&face, look_->DownSkinRect, true, true);
+  else if (IsFocused() && !look_->FocusedSkinRect.IsEmpty() && !animating)
+    CreateButtonImage(&face, look_->FocusedSkinRect, false, true);
+  else if (IsFocused() || mouseIn_ || (EnableMorphing() && morphKf_ == 1))
+    CreateButtonImage(&face, look_->ActiveSkinRect, false, true);
+  else CreateButtonImage(&face, SR, false, false);
+}
+
+void TspSkinButton::CreateButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn) {
+  if (!useSkinSize_ && ResizeMode != rmNineParts) {
+    CreateStretchButtonImage(B, R, ADown, AMouseIn);
+    return;
+  }
+  CreateSkinControlImage(B, Picture, R);
+  DrawFaceContent(B, NCR, ADown, AMouseIn);
+}
+
+void TspSkinButton::CreateStretchButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn) {
+  if (Picture != nullptr && ResizeMode == rmFixed)
+    B->Canvas()->CopyRect(Rect(0, 0, B->Width(), B->Height()), Picture->Canvas(), R);
+  else if (Picture != nullptr && (ResizeMode == rmHorizontal || ResizeMode == rmVertical))
+    CreateStretchImage(B, Picture, R, CR, true);
+  const TRect content =
+      Rect(CR.Left, CR.Top, CR.Right + B->Width() - R.Width(), CR.Bottom + B->Height() - R.Height());
+  DrawFaceContent(B, content, ADown, AMouseIn);
+}
+
+void TspSkinButton::SetContentCharset(TCanvas* canvas) {
+  TspResourceStrData* strings = skinData_ != nullptr ? skinData_->ResourceStrData() : nullptr;
+  canvas->Font()->SetCharset(strings != nullptr ? strings->CharSet() : DefaultFont()->Charset());
+}
+
+void TspSkinButton::SelectSkinFont(TCanvas* canvas, bool ADown, bool AMouseIn) {
+  TFont* font = canvas->Font();
+  if (UseSkinFont()) {
+    font->SetName(look_->FontName);
+    font->SetHeight(look_->FontHeight);
+    font->SetStyle(look_->FontStyle);
+  } else {
+    font->Assign(DefaultFont());
+  }
+  SetContentCharset(canvas);
+  if (Enabled() && !useSkinFontColor_) font->SetColor(DefaultFont()->Color());
+  else if (!Enabled()) font->SetColor(look_->DisabledFontColor);
+  else if (ADown && AMouseIn) font->SetColor(look_->DownFontColor);
+  else if (AMouseIn) font->SetColor(look_->ActiveFontColor);
+  else font->SetColor(look_->FontColor);
+}
+
+void TspSkinButton::DrawFaceContent(TBitmap* B, TRect content, bool ADown, bool AMouseIn) {
+  TCanvas* canvas = B->Canvas();
+  SelectSkinFont(canvas, ADown, AMouseIn);
+  if (look_->ShowFocus && Focused() && skinData_ != nullptr) {
+    canvas->Brush()->SetStyle(bsSolid);
+    canvas->Brush()->SetColor(skinData_->SkinColors->BtnFace);
+    canvas->DrawFocusRect(content);
+    canvas->Brush()->SetStyle(bsClear);
+  }
+  DrawContent(canvas, content, ADown, ADown, GetGlyphNum(ADown, AMouseIn));
+}
+
+void TspSkinButton::DrawContent(TCanvas* canvas, const TRect& rect, bool imageDown, bool listDown, int glyphNum) {
+  int menuImage = -1;
+  AnsiString menuCaption;
+  if (imagesMenu_ != nullptr && useImagesMenuImage_ && imagesMenu_->SelectedItem(menuImage, menuCaption)) {
+    DrawImageAndText(canvas, rect, margin_, spacing_, layout_, useImagesMenuCaption_ ? menuCaption : Caption(),
+                     menuImage, imagesMenu_->Images(), imageDown, Enabled(), false, 0);
+  } else if (imageList_ != nullptr && imageIndex_ >= 0 && imageIndex_ < imageList_->Count()) {
+    DrawImageAndText(canvas, rect, margin_, spacing_, layout_, Caption(), imageIndex_, imageList_, listDown, Enabled(),
+                     false, 0);
+  } else {
+    DrawGlyphAndText(canvas, rect, margin_, spacing_, layout_, Caption(), glyph_, numGlyphs_, glyphNum, imageDown,
+                     false, 0);
+  }
+}
+
+void TspSkinButton::CreateControlDefaultImage(TBitmap* bitmap) {
+  TspSkinCustomControl::CreateControlDefaultImage(bitmap);
+  TCanvas* canvas = bitmap->Canvas();
+  canvas->Font()->Assign(DefaultFont());
+  SetContentCharset(canvas);
+  if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
+  const bool drawnDown = DrawnDown();
+  TColor frame = clBtnShadow, fill = clBtnFace;
+  if (drawnDown) frame = kDefaultHotFrame, fill = kDefaultDownFill;
+  else if (mouseIn_ || IsFocused()) frame = kDefaultHotFrame, fill = kDefaultHotFill;
+  TRect r = ClientRect();
+  canvas->Brush()->SetColor(frame);
+  canvas->FrameRect(r);
+  r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
+  canvas->Brush()->SetColor(fill);
+  canvas->FillRect(r);
+  canvas->Brush()->SetStyle(bsClear);
+  DrawContent(canvas, ClientRect(), drawnDown, down_ && mouseIn_, GetGlyphNum(down_, mouseIn_));
+}
+
+void TspSkinButton::DrawMenuMarker(TCanvas* canvas, const TRect& rect, bool active, bool down) {
+  if (Picture == nullptr) return;
+  const TRect source = down ? look_->MenuMarkerDownRect : active ? look_->MenuMarkerActiveRect : look_->MenuMarkerRect;
+  if (source.IsEmpty()) return;
+  TBitmap marker;
+  marker.SetSize(source.Width(), source.Height());
+  marker.Canvas()->CopyRect(Rect(0, 0, source.Width(), source.Height()), Picture->Canvas(), source);
+  marker.SetTransparent(true);
+  marker.SetTransparentMode(tmFixed);
+  marker.SetTransparentColor(look_->MenuMarkerTransparentColor);
+  canvas->Draw(rect.Left + rect.Width() / 2 - source.Width() / 2, rect.Top + rect.Height() / 2 - source.Height() / 2,
+               &marker);
+}

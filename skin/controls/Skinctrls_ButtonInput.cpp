@@ -1,0 +1,371 @@
+// TspSkinButton: clicking, mouse, keys and focus, groups, and the three timers (repeat,
+// cross-fade, frame animation).
+#include <cmath>
+
+#include "classlib/windowing/Action.h"
+#include "classlib/windowing/Button.h"
+#include "classlib/windowing/ControlActionLink.h"
+#include "skin/controls/Skinctrls_Button.h"
+
+namespace {
+
+constexpr unsigned kRepeatDelay = 500;
+constexpr unsigned kMorphInterval = 20;
+constexpr double kMorphStep = 0.2;
+
+bool Running(const TTimer* timer) { return timer != nullptr && timer->Enabled(); }
+
+// Makes the timer on first use and (re)starts it at `interval`.
+void RestartTimer(TTimer*& timer, unsigned interval, const TNotifyEvent& onTimer) {
+  if (timer == nullptr) timer = new TTimer(nullptr);
+  timer->SetEnabled(false);
+  timer->SetInterval(interval);
+  timer->OnTimer = onTimer;
+  timer->SetEnabled(true);
+}
+
+void Stop(TTimer* timer) {
+  if (timer != nullptr) timer->SetEnabled(false);
+}
+
+}  // namespace
+
+// Clicking
+
+void TspSkinButton::ButtonClick() {
+  TCustomForm* form = GetParentForm(this);
+  if (canFocused_ && form != nullptr) form->SetModalResult(modalResult_);
+  TBasicAction* action = Action();
+  if (OnClick && action != nullptr && !(OnClick == action->OnExecute)) {
+    OnClick(this);
+    return;
+  }
+  if (!ComponentState().Contains(csDesigning) && ActionLink() != nullptr) {
+    ActionLink()->Execute(this);
+    return;
+  }
+  OnClick(this);
+}
+
+void TspSkinButton::Click() {
+  if (ActionLink() == nullptr) TspSkinCustomControl::Click();
+}
+
+// Pressed state and groups
+
+void TspSkinButton::SetDown(bool value) {
+  down_ = value;
+  if (EnableMorphing()) {
+    morphKf_ = 1;
+    if (value) StopMorph();
+    else StartMorph();
+  }
+  Repaint();
+  if (groupIndex_ != 0 && value && !allowAllUp_) DoAllUp();
+}
+
+void TspSkinButton::DoAllUp() {
+  if (Parent() == nullptr) return;
+  for (int i = 0; i < Parent()->ControlCount(); ++i) {
+    auto* other = dynamic_cast<TspSkinButton*>(Parent()->Controls(i));
+    if (other != nullptr && other != this && other->groupIndex_ == groupIndex_ && other->down_) other->SetDown(false);
+  }
+}
+
+void TspSkinButton::RefreshButton() {
+  mouseIn_ = false;
+  down_ = false;
+  if (EnableMorphing()) morphKf_ = 0;
+  if (EnableAnimation()) StopAnimate();
+  Repaint();
+}
+
+void TspSkinButton::ReDrawControl() {
+  if (EnableMorphing() && lookIndex_ != -1) StartMorph();
+  else Repaint();
+}
+
+// Mouse
+
+void TspSkinButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TspSkinCustomControl::MouseDown(button, shift, x, y);
+  if (button != mbLeft) return;
+  if (lookIndex_ != -1 && EnableAnimation() && HasAnimationStrip()) StopAnimate();
+  pressed_ = true;
+  if (!down_) {
+    mouseIn_ = true;
+    SetDown(true);
+    if (repeatMode_ && groupIndex_ == 0) StartRepeat();
+    else if (groupIndex_ != 0) ButtonClick();
+    releaseOnClick_ = false;
+  } else if (groupIndex_ != 0) {
+    releaseOnClick_ = true;
+  }
+}
+
+void TspSkinButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (button != mbLeft) {
+    TspSkinCustomControl::MouseUp(button, shift, x, y);
+    return;
+  }
+  pressed_ = false;
+  const bool wasDown = down_;
+  if (groupIndex_ == 0) {
+    if (mouseIn_) {
+      SetDown(false);
+      StopRepeat();
+      if (wasDown) ButtonClick();
+    } else {
+      down_ = false;
+      StopRepeat();
+    }
+  } else if (wasDown && allowAllUp_ && releaseOnClick_ && mouseIn_) {
+    SetDown(false);
+    ButtonClick();
+  }
+  if (HandleAllocated() && Visible()) TspSkinCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TspSkinButton::AnimateOnHotChange(bool forward) {
+  if (lookIndex_ != -1 && EnableAnimation() && HasAnimationStrip()) StartAnimate(forward);
+}
+
+void TspSkinButton::MouseEnterChanged(bool enter) {
+  if (ComponentState().Contains(csDesigning)) return;
+  // A focused button already shows its active face.
+  const bool lookChanges = groupIndex_ != 0 ? !down_ : !(IsFocused() && !down_);
+  if (enter) {
+    mouseIn_ = true;
+    if (lookChanges && down_) {
+      if (EnableMorphing()) morphKf_ = 1;
+      Repaint();
+    } else if (lookChanges) {
+      AnimateOnHotChange(true);
+      ReDrawControl();
+    }
+    if (down_ && repeatMode_ && groupIndex_ == 0) StartRepeat();
+    return;
+  }
+  const bool standsAsDefault = canFocused_ && default_ && activeDefault_ && !Focused();
+  if (!standsAsDefault) mouseIn_ = false;
+  if (lookChanges) {
+    AnimateOnHotChange(false);
+    ReDrawControl();
+  }
+  if (down_ && repeatMode_ && Running(repeatTimer_) && groupIndex_ == 0) StopRepeat();
+}
+
+// A left press on a focusable button that has no focus takes it first; answers true
+// when the press is dropped because the focus did not come.
+bool TspSkinButton::FocusingPress() {
+  if (!canFocused_ || Focused() || ComponentState().Contains(csDesigning)) return false;
+  clicksDisabled_ = true;
+  if (CanFocus()) SetFocus();
+  clicksDisabled_ = false;
+  return !Focused();
+}
+
+// Keys
+
+void TspSkinButton::KeyMessage(const TMessage& message) {
+  if (!canFocused_) return;
+  const auto key = static_cast<WORD>(message.WParam);
+  if (message.Msg == WM_KEYDOWN && key == VK_SPACE && spaceDown_) {
+    SetDown(true);
+    if (repeatMode_) ButtonClick();
+  } else if (message.Msg == WM_KEYDOWN && key == VK_RETURN) {
+    ButtonClick();
+  } else if (message.Msg == WM_KEYUP && key == VK_SPACE && spaceDown_) {
+    SetDown(false);
+    ButtonClick();
+  }
+}
+
+void TspSkinButton::CMDialogKey(TMessage& message) {
+  if (message.WParam == VK_RETURN && activeDefault_ && Enabled()) {
+    ButtonClick();
+    message.Result = 1;
+    return;
+  }
+  const bool noShift = !KeyboardShiftState().Contains(ssShift);
+  if (message.WParam == VK_ESCAPE && cancel_ && canFocused_ && noShift && CanFocus()) {
+    ButtonClick();
+    message.Result = 1;
+    return;
+  }
+  TspSkinCustomControl::Dispatch(message);
+}
+
+void TspSkinButton::CMDialogChar(TMessage& message) {
+  if (IsAccel(static_cast<char>(message.WParam), Caption()) && CanFocus() && canFocused_) {
+    SetFocus();
+    ButtonClick();
+    message.Result = 1;
+    return;
+  }
+  TspSkinCustomControl::Dispatch(message);
+}
+
+// Focus and the default button
+
+void TspSkinButton::CMFocusChanged(TMessage& message) {
+  auto* focused = reinterpret_cast<TWinControl*>(message.LParam);
+  auto* button = dynamic_cast<TspSkinButton*>(focused);
+  activeDefault_ = button != nullptr ? button == this : default_;
+  if (canFocused_ && default_) {
+    if (button != nullptr && button != this) {
+      mouseIn_ = false;
+      ReDrawControl();
+    } else if (focused != nullptr && focused != this) {
+      mouseIn_ = true;
+      if (EnableMorphing()) morphKf_ = 1;
+      Repaint();
+    }
+  }
+  TspSkinCustomControl::Dispatch(message);
+}
+
+void TspSkinButton::WMKillFocus(TMessage& message) {
+  if (repeatMode_ && Running(repeatTimer_)) StopRepeat();
+  if (groupIndex_ == 0 && down_) down_ = false;
+  TspSkinCustomControl::Dispatch(message);
+  if (!canFocused_) return;
+  AnimateOnHotChange(false);
+  ReDrawControl();
+}
+
+void TspSkinButton::CMEnabledChanged(TMessage& message) {
+  TspSkinCustomControl::Dispatch(message);
+  if (EnableMorphing()) {
+    StopMorph();
+    morphKf_ = 0;
+  }
+  mouseIn_ = false;
+  Repaint();
+}
+
+void TspSkinButton::Dispatch(TMessage& message) {
+  switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      if (FocusingPress()) return;
+      break;
+    case CN_COMMAND:
+      if (clicksDisabled_) return;
+      break;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      KeyMessage(message);
+      break;
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE:
+      TspSkinCustomControl::Dispatch(message);
+      MouseEnterChanged(message.Msg == CM_MOUSEENTER);
+      return;
+    case CM_TEXTCHANGED:
+      TspSkinCustomControl::Dispatch(message);
+      if (lookIndex_ != -1 || ComponentState().Contains(csDesigning) || drawDefault_) Repaint();
+      return;
+    case CM_FOCUSCHANGED:
+      CMFocusChanged(message);
+      return;
+    case CM_ENABLEDCHANGED:
+      CMEnabledChanged(message);
+      return;
+    case CM_DIALOGKEY:
+      CMDialogKey(message);
+      return;
+    case CM_DIALOGCHAR:
+      CMDialogChar(message);
+      return;
+    case WM_ERASEBKGND:
+      // Outside its own WM_PAINT the button paints its whole face into the erase DC.
+      if (!InPaint()) PaintWindow(reinterpret_cast<HDC>(message.WParam));
+      message.Result = 1;
+      return;
+    case WM_SETFOCUS:
+      TspSkinCustomControl::Dispatch(message);
+      if (!canFocused_) return;
+      AnimateOnHotChange(true);
+      ReDrawControl();
+      return;
+    case WM_KILLFOCUS:
+      WMKillFocus(message);
+      return;
+    default:
+      break;
+  }
+  TspSkinCustomControl::Dispatch(message);
+}
+
+// Timers
+
+void TspSkinButton::StartRepeat() {
+  repeatWaiting_ = true;
+  RestartTimer(repeatTimer_, kRepeatDelay, TNotifyEvent(this, &TspSkinButton::RepeatTick));
+}
+
+void TspSkinButton::StopRepeat() { Stop(repeatTimer_); }
+
+void TspSkinButton::DoRepeat() {
+  if (repeatWaiting_) {
+    repeatWaiting_ = false;
+    repeatTimer_->SetInterval(static_cast<unsigned>(repeatInterval_));
+    return;
+  }
+  ButtonClick();
+}
+
+void TspSkinButton::StartMorph() {
+  if (Running(morphTimer_)) return;
+  RestartTimer(morphTimer_, kMorphInterval, TNotifyEvent(this, &TspSkinButton::MorphTick));
+}
+
+void TspSkinButton::StopMorph() { Stop(morphTimer_); }
+
+void TspSkinButton::DoMorph() {
+  const bool toActive = mouseIn_ || IsFocused();
+  const double end = toActive ? 1 : 0;
+  if (lookIndex_ == -1 || !EnableMorphing()) {
+    morphKf_ = end;
+    StopMorph();
+    return;
+  }
+  // Kept on tenths, so the fade reaches its ends exactly.
+  if (toActive && morphKf_ < 1) morphKf_ = std::round((morphKf_ + kMorphStep) * 10) / 10;
+  else if (!toActive && morphKf_ > 0) morphKf_ = std::round((morphKf_ - kMorphStep) * 10) / 10;
+  else {
+    morphKf_ = end;
+    StopMorph();
+  }
+  Repaint();
+}
+
+void TspSkinButton::StartAnimate(bool forward) {
+  StopAnimate();
+  animateForward_ = forward;
+  currentFrame_ = forward ? 1 : look_->FrameCount;
+  const unsigned interval = look_->AnimateInterval > 0 ? static_cast<unsigned>(look_->AnimateInterval) : 25;
+  RestartTimer(animateTimer_, interval, TNotifyEvent(this, &TspSkinButton::AnimateTick));
+}
+
+void TspSkinButton::StopAnimate() {
+  currentFrame_ = 0;
+  Stop(animateTimer_);
+}
+
+void TspSkinButton::DoAnimate() {
+  if (animateForward_) {
+    if (look_->FrameCount >= currentFrame_) {
+      ++currentFrame_;
+      Repaint();
+    }
+    if (currentFrame_ > look_->FrameCount) StopAnimate();
+    return;
+  }
+  if (currentFrame_ >= 0) {
+    --currentFrame_;
+    Repaint();
+  }
+  if (currentFrame_ <= 0) StopAnimate();
+}
