@@ -186,3 +186,43 @@ void PaintFrameByStyle(TCanvas* canvas, int width, int height, TFrameStyle style
       break;
   }
 }
+
+// ---- Borders of framed panels and labels ----
+
+TRect PaintControlBorderSides(TCanvas* canvas, const TRect& rect, TFrameStyle style, TSides sides,
+                              const TControlBorderLook& look) {
+  switch (style) {
+    case fsFlat:
+      return PaintEdgeRings(canvas, rect, look.Flat, look.Flat, 1, sides);
+    case fsFlatBold:
+      if (!look.FlatBoldInFlatColor) break;
+      return PaintEdgeRings(canvas, rect, look.Flat, look.Flat, 2, sides);
+    case fsStatus:
+      return PaintEdgeRings(canvas, rect, look.Shadow, look.Highlight, look.BevelWidth, sides);
+    case fsPopup:
+      return PaintEdgeRings(canvas, rect, look.Highlight, look.Shadow, look.BevelWidth, sides);
+    default:
+      break;
+  }
+  return PaintStyledBorderSides(canvas, rect, style, sides);
+}
+
+int ControlBorderRoom(TFrameStyle style, int bevelWidth, bool flatBoldTakesRoom) {
+  switch (style) {
+    case fsNone: return 0;
+    case fsFlat: return 1;
+    case fsStatus:
+    case fsPopup: return bevelWidth;
+    case fsFlatBold: return flatBoldTakesRoom ? 2 : 0;
+    default: return 2;
+  }
+}
+
+TRect InsetSides(const TRect& rect, TSides sides, int amount) {
+  TRect inside = rect;
+  if (sides.Contains(sdLeft)) inside.Left += amount;
+  if (sides.Contains(sdTop)) inside.Top += amount;
+  if (sides.Contains(sdRight)) inside.Right -= amount;
+  if (sides.Contains(sdBottom)) inside.Bottom -= amount;
+  return inside;
+}
