@@ -39,6 +39,13 @@ void TFrLabel::BordersChanged() {
   Invalidate();
 }
 
+template <class T>
+void TFrLabel::StoreBorder(T& field, const T& value) {
+  if (field == value) return;
+  field = value;
+  BordersChanged();
+}
+
 // ---- Rotation ----
 
 // Rotated text needs an outline font: a bitmap font gives way to "Verdana".
@@ -91,36 +98,15 @@ void TFrLabel::BlinkStateChanged(bool on) {
 
 // ---- Borders and colours ----
 
-void TFrLabel::SetBevelWidth(int value) {
-  if (value == bevelWidth_) return;
-  bevelWidth_ = value;
-  BordersChanged();
-}
+void TFrLabel::SetBevelWidth(int value) { StoreBorder(bevelWidth_, value); }
 
-void TFrLabel::SetBorderInner(TFrameStyle value) {
-  if (value == borderInner_) return;
-  borderInner_ = value;
-  BordersChanged();
-}
+void TFrLabel::SetBorderInner(TFrameStyle value) { StoreBorder(borderInner_, value); }
 
-void TFrLabel::SetBorderOuter(TFrameStyle value) {
-  if (value == borderOuter_) return;
-  borderOuter_ = value;
-  BordersChanged();
-}
+void TFrLabel::SetBorderOuter(TFrameStyle value) { StoreBorder(borderOuter_, value); }
 
-void TFrLabel::SetBorderSides(TSides value) {
-  if (value == borderSides_) return;
-  borderSides_ = value;
-  BordersChanged();
-}
+void TFrLabel::SetBorderSides(TSides value) { StoreBorder(borderSides_, value); }
 
-void TFrLabel::SetBorderWidth(int value) {
-  if (value < 0) value = 0;
-  if (value == borderWidth_) return;
-  borderWidth_ = value;
-  BordersChanged();
-}
+void TFrLabel::SetBorderWidth(int value) { StoreBorder(borderWidth_, value < 0 ? 0 : value); }
 
 void TFrLabel::SetBorderColor(TColor value) { Store(borderColor_, value); }
 void TFrLabel::SetBorderHighlight(TColor value) { Store(borderHighlight_, value); }
@@ -131,17 +117,9 @@ void TFrLabel::SetLightTextStyle(bool value) { Store(lightTextStyle_, value); }
 void TFrLabel::SetHighlightColor(TColor value) { Store(highlightColor_, value); }
 void TFrLabel::SetShadowColor(TColor value) { Store(shadowColor_, value); }
 
-void TFrLabel::SetTextStyle(TTextStyle value) {
-  if (value == textStyle_) return;
-  textStyle_ = value;
-  BordersChanged();
-}
+void TFrLabel::SetTextStyle(TTextStyle value) { StoreBorder(textStyle_, value); }
 
-void TFrLabel::SetShadowDepth(int value) {
-  if (value == shadowDepth_) return;
-  shadowDepth_ = value;
-  BordersChanged();
-}
+void TFrLabel::SetShadowDepth(int value) { StoreBorder(shadowDepth_, value); }
 
 void TFrLabel::SetFlyByEnabled(bool value) {
   if (value == flyByEnabled_) return;

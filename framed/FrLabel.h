@@ -157,6 +157,9 @@ class TFrLabel : public TLabel {
 
   template <class T>
   void Store(T& field, const T& value);
+  // Stores a value that changes the room around the text: fits the bounds and repaints.
+  template <class T>
+  void StoreBorder(T& field, const T& value);
   void BordersChanged();
   void UseVerdanaWithoutTrueType();
   void FontChanged(TMessage& message);

@@ -36,23 +36,18 @@ void TFrCustomPanel::BordersChanged() {
   Invalidate();
 }
 
-void TFrCustomPanel::SetBorderOuter(TFrameStyle value) {
-  if (value == borderOuter_) return;
-  borderOuter_ = value;
+template <class T>
+void TFrCustomPanel::StoreBorder(T& field, const T& value) {
+  if (field == value) return;
+  field = value;
   BordersChanged();
 }
 
-void TFrCustomPanel::SetBorderInner(TFrameStyle value) {
-  if (value == borderInner_) return;
-  borderInner_ = value;
-  BordersChanged();
-}
+void TFrCustomPanel::SetBorderOuter(TFrameStyle value) { StoreBorder(borderOuter_, value); }
 
-void TFrCustomPanel::SetBorderSides(TSides value) {
-  if (value == borderSides_) return;
-  borderSides_ = value;
-  BordersChanged();
-}
+void TFrCustomPanel::SetBorderInner(TFrameStyle value) { StoreBorder(borderInner_, value); }
+
+void TFrCustomPanel::SetBorderSides(TSides value) { StoreBorder(borderSides_, value); }
 
 void TFrCustomPanel::SetBorderColor(TColor value) { Store(borderColor_, value); }
 void TFrCustomPanel::SetBorderHighlight(TColor value) { Store(borderHighlight_, value); }

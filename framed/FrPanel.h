@@ -99,6 +99,9 @@ class TFrCustomPanel : public TCustomPanel, public IFrameControllerClient {
   void PaintGridLines(const TRect& rect, int nx, int ny, bool dotted);
   template <class T>
   void Store(T& field, const T& value);
+  // Stores a value that moves the borders: realigns and repaints.
+  template <class T>
+  void StoreBorder(T& field, const T& value);
 
   TFrameStyle borderOuter_ = fsRaised;
   TFrameStyle borderInner_ = fsNone;
