@@ -153,6 +153,28 @@ TEST_F(FramedPanels, AGroupBoxWithoutCaptionFramesFromHalfTheTextHeight) {
   EXPECT_EQ(Rgb(clBtnShadow), ControlPixel(box, 0, box->Height() / 2));
 }
 
+TEST_F(FramedPanels, TheCaptionSitsAtItsVerticalAlignment) {
+  std::unique_ptr<TFrPanel> panel(new TFrPanel(nullptr));
+  panel->SetParent(form_);
+  panel->SetBounds(10, 150, 100, 80);
+  panel->SetBorderOuter(fsNone);
+  panel->SetColor(clWhite);
+  panel->Font()->SetColor(clBlack);
+  panel->SetCaption("Xy");
+  const int h = ScreenTextExtent(panel->Font(), "Xy").cy;
+  struct Case {
+    TAlignmentVertical align;
+    int top;  // where the text's line starts
+  };
+  for (const Case& c : {Case{avTop, 0}, Case{avCenter, (80 - h) / 2}, Case{avBottom, 80 - h - 1}}) {
+    panel->SetAlignmentVertical(c.align);
+    panel->Repaint();
+    auto text = PixelsOf(panel.get(), Rgb(clBlack));
+    ASSERT_FALSE(text.empty()) << c.align;
+    for (auto [x, y] : text) ASSERT_TRUE(y >= c.top && y < c.top + h) << c.align << ": " << x << "," << y;
+  }
+}
+
 TEST_F(FramedPanels, AFrameControllerSetsTheBordersOfAnAttachedPanel) {
   TFrFrameController controller(nullptr);
   controller.SetFrameVisible(true);
