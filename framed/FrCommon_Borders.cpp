@@ -58,19 +58,10 @@ TBorderRecipe TintedRecipe(TColor face, TFrameStyle style) {
 // Lines drawn over an empty or inverted rectangle would show outside it.
 bool IsEmpty(const TRect& rect) { return rect.Width() <= 0 || rect.Height() <= 0; }
 
-TRect Inset(const TRect& rect, TSides sides, int by) {
-  TRect inside = rect;
-  if (sides.Contains(sdLeft)) inside.Left += by;
-  if (sides.Contains(sdTop)) inside.Top += by;
-  if (sides.Contains(sdRight)) inside.Right -= by;
-  if (sides.Contains(sdBottom)) inside.Bottom -= by;
-  return inside;
-}
-
 // Two lines a pixel apart, `u` outside and `w` inside on the top and left (the other way
 // round on the bottom and right), with the line ends closed by corner pixels.
 TRect PaintEtchedSides(TCanvas* canvas, const TRect& r, TColor u, TColor w, TSides sides) {
-  if (IsEmpty(r)) return Inset(r, sides, 2);
+  if (IsEmpty(r)) return InsetSides(r, sides, 2);
   const bool left = sides.Contains(sdLeft), top = sides.Contains(sdTop);
   const bool right = sides.Contains(sdRight), bottom = sides.Contains(sdBottom);
   if (right) canvas->SetPixels(r.Right - 1, r.Top, w);
@@ -83,7 +74,7 @@ TRect PaintEtchedSides(TCanvas* canvas, const TRect& r, TColor u, TColor w, TSid
   if (right && !bottom) canvas->SetPixels(r.Right - 2, r.Bottom - 1, u);
   PaintEdgeLines(canvas, Rect(r.Left + 1, r.Top + 1, r.Right, r.Bottom), w, w, sides);
   PaintEdgeLines(canvas, Rect(r.Left, r.Top, r.Right - 1, r.Bottom - 1), u, u, sides);
-  return Inset(r, sides, 2);
+  return InsetSides(r, sides, 2);
 }
 
 TRect PaintRecipe(TCanvas* canvas, const TRect& rect, const TBorderRecipe& recipe, TSides sides) {
@@ -107,7 +98,7 @@ void Line(TCanvas* canvas, int x1, int y1, int x2, int y2) {
 }  // namespace
 
 TRect PaintEdgeLines(TCanvas* canvas, const TRect& rect, TColor ulColor, TColor lrColor, TSides sides) {
-  if (IsEmpty(rect)) return Inset(rect, sides, 1);
+  if (IsEmpty(rect)) return InsetSides(rect, sides, 1);
   TPen* pen = canvas->Pen();
   pen->SetColor(ulColor);
   if (sides.Contains(sdLeft)) Line(canvas, rect.Left, rect.Top, rect.Left, rect.Bottom);
@@ -115,7 +106,7 @@ TRect PaintEdgeLines(TCanvas* canvas, const TRect& rect, TColor ulColor, TColor 
   pen->SetColor(lrColor);
   if (sides.Contains(sdRight)) Line(canvas, rect.Right - 1, rect.Top, rect.Right - 1, rect.Bottom);
   if (sides.Contains(sdBottom)) Line(canvas, rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom - 1);
-  return Inset(rect, sides, 1);
+  return InsetSides(rect, sides, 1);
 }
 
 TRect PaintEdgeRings(TCanvas* canvas, const TRect& rect, TColor ulColor, TColor lrColor, int count, TSides sides) {
@@ -185,4 +176,44 @@ void PaintFrameByStyle(TCanvas* canvas, int width, int height, TFrameStyle style
       else PaintTintedBorderSides(canvas, outer, faceColor, style, sides);
       break;
   }
+}
+
+// ---- Borders of framed panels and labels ----
+
+TRect PaintControlBorderSides(TCanvas* canvas, const TRect& rect, TFrameStyle style, TSides sides,
+                              const TControlBorderLook& look) {
+  switch (style) {
+    case fsFlat:
+      return PaintEdgeRings(canvas, rect, look.Flat, look.Flat, 1, sides);
+    case fsFlatBold:
+      if (!look.FlatBoldInFlatColor) break;
+      return PaintEdgeRings(canvas, rect, look.Flat, look.Flat, 2, sides);
+    case fsStatus:
+      return PaintEdgeRings(canvas, rect, look.Shadow, look.Highlight, look.BevelWidth, sides);
+    case fsPopup:
+      return PaintEdgeRings(canvas, rect, look.Highlight, look.Shadow, look.BevelWidth, sides);
+    default:
+      break;
+  }
+  return PaintStyledBorderSides(canvas, rect, style, sides);
+}
+
+int ControlBorderRoom(TFrameStyle style, int bevelWidth, bool flatBoldTakesRoom) {
+  switch (style) {
+    case fsNone: return 0;
+    case fsFlat: return 1;
+    case fsStatus:
+    case fsPopup: return bevelWidth;
+    case fsFlatBold: return flatBoldTakesRoom ? 2 : 0;
+    default: return 2;
+  }
+}
+
+TRect InsetSides(const TRect& rect, TSides sides, int amount) {
+  TRect inside = rect;
+  if (sides.Contains(sdLeft)) inside.Left += amount;
+  if (sides.Contains(sdTop)) inside.Top += amount;
+  if (sides.Contains(sdRight)) inside.Right -= amount;
+  if (sides.Contains(sdBottom)) inside.Bottom -= amount;
+  return inside;
 }

@@ -31,3 +31,21 @@ TRect PaintFocusDots(TCanvas* canvas, const TRect& rect);
 // or in system colours (face clWindow) or in shades of the face colour.
 void PaintFrameByStyle(TCanvas* canvas, int width, int height, TFrameStyle style, TColor faceColor, TColor frameColor,
                        TSides sides, bool skipFaceRings);
+
+// How a framed panel or label paints its own borders: fsFlat in `Flat` (and fsFlatBold as
+// two rings of it when `FlatBoldInFlatColor`), fsStatus and fsPopup as BevelWidth rings of
+// Shadow and Highlight (sunken and raised), any other style in system colours.
+struct TControlBorderLook {
+  TColor Flat = clBtnShadow;
+  TColor Highlight = clBtnHighlight;
+  TColor Shadow = clBtnShadow;
+  int BevelWidth = 1;
+  bool FlatBoldInFlatColor = true;
+};
+TRect PaintControlBorderSides(TCanvas* canvas, const TRect& rect, TFrameStyle style, TSides sides,
+                              const TControlBorderLook& look);
+// The room such a border takes on each chosen side: 1 for fsFlat, BevelWidth for fsStatus
+// and fsPopup, 2 for the other styles (fsFlatBold only when `flatBoldTakesRoom`).
+int ControlBorderRoom(TFrameStyle style, int bevelWidth, bool flatBoldTakesRoom);
+// `rect` moved in by `amount` on `sides`.
+TRect InsetSides(const TRect& rect, TSides sides, int amount);

@@ -134,6 +134,30 @@ bool IsTrueTypeFont(TFont* font) { return (ScreenMetrics(font).tmPitchAndFamily 
 
 int FontLineHeight(TFont* font) { return ScreenMetrics(font).tmHeight + 2; }
 
+SIZE ScreenTextExtent(TFont* font, const AnsiString& text) {
+  SIZE size{};
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(screen, font->Handle());
+  GetTextExtentPoint32A(screen, text.c_str(), text.Length(), &size);
+  SelectObject(screen, previous);
+  ReleaseDC(nullptr, screen);
+  return size;
+}
+
+int DrawCanvasText(TCanvas* canvas, const AnsiString& text, TRect& rect, UINT flags, TColor color) {
+  HDC dc = canvas->Handle();
+  HGDIOBJ previousFont = SelectObject(dc, canvas->Font()->Handle());
+  const int previousMode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF previousColor = SetTextColor(dc, ColorToRGB(color));
+  RECT r = *rect.AsRECT();
+  const int height = DrawTextA(dc, text.c_str(), text.Length(), &r, flags);
+  SetTextColor(dc, previousColor);
+  SetBkMode(dc, previousMode);
+  SelectObject(dc, previousFont);
+  rect = Rect(r.left, r.top, r.right, r.bottom);
+  return height;
+}
+
 // ---- Masked bitmaps ----
 
 namespace {

@@ -20,6 +20,11 @@ HFONT CreateAngledFont(TFont* font, int angle);
 bool IsTrueTypeFont(TFont* font);
 // The font's text height on the screen plus 2.
 int FontLineHeight(TFont* font);
+// The size of `text` in `font` on the screen (outside any paint).
+SIZE ScreenTextExtent(TFont* font, const AnsiString& text);
+// DrawTextA of `text` into `rect` with the canvas's font, a clear background and `color`;
+// with DT_CALCRECT only measures, `rect` taking the text's extent. Answers the height.
+int DrawCanvasText(TCanvas* canvas, const AnsiString& text, TRect& rect, UINT flags, TColor color);
 
 // Copies `source` of `bitmap`, stretched to `dest`, onto the canvas, leaving the canvas
 // untouched where the copy has `transparentColor`.

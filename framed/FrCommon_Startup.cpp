@@ -2,6 +2,8 @@
 
 #include "classlib/windowing/Application.h"
 #include "framed/FrCommon.h"
+#include "framed/FrLabel.h"
+#include "framed/FrPanel.h"
 
 namespace {
 
@@ -15,6 +17,8 @@ void InitializeFramed() {
   comInitialized = SUCCEEDED(CoInitialize(nullptr));
   ThemeServices = new TThemeServices(Application->Handle());
   RegisterFrameControllerClasses();
+  RegisterPanelClasses();
+  RegisterLabelClasses();
 }
 
 void FinalizeFramed() {

@@ -16,6 +16,17 @@ const TIdentTable& FrameStyleIdents() {
   return table;
 }
 
+const TIdentTable& AlignmentVerticalIdents() {
+  static const TIdentTable table("TAlignmentVertical", {{"avTop", avTop}, {"avCenter", avCenter}, {"avBottom", avBottom}});
+  return table;
+}
+
+const TIdentTable& TextStyleIdents() {
+  static const TIdentTable table("TTextStyle",
+                                 {{"tsNormal", tsNormal}, {"tsRaised", tsRaised}, {"tsRecessed", tsRecessed}, {"tsShadow", tsShadow}});
+  return table;
+}
+
 const TIdentTable& SideIdents() {
   static const TIdentTable table("TSide", {{"sdLeft", sdLeft}, {"sdTop", sdTop}, {"sdRight", sdRight}, {"sdBottom", sdBottom}});
   return table;

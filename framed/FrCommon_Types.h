@@ -32,6 +32,8 @@ inline constexpr TSides kAllSides{sdLeft, sdTop, sdRight, sdBottom};
 
 // The names of the values as form resources write them.
 const TIdentTable& FrameStyleIdents();
+const TIdentTable& AlignmentVerticalIdents();
+const TIdentTable& TextStyleIdents();
 const TIdentTable& SideIdents();
 const TIdentTable& FramingPreferenceIdents();
 const TIdentTable& PathTypeIdents();

@@ -14,13 +14,16 @@ bool SystemShellOpen(const TShellOpenRequest& request) {
   info.lpParameters = request.Parameters.IsEmpty() ? nullptr : request.Parameters.c_str();
   info.lpDirectory = request.Directory.IsEmpty() ? nullptr : request.Directory.c_str();
   info.nShow = request.Show;
+  info.fMask = request.Mask;
   if (request.ItemIDList != nullptr) {
-    info.fMask = SEE_MASK_INVOKEIDLIST;  // the item's own verbs, through its context menu
+    info.fMask |= SEE_MASK_INVOKEIDLIST;  // the item's own verbs, through its context menu
     info.lpIDList = const_cast<LPITEMIDLIST>(request.ItemIDList);
   } else {
     info.lpFile = request.File.c_str();
   }
-  return ShellExecuteExA(&info) != FALSE;
+  const bool opened = ShellExecuteExA(&info) != FALSE;
+  if (opened && info.hProcess != nullptr) CloseHandle(info.hProcess);
+  return opened;
 }
 
 bool SystemRunCommand(const AnsiString& commandLine, int show) {

@@ -26,6 +26,8 @@ struct TShellOpenRequest {
   AnsiString Directory;
   LPCITEMIDLIST ItemIDList = nullptr;  // when set, File is not used
   int Show = SW_SHOWNORMAL;
+  // SEE_MASK_* flags added to the call; a process handle it asks for is closed again.
+  unsigned Mask = 0;
 };
 
 struct TMessageBoxRequest {
