@@ -1,9 +1,16 @@
 #pragma once
-// Skinned controls: the bases, the re-skin and tool-bar seams, the labels and the bevel.
+// Skinned controls: the bases, the re-skin and tool-bar seams, the labels, panels, status
+// bar and bevel.
 #include "skin/controls/Skinctrls_Bases.h"
 #include "skin/controls/Skinctrls_Bevel.h"
+#include "skin/controls/Skinctrls_ButtonLabel.h"
 #include "skin/controls/Skinctrls_Classes.h"
 #include "skin/controls/Skinctrls_GraphicBases.h"
+#include "skin/controls/Skinctrls_Label.h"
+#include "skin/controls/Skinctrls_LinkLabel.h"
+#include "skin/controls/Skinctrls_Panel.h"
 #include "skin/controls/Skinctrls_Reskin.h"
+#include "skin/controls/Skinctrls_StatusBar.h"
 #include "skin/controls/Skinctrls_StdLabel.h"
+#include "skin/controls/Skinctrls_TextLabel.h"
 #include "skin/controls/Skinctrls_ToolBarParent.h"

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "classlib/stdctrls/Label.h"
+#include "skin/controls/Skinctrls_LabelFont.h"
 #include "skin/controls/Skinctrls_Reskin.h"
 
 class TspSkinData;
@@ -29,7 +30,7 @@ class TspSkinStdLabel : public TCustomLabel, public IspSkinControl {
   void SetDefaultFont(TFont* value) { defaultFont_->Assign(value); }
   const AnsiString& SkinDataName() const { return skinDataName_; }
   void SetSkinDataName(const AnsiString& value) { skinDataName_ = value; }
-  int LookIndex() const { return lookIndex_; }
+  int LookIndex() const { return look_.Index(); }
 
   TspSkinData* SkinData() const override { return skinData_; }
   void SetSkinData(TspSkinData* value) override;
@@ -42,10 +43,7 @@ class TspSkinStdLabel : public TCustomLabel, public IspSkinControl {
   void DoDrawText(TRect& rect, UINT flags) override;
 
  private:
-  void GetSkinData();
-  // The canvas font and text colour by look, UseSkinFont and UseSkinColor.
-  TColor ChooseFont();
-  void DrawLabelText(HDC dc, const AnsiString& text, RECT& rect, UINT flags, TColor colour);
+  void GetSkinData() { look_.Find(skinData_, skinDataName_); }
 
   TspEllipsType ellipsType_ = spetNone;
   bool useSkinFont_ = true;
@@ -53,9 +51,5 @@ class TspSkinStdLabel : public TCustomLabel, public IspSkinControl {
   std::unique_ptr<TFont> defaultFont_;
   TspSkinData* skinData_ = nullptr;
   AnsiString skinDataName_ = "stdlabel";
-  int lookIndex_ = -1;
-  AnsiString fontName_;
-  TFontStyles fontStyle_;
-  int fontHeight_ = 0;
-  TColor fontColor_ = 0;
+  TspStdLabelLook look_;
 };

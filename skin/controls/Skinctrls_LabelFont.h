@@ -1,0 +1,58 @@
+#pragma once
+// The text look the window-less labels share: the font values of a "stdlabel" look, the
+// choice between that look, DefaultFont and Font, the character set of the skin's strings
+// and the embossed text of a disabled label.
+#include "classlib/graphics/GraphicsObjects.h"
+#include "classlib/runtime/AnsiString.h"
+#include "classlib/runtime/WinApi.h"
+
+class TComponent;
+class TspSkinData;
+
+// Stores `value` in `slot` and moves `self`'s free notification from the skin data held
+// before to it; true when `self` has skin data now (the label then re-skins).
+bool StoreLabelSkinData(TComponent& self, TspSkinData*& slot, TspSkinData* value);
+
+class TspStdLabelLook {
+ public:
+  // Finds the look named `name`: -1 without skin data, with an empty skin or without the
+  // name. A "stdlabel" look's font values are copied; a look of another kind keeps the
+  // values copied before.
+  void Find(TspSkinData* skin, const AnsiString& name);
+  int Index() const { return index_; }
+  bool Found() const { return index_ != -1; }
+  TColor FontColor() const { return fontColor_; }
+  TColor ActiveFontColor() const { return activeFontColor_; }
+
+  // Gives `canvasFont` the look's name, style and height.
+  void ApplyLookFont(TFont* canvasFont) const;
+  // The font of the label family: without a look DefaultFont (UseSkinFont) or Font whole,
+  // with their colour; with a look its name, style and height (UseSkinFont) or Font whole,
+  // and the look's colour (UseSkinColor) or Font's. Answers the text colour.
+  TColor ChooseFont(TFont* canvasFont, TFont* defaultFont, TFont* font, bool useSkinFont, bool useSkinColor) const;
+  // The character set of the skin's string table, else DefaultFont's.
+  static void ApplyCharset(TFont* canvasFont, TspSkinData* skin, TFont* defaultFont);
+  // The colours of the embossed disabled text: the skin's "cbtnhighlight" and
+  // "cbtnshadow" with a look, else the system's.
+  TColor HighlightColor(TspSkinData* skin) const;
+  TColor ShadowColor(TspSkinData* skin) const;
+
+ private:
+  int index_ = -1;
+  AnsiString fontName_;
+  TFontStyles fontStyle_;
+  int fontHeight_ = 0;
+  TColor fontColor_ = 0;
+  TColor activeFontColor_ = 0;
+};
+
+// The text a label measures or draws: with DT_CALCRECT an empty text, or "&" alone while
+// accelerators show, measures one blank; without accelerators `flags` get DT_NOPREFIX.
+AnsiString PrepareLabelText(AnsiString text, UINT& flags, bool showAccelChar);
+// Draws `text` into `rect` with DrawTextA, or DrawTextExA when `extended` (the ellipsis
+// kinds), in `colour` on a transparent background with the font selected in `dc`.
+void DrawLabelTextIn(HDC dc, const AnsiString& text, RECT& rect, UINT flags, TColor colour, bool extended);
+// An enabled label draws once in `colour`; a disabled one in `highlight` one pixel down
+// and right, then in `shadow` at `rect`.
+void DrawStateLabelText(HDC dc, const AnsiString& text, RECT& rect, UINT flags, bool enabled, TColor colour,
+                        TColor highlight, TColor shadow, bool extended);
