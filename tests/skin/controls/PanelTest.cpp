@@ -203,3 +203,53 @@ TEST_F(SkinPanel, TransparentModeDrawsTheFrameInTheLooksBottomCentreColourOverTh
     EXPECT_EQ(c.topRow, face[0 * 100 + 2]) << "top row, caption " << c.caption;
   }
 }
+
+TEST_F(SkinPanel, TheCaptionIsDrawnInsideItsBarWithAndWithoutALook) {
+  constexpr TColor kCaption = 0x0000FF;
+  auto skin = LoadBasesSkin("skinpanel_captionface", {{"panel/captionrect", "12,1,50,7"},
+                                                      {"panel/fontheight", "14"},
+                                                      {"panel/fontstyle", ""},
+                                                      {"panel/fontcolor", std::to_string(kCaption)},
+                                                      {"panel/framerect", "0,0,0,0"}});
+  struct Case {
+    TspSkinData* skin;
+    int barBottom;  // the caption's rows end above this row
+  };
+  for (const Case c : {Case{nullptr, 22}, Case{skin.get(), 8}}) {
+    TspSkinPaintPanel* panel = new TspSkinPaintPanel(form.get());
+    panel->SetParent(form.get());
+    panel->SetBounds(10, 10, 150, 100);
+    panel->DefaultFont()->SetColor(kCaption);
+    panel->SetCaption("Jobs");
+    panel->SetCaptionMode(true);
+    if (c.skin != nullptr) panel->SetSkinData(c.skin);
+    const std::vector<TColor> face = FaceOf(panel);
+    int inside = 0, outside = 0;
+    for (size_t i = 0; i < face.size(); ++i) {
+      if (face[i] == kCaption) ++(static_cast<int>(i) / 150 < c.barBottom ? inside : outside);
+    }
+    EXPECT_GT(inside, 10) << "look " << (c.skin != nullptr);
+    EXPECT_EQ(0, outside) << "look " << (c.skin != nullptr);
+  }
+}
+
+TEST_F(SkinPanel, APaintPanelsOwnerDrawsOnTheFaceInTheClientRectangle) {
+  auto* panel = new TspSkinPaintPanel(form.get());
+  panel->SetParent(form.get());
+  panel->SetBounds(10, 10, 60, 40);
+  panel->SetCaptionMode(true);
+  panel->SetDefaultCaptionHeight(10);
+  struct TOwner {
+    TRect given;
+    void Paint(TCanvas* canvas, TRect rect) {
+      given = rect;
+      canvas->Brush()->SetColor(0x00FF00);
+      canvas->FillRect(rect);
+    }
+  } owner;
+  panel->OnPanelPaint = TspPaintPanelEvent(&owner, &TOwner::Paint);
+  const std::vector<TColor> face = FaceOf(panel);
+  EXPECT_EQ(Rect(1, 11, 59, 39), owner.given);
+  EXPECT_EQ(TColor(0x00FF00), face[20 * 60 + 30]);
+  EXPECT_NE(TColor(0x00FF00), face[5 * 60 + 30]) << "the caption bar stays";
+}
