@@ -4,7 +4,7 @@
 #include "skin/data/Skindata_SkinData.h"
 
 TspSkinButtonLabel::TspSkinButtonLabel(TComponent* owner)
-    : TGraphicControl(owner), glyph_(std::make_unique<TBitmap>()), defaultFont_(std::make_unique<TFont>()) {
+    : TGraphicControl(owner), glyph_(std::make_unique<TBitmap>()) {
   SetControlStyle(ControlStyle() - TControlStyle{csOpaque} + TControlStyle{csSetCaption});
   SetBounds(Left(), Top(), 100, 50);
   defaultFont_->SetName("Arial");
@@ -66,18 +66,18 @@ void TspSkinButtonLabel::SetDefaultFont(TFont* value) {
 }
 
 void TspSkinButtonLabel::SetSkinData(TspSkinData* value) {
-  if (StoreLabelSkinData(*this, skinData_, value)) ChangeSkinData();
+  if (StoreSkinData(*this, value)) ChangeSkinData();
 }
 
 void TspSkinButtonLabel::ChangeSkinData() {
-  look_.Find(skinData_, skinDataName_);
+  FindLook();
   Repaint();
 }
 
 void TspSkinButtonLabel::Notification(TComponent* component, TOperation operation) {
   TGraphicControl::Notification(component, operation);
   if (operation != opRemove) return;
-  if (component == skinData_) skinData_ = nullptr;
+  ForgetSkinData(component);
   if (component == imageList_) imageList_ = nullptr;
 }
 

@@ -6,10 +6,9 @@
 #include "classlib/graphics/ImageList.h"
 #include "classlib/windowing/GraphicControl.h"
 #include "skin/controls/Skinctrls_LabelFont.h"
-#include "skin/controls/Skinctrls_Reskin.h"
 #include "skin/data/Skinctrls_Layout.h"
 
-class TspSkinButtonLabel : public TGraphicControl, public IspSkinControl {
+class TspSkinButtonLabel : public TGraphicControl, public TspLabelSkinLink {
   CLASSLIB_CLASS(TspSkinButtonLabel, TGraphicControl)
  public:
   explicit TspSkinButtonLabel(TComponent* owner);
@@ -32,23 +31,15 @@ class TspSkinButtonLabel : public TGraphicControl, public IspSkinControl {
   void SetSpacing(int value);
   TspButtonLayout Layout() const { return layout_; }
   void SetLayout(TspButtonLayout value);
-  bool UseSkinFont() const { return useSkinFont_; }
-  void SetUseSkinFont(bool value) { useSkinFont_ = value; }
   TColor DefaultActiveFontColor() const { return defaultActiveFontColor_; }
   void SetDefaultActiveFontColor(TColor value) { defaultActiveFontColor_ = value; }
-  TFont* DefaultFont() const { return defaultFont_.get(); }
   void SetDefaultFont(TFont* value);
-  const AnsiString& SkinDataName() const { return skinDataName_; }
-  void SetSkinDataName(const AnsiString& value) { skinDataName_ = value; }
   bool MouseIn() const { return mouseIn_; }
-  int LookIndex() const { return look_.Index(); }
   bool Pressed() const { return pressed_; }
   // The cell of the glyph strip the state shows (1 normal, 2 disabled, 3 pressed, 4 hot).
   int GlyphCell() const;
 
-  TspSkinData* SkinData() const override { return skinData_; }
   void SetSkinData(TspSkinData* value) override;
-  void BeforeChangeSkinData() override {}
   void ChangeSkinData() override;
 
   void Dispatch(TMessage& message) override;
@@ -70,12 +61,7 @@ class TspSkinButtonLabel : public TGraphicControl, public IspSkinControl {
   int margin_ = -1;
   int spacing_ = 1;
   TspButtonLayout layout_ = blGlyphLeft;
-  bool useSkinFont_ = true;
   TColor defaultActiveFontColor_ = static_cast<TColor>(0xFF0000);
-  std::unique_ptr<TFont> defaultFont_;
-  TspSkinData* skinData_ = nullptr;
-  AnsiString skinDataName_ = "stdlabel";
   bool mouseIn_ = false;
   bool pressed_ = false;
-  TspStdLabelLook look_;
 };

@@ -56,10 +56,7 @@ void TspSkinLabel::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
   if (lookIndex_ == -1) return;
   if (auto* look = dynamic_cast<TspDataSkinLabelControl*>(skinData_->CtrlList[lookIndex_].get())) {
-    fontName_ = look->FontName;
-    fontStyle_ = look->FontStyle;
-    fontHeight_ = look->FontHeight;
-    fontColor_ = look->FontColor;
+    lookFont_.CopyFrom(*look);
   }
   // A fixed-size look decides the size for good.
   if (ResizeMode == rmFixed) autoSize_ = false;
@@ -79,13 +76,7 @@ void TspSkinLabel::CalcSize(int& W, int& H) {
 }
 
 void TspSkinLabel::ApplyTextFont(TFont* font) {
-  if (lookIndex_ != -1 && UseSkinFont()) {
-    font->SetName(fontName_);
-    font->SetHeight(fontHeight_);
-    font->SetStyle(fontStyle_);
-  } else {
-    font->Assign(DefaultFont());
-  }
+  lookFont_.ApplyOrDefault(font, lookIndex_ != -1 && UseSkinFont(), DefaultFont());
 }
 
 int TspSkinLabel::CalcWidthOffset() { return WidthOffset(0); }
@@ -112,7 +103,7 @@ void TspSkinLabel::SetControlRegion() {
 void TspSkinLabel::DrawLabelText(TCanvas* canvas, TRect rect) {
   TFont* font = canvas->Font();
   ApplyTextFont(font);
-  if (lookIndex_ != -1) font->SetColor(fontColor_);
+  if (lookIndex_ != -1) font->SetColor(lookFont_.Color);
   TspStdLabelLook::ApplyCharset(font, skinData_, DefaultFont());
   AnsiString text = Caption();
   if (ellipsType_ == spetEllips) CorrectTextbyWidth(canvas, text, rect.Width());

@@ -2,6 +2,7 @@
 // The windowed framed label: a face from a "label" look (a 3D frame without one) and one
 // line of text in it.
 #include "skin/controls/Skinctrls_Bases.h"
+#include "skin/controls/Skinctrls_LabelFont.h"
 
 // The one-pixel border of the look-less faces of the label and panel families. Scoped:
 // the class library's panel bevel uses some of the same names.
@@ -58,10 +59,7 @@ class TspSkinLabel : public TspSkinCustomControl {
   // The look's face without text; answers where the text goes.
   TRect ComposeSkinFace(TBitmap* bitmap);
 
-  AnsiString fontName_;
-  TFontStyles fontStyle_;
-  int fontHeight_ = 0;
-  TColor fontColor_ = 0;
+  TspLookFont lookFont_;
 
  private:
   TspEllipsType2 ellipsType_ = spetNoneEllips;

@@ -5,12 +5,20 @@
 #include "skin/data/Skindata_SkinData.h"
 #include "skin/data/Skindata_Strings.h"
 
-bool StoreLabelSkinData(TComponent& self, TspSkinData*& slot, TspSkinData* value) {
-  if (slot != nullptr && slot != value) self.RemoveFreeNotification(slot);
-  slot = value;
+TspLabelSkinLink::TspLabelSkinLink() : defaultFont_(std::make_unique<TFont>()) {}
+
+TspLabelSkinLink::~TspLabelSkinLink() = default;
+
+bool TspLabelSkinLink::StoreSkinData(TComponent& self, TspSkinData* value) {
+  if (skinData_ != nullptr && skinData_ != value) self.RemoveFreeNotification(skinData_);
+  skinData_ = value;
   if (value == nullptr) return false;
   self.FreeNotification(value);
   return true;
+}
+
+void TspLabelSkinLink::ForgetSkinData(TComponent* removed) {
+  if (removed == skinData_) skinData_ = nullptr;
 }
 
 void TspStdLabelLook::Find(TspSkinData* skin, const AnsiString& name) {
@@ -18,17 +26,19 @@ void TspStdLabelLook::Find(TspSkinData* skin, const AnsiString& name) {
   if (index_ == -1) return;
   auto* look = dynamic_cast<TspDataSkinStdLabelControl*>(skin->CtrlList[index_].get());
   if (look == nullptr) return;
-  fontName_ = look->FontName;
-  fontStyle_ = look->FontStyle;
-  fontHeight_ = look->FontHeight;
-  fontColor_ = look->FontColor;
+  font_.CopyFrom(*look);
   activeFontColor_ = look->ActiveFontColor;
 }
 
-void TspStdLabelLook::ApplyLookFont(TFont* canvasFont) const {
-  canvasFont->SetName(fontName_);
-  canvasFont->SetStyle(fontStyle_);
-  canvasFont->SetHeight(fontHeight_);
+void TspLookFont::ApplyTo(TFont* font) const {
+  font->SetName(Name);
+  font->SetStyle(Style);
+  font->SetHeight(Height);
+}
+
+void TspLookFont::ApplyOrDefault(TFont* font, bool useLook, TFont* defaultFont) const {
+  if (useLook) ApplyTo(font);
+  else font->Assign(defaultFont);
 }
 
 TColor TspStdLabelLook::ChooseFont(TFont* canvasFont, TFont* defaultFont, TFont* font, bool useSkinFont,
@@ -37,9 +47,9 @@ TColor TspStdLabelLook::ChooseFont(TFont* canvasFont, TFont* defaultFont, TFont*
     canvasFont->Assign(useSkinFont ? defaultFont : font);
     return canvasFont->Color();
   }
-  if (useSkinFont) ApplyLookFont(canvasFont);
+  if (useSkinFont) font_.ApplyTo(canvasFont);
   else canvasFont->Assign(font);
-  return useSkinColor ? fontColor_ : font->Color();
+  return useSkinColor ? font_.Color : font->Color();
 }
 
 void TspStdLabelLook::ApplyCharset(TFont* canvasFont, TspSkinData* skin, TFont* defaultFont) {

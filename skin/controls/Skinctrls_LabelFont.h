@@ -6,12 +6,33 @@
 #include "classlib/runtime/AnsiString.h"
 #include "classlib/runtime/WinApi.h"
 
+#include <memory>
+
+#include "skin/controls/Skinctrls_Reskin.h"
+
 class TComponent;
 class TspSkinData;
 
-// Stores `value` in `slot` and moves `self`'s free notification from the skin data held
-// before to it; true when `self` has skin data now (the label then re-skins).
-bool StoreLabelSkinData(TComponent& self, TspSkinData*& slot, TspSkinData* value);
+
+// The font values a look gives its text (copied from the look's descriptor).
+struct TspLookFont {
+  AnsiString Name;
+  TFontStyles Style;
+  int Height = 0;
+  TColor Color = 0;
+
+  template <class Look>
+  void CopyFrom(const Look& look) {
+    Name = look.FontName;
+    Style = look.FontStyle;
+    Height = look.FontHeight;
+    Color = look.FontColor;
+  }
+  // Gives `font` the name, style and height.
+  void ApplyTo(TFont* font) const;
+  // The look's name, style and height when `useLook`, else `defaultFont` whole.
+  void ApplyOrDefault(TFont* font, bool useLook, TFont* defaultFont) const;
+};
 
 class TspStdLabelLook {
  public:
@@ -21,11 +42,11 @@ class TspStdLabelLook {
   void Find(TspSkinData* skin, const AnsiString& name);
   int Index() const { return index_; }
   bool Found() const { return index_ != -1; }
-  TColor FontColor() const { return fontColor_; }
+  TColor FontColor() const { return font_.Color; }
   TColor ActiveFontColor() const { return activeFontColor_; }
 
   // Gives `canvasFont` the look's name, style and height.
-  void ApplyLookFont(TFont* canvasFont) const;
+  void ApplyLookFont(TFont* canvasFont) const { font_.ApplyTo(canvasFont); }
   // The font of the label family: without a look DefaultFont (UseSkinFont) or Font whole,
   // with their colour; with a look its name, style and height (UseSkinFont) or Font whole,
   // and the look's colour (UseSkinColor) or Font's. Answers the text colour.
@@ -39,11 +60,42 @@ class TspStdLabelLook {
 
  private:
   int index_ = -1;
-  AnsiString fontName_;
-  TFontStyles fontStyle_;
-  int fontHeight_ = 0;
-  TColor fontColor_ = 0;
+  TspLookFont font_;
   TColor activeFontColor_ = 0;
+};
+
+// The skin connection of the window-less labels: the skin data (dropped when it is freed),
+// the look's name and font values, DefaultFont and UseSkinFont. The labels keep copies of
+// the look's values, never the look, so there is nothing to drop before a skin change.
+class TspLabelSkinLink : public IspSkinControl {
+ public:
+  TFont* DefaultFont() const { return defaultFont_.get(); }
+  void SetDefaultFont(TFont* value) { defaultFont_->Assign(value); }
+  bool UseSkinFont() const { return useSkinFont_; }
+  void SetUseSkinFont(bool value) { useSkinFont_ = value; }
+  const AnsiString& SkinDataName() const { return skinDataName_; }
+  void SetSkinDataName(const AnsiString& value) { skinDataName_ = value; }
+  int LookIndex() const { return look_.Index(); }
+
+  TspSkinData* SkinData() const override { return skinData_; }
+  void BeforeChangeSkinData() override {}
+
+ protected:
+  TspLabelSkinLink();
+  ~TspLabelSkinLink();
+
+  // Stores `value` and moves `self`'s free notification from the skin data held before to
+  // it; true when `self` has skin data now (the label then re-skins).
+  bool StoreSkinData(TComponent& self, TspSkinData* value);
+  // Forgets the skin data when it is the component being freed.
+  void ForgetSkinData(TComponent* removed);
+  void FindLook() { look_.Find(skinData_, skinDataName_); }
+
+  std::unique_ptr<TFont> defaultFont_;
+  bool useSkinFont_ = true;
+  TspSkinData* skinData_ = nullptr;
+  AnsiString skinDataName_ = "stdlabel";
+  TspStdLabelLook look_;
 };
 
 // The text a label measures or draws: with DT_CALCRECT an empty text, or "&" alone while

@@ -26,7 +26,7 @@ void TspSkinLinkImage::Click() {
 
 // TspSkinLinkLabel
 
-TspSkinLinkLabel::TspSkinLinkLabel(TComponent* owner) : TCustomLabel(owner), defaultFont_(std::make_unique<TFont>()) {
+TspSkinLinkLabel::TspSkinLinkLabel(TComponent* owner) : TCustomLabel(owner) {
   defaultFont_->SetName("Arial");
   defaultFont_->SetHeight(14);
   defaultFont_->SetStyle(TFontStyles{fsUnderline});
@@ -44,21 +44,21 @@ void TspSkinLinkLabel::SetUseUnderLine(bool value) {
 }
 
 void TspSkinLinkLabel::SetSkinData(TspSkinData* value) {
-  if (StoreLabelSkinData(*this, skinData_, value)) ChangeSkinData();
+  if (StoreSkinData(*this, value)) ChangeSkinData();
 }
 
 void TspSkinLinkLabel::ChangeSkinData() {
-  look_.Find(skinData_, skinDataName_);
+  FindLook();
   Repaint();
 }
 
 void TspSkinLinkLabel::Notification(TComponent* component, TOperation operation) {
   TCustomLabel::Notification(component, operation);
-  if (operation == opRemove && component == skinData_) skinData_ = nullptr;
+  if (operation == opRemove) ForgetSkinData(component);
 }
 
 void TspSkinLinkLabel::DoDrawText(TRect& rect, UINT flags) {
-  look_.Find(skinData_, skinDataName_);
+  FindLook();
   const AnsiString text = PrepareLabelText(GetLabelText(), flags, ShowAccelChar());
   TFont* font = Canvas()->Font();
   TColor colour = look_.ChooseFont(font, defaultFont_.get(), Font(), useSkinFont_, true);

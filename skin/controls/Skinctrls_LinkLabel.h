@@ -6,7 +6,6 @@
 #include "classlib/stdctrls/Image.h"
 #include "classlib/stdctrls/Label.h"
 #include "skin/controls/Skinctrls_LabelFont.h"
-#include "skin/controls/Skinctrls_Reskin.h"
 
 // Asks the shell to open `url` ("open", shown normally); a failure is not reported.
 void OpenLinkURL(const AnsiString& url);
@@ -27,7 +26,7 @@ class TspSkinLinkImage : public TImage {
   AnsiString url_;
 };
 
-class TspSkinLinkLabel : public TCustomLabel, public IspSkinControl {
+class TspSkinLinkLabel : public TCustomLabel, public TspLabelSkinLink {
   CLASSLIB_CLASS(TspSkinLinkLabel, TCustomLabel)
  public:
   explicit TspSkinLinkLabel(TComponent* owner);
@@ -35,22 +34,13 @@ class TspSkinLinkLabel : public TCustomLabel, public IspSkinControl {
 
   bool UseUnderLine() const { return useUnderLine_; }
   void SetUseUnderLine(bool value);
-  bool UseSkinFont() const { return useSkinFont_; }
-  void SetUseSkinFont(bool value) { useSkinFont_ = value; }
   TColor DefaultActiveFontColor() const { return defaultActiveFontColor_; }
   void SetDefaultActiveFontColor(TColor value) { defaultActiveFontColor_ = value; }
   const AnsiString& URL() const { return url_; }
   void SetURL(const AnsiString& value) { url_ = value; }
-  TFont* DefaultFont() const { return defaultFont_.get(); }
-  void SetDefaultFont(TFont* value) { defaultFont_->Assign(value); }
-  const AnsiString& SkinDataName() const { return skinDataName_; }
-  void SetSkinDataName(const AnsiString& value) { skinDataName_ = value; }
   bool MouseIn() const { return mouseIn_; }
-  int LookIndex() const { return look_.Index(); }
 
-  TspSkinData* SkinData() const override { return skinData_; }
   void SetSkinData(TspSkinData* value) override;
-  void BeforeChangeSkinData() override {}
   void ChangeSkinData() override;
 
   void Dispatch(TMessage& message) override;
@@ -62,12 +52,7 @@ class TspSkinLinkLabel : public TCustomLabel, public IspSkinControl {
 
  private:
   bool useUnderLine_ = true;
-  bool useSkinFont_ = true;
   TColor defaultActiveFontColor_ = static_cast<TColor>(0xFF0000);
   AnsiString url_;
-  std::unique_ptr<TFont> defaultFont_;
-  TspSkinData* skinData_ = nullptr;
-  AnsiString skinDataName_ = "stdlabel";
   bool mouseIn_ = false;
-  TspStdLabelLook look_;
 };

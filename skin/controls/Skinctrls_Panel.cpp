@@ -193,10 +193,7 @@ void TspSkinPanel::GetSkinData() {
   if (look == nullptr) return;
   captionRect_ = look->CaptionRect;
   lookAlignment_ = look->Alignment;
-  fontName_ = look->FontName;
-  fontStyle_ = look->FontStyle;
-  fontHeight_ = look->FontHeight;
-  fontColor_ = look->FontColor;
+  lookFont_.CopyFrom(*look);
   // A damaged skin may name a picture it does not have: the look's face is shown then.
   const int index = look->BGPictureIndex;
   const bool pictureExists = index >= 0 && index < static_cast<int>(skinData_->ActivePictures.size()) &&

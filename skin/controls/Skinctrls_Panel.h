@@ -128,10 +128,7 @@ class TspSkinPanel : public TspSkinCustomControl {
   // Values of the panel look.
   TRect captionRect_;
   TAlignment lookAlignment_ = taLeftJustify;
-  AnsiString fontName_;
-  TFontStyles fontStyle_;
-  int fontHeight_ = 0;
-  TColor fontColor_ = 0;
+  TspLookFont lookFont_;
   int bgPictureIndex_ = -1;
   TRect checkImageRect_, uncheckImageRect_, markFrameRect_, frameRect_, frameTextRect_;
   int frameLeftOffset_ = 0;

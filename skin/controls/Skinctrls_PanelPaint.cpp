@@ -55,13 +55,7 @@ void TspSkinPanel::DrawCaptionPicture(TCanvas* canvas, int x, int y) {
 }
 
 void TspSkinPanel::ApplyCaptionFont(TFont* font) {
-  if (lookIndex_ != -1 && UseSkinFont()) {
-    font->SetName(fontName_);
-    font->SetHeight(fontHeight_);
-    font->SetStyle(fontStyle_);
-  } else {
-    font->Assign(DefaultFont());
-  }
+  lookFont_.ApplyOrDefault(font, lookIndex_ != -1 && UseSkinFont(), DefaultFont());
   TspStdLabelLook::ApplyCharset(font, skinData_, DefaultFont());
 }
 
@@ -219,7 +213,7 @@ void TspSkinPanel::DrawSkinCaption(TCanvas* canvas) {
     r.Left += checkImageRect_.Width() + 2;
   }
   ApplyCaptionFont(canvas->Font());
-  canvas->Font()->SetColor(fontColor_);
+  canvas->Font()->SetColor(lookFont_.Color);
   const SIZE text = canvas->TextExtent(Caption());
   const int y = CentredTop(r, text.cy);
   int x = AlignedLeft(r, lookAlignment_, CaptionContentWidth(text.cx), 0);
@@ -232,7 +226,7 @@ void TspSkinPanel::DrawSkinCaption(TCanvas* canvas) {
       canvas->CopyRect(Rect(arrow.Left, arrow.Top, arrow.Left + markFrameRect_.Width(),
                             captionRect_.Top + markFrameRect_.Height()),
                        Picture->Canvas(), markFrameRect_);
-    DrawArrowImage(canvas, arrow, fontColor_, rollUpState_ ? kArrowDown : kArrowUp);
+    DrawArrowImage(canvas, arrow, lookFont_.Color, rollUpState_ ? kArrowDown : kArrowUp);
   }
   if (!frameRect_.IsEmpty()) DrawCaptionFrame(canvas, x, text.cx);
   canvas->Brush()->SetStyle(bsClear);

@@ -12,7 +12,7 @@ UINT EllipsisFlag(TspEllipsType type) {
 }  // namespace
 
 TspSkinStdLabel::TspSkinStdLabel(TComponent* owner)
-    : TCustomLabel(owner), defaultFont_(std::make_unique<TFont>()) {
+    : TCustomLabel(owner) {
   SetTransparent(true);
 }
 
@@ -25,22 +25,22 @@ void TspSkinStdLabel::SetEllipsType(TspEllipsType value) {
 }
 
 void TspSkinStdLabel::SetSkinData(TspSkinData* value) {
-  if (StoreLabelSkinData(*this, skinData_, value)) ChangeSkinData();
+  if (StoreSkinData(*this, value)) ChangeSkinData();
 }
 
 void TspSkinStdLabel::ChangeSkinData() {
-  GetSkinData();
+  FindLook();
   if (AutoSize()) AdjustBounds();
   Repaint();
 }
 
 void TspSkinStdLabel::Notification(TComponent* component, TOperation operation) {
   TCustomLabel::Notification(component, operation);
-  if (operation == opRemove && component == skinData_) skinData_ = nullptr;
+  if (operation == opRemove) ForgetSkinData(component);
 }
 
 void TspSkinStdLabel::DoDrawText(TRect& rect, UINT flags) {
-  GetSkinData();
+  FindLook();
   const AnsiString text = PrepareLabelText(GetLabelText(), flags, ShowAccelChar());
   flags |= EllipsisFlag(ellipsType_);
   TFont* font = Canvas()->Font();

@@ -14,7 +14,7 @@ UINT AlignmentFlag(TAlignment alignment) {
 }  // namespace
 
 TspSkinTextLabel::TspSkinTextLabel(TComponent* owner)
-    : TGraphicControl(owner), lines_(std::make_unique<TStringList>()), defaultFont_(std::make_unique<TFont>()) {
+    : TGraphicControl(owner), lines_(std::make_unique<TStringList>()) {
   SetControlStyle(ControlStyle() - TControlStyle{csOpaque});
   SetBounds(Left(), Top(), 65, 65);
   lines_->OnChange = TNotifyEvent(this, &TspSkinTextLabel::LinesChanged);
@@ -59,18 +59,18 @@ void TspSkinTextLabel::SetAutoSize(bool value) {
 }
 
 void TspSkinTextLabel::SetSkinData(TspSkinData* value) {
-  if (StoreLabelSkinData(*this, skinData_, value)) ChangeSkinData();
+  if (StoreSkinData(*this, value)) ChangeSkinData();
 }
 
 void TspSkinTextLabel::ChangeSkinData() {
-  look_.Find(skinData_, skinDataName_);
+  FindLook();
   if (autoSize_) AdjustBounds();
   Repaint();
 }
 
 void TspSkinTextLabel::Notification(TComponent* component, TOperation operation) {
   TGraphicControl::Notification(component, operation);
-  if (operation == opRemove && component == skinData_) skinData_ = nullptr;
+  if (operation == opRemove) ForgetSkinData(component);
 }
 
 void TspSkinTextLabel::Loaded() {
@@ -79,7 +79,7 @@ void TspSkinTextLabel::Loaded() {
 }
 
 void TspSkinTextLabel::DoDrawText(TRect& rect, UINT flags) {
-  look_.Find(skinData_, skinDataName_);
+  FindLook();
   const AnsiString text = GetLabelText();
   TFont* font = Canvas()->Font();
   const TColor colour = look_.ChooseFont(font, defaultFont_.get(), Font(), useSkinFont_, useSkinColor_);

@@ -7,24 +7,17 @@
 #include "classlib/stdctrls/Label.h"
 #include "classlib/windowing/GraphicControl.h"
 #include "skin/controls/Skinctrls_LabelFont.h"
-#include "skin/controls/Skinctrls_Reskin.h"
 
-class TspSkinTextLabel : public TGraphicControl, public IspSkinControl {
+class TspSkinTextLabel : public TGraphicControl, public TspLabelSkinLink {
   CLASSLIB_CLASS(TspSkinTextLabel, TGraphicControl)
  public:
   explicit TspSkinTextLabel(TComponent* owner);
   ~TspSkinTextLabel() override;
 
-  bool UseSkinFont() const { return useSkinFont_; }
-  void SetUseSkinFont(bool value) { useSkinFont_ = value; }
   bool UseSkinColor() const { return useSkinColor_; }
   void SetUseSkinColor(bool value) { useSkinColor_ = value; }
   TStrings* Lines() const { return lines_.get(); }
   void SetLines(TStrings* value);
-  TFont* DefaultFont() const { return defaultFont_.get(); }
-  void SetDefaultFont(TFont* value) { defaultFont_->Assign(value); }
-  const AnsiString& SkinDataName() const { return skinDataName_; }
-  void SetSkinDataName(const AnsiString& value) { skinDataName_ = value; }
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment value);
   bool AutoSize() const { return autoSize_; }
@@ -33,14 +26,11 @@ class TspSkinTextLabel : public TGraphicControl, public IspSkinControl {
   void SetLayout(TTextLayout value);
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool value);
-  int LookIndex() const { return look_.Index(); }
 
   // Every line followed by a line break.
   virtual AnsiString GetLabelText() const { return lines_->Text(); }
 
-  TspSkinData* SkinData() const override { return skinData_; }
   void SetSkinData(TspSkinData* value) override;
-  void BeforeChangeSkinData() override {}
   void ChangeSkinData() override;
 
   void Dispatch(TMessage& message) override;
@@ -59,15 +49,10 @@ class TspSkinTextLabel : public TGraphicControl, public IspSkinControl {
   // The height of the empty line the line break after the last line adds.
   int TrailingLineHeight();
 
-  bool useSkinFont_ = true;
   bool useSkinColor_ = true;
   std::unique_ptr<TStringList> lines_;
-  std::unique_ptr<TFont> defaultFont_;
-  TspSkinData* skinData_ = nullptr;
-  AnsiString skinDataName_ = "stdlabel";
   TAlignment alignment_ = taLeftJustify;
   bool autoSize_ = true;
   TTextLayout layout_ = tlTop;
   bool wordWrap_ = false;
-  TspStdLabelLook look_;
 };
