@@ -15,9 +15,7 @@ TspSkinButtonLabel::TspSkinButtonLabel(TComponent* owner)
 TspSkinButtonLabel::~TspSkinButtonLabel() = default;
 
 void TspSkinButtonLabel::SetImageList(TCustomImageList* value) {
-  if (imageList_ != nullptr) RemoveFreeNotification(imageList_);
-  imageList_ = value;
-  if (value != nullptr) FreeNotification(value);
+  StoreReference<TCustomImageList>(*this, imageList_, value);
   Repaint();
 }
 

@@ -1,6 +1,5 @@
 #include "skin/controls/Skinctrls_LabelFont.h"
 
-#include "classlib/runtime/Component.h"
 #include "skin/data/Skindata_Labels.h"
 #include "skin/data/Skindata_SkinData.h"
 #include "skin/data/Skindata_Strings.h"
@@ -10,11 +9,8 @@ TspLabelSkinLink::TspLabelSkinLink() : defaultFont_(std::make_unique<TFont>()) {
 TspLabelSkinLink::~TspLabelSkinLink() = default;
 
 bool TspLabelSkinLink::StoreSkinData(TComponent& self, TspSkinData* value) {
-  if (skinData_ != nullptr && skinData_ != value) self.RemoveFreeNotification(skinData_);
-  skinData_ = value;
-  if (value == nullptr) return false;
-  self.FreeNotification(value);
-  return true;
+  StoreReference<TspSkinData>(self, skinData_, value);
+  return value != nullptr;
 }
 
 void TspLabelSkinLink::ForgetSkinData(TComponent* removed) {

@@ -8,10 +8,19 @@
 
 #include <memory>
 
+#include "classlib/runtime/Component.h"
 #include "skin/controls/Skinctrls_Reskin.h"
 
-class TComponent;
 class TspSkinData;
+
+// Points `slot` at `value` (not owned), moving `self`'s free notification from the component
+// held before to it, so `self` hears when it is freed.
+template <class T>
+void StoreReference(TComponent& self, T*& slot, T* value) {
+  if (slot != nullptr && slot != value) self.RemoveFreeNotification(slot);
+  slot = value;
+  if (value != nullptr) self.FreeNotification(value);
+}
 
 
 // The font values a look gives its text (copied from the look's descriptor).

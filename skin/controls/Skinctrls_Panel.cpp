@@ -24,9 +24,7 @@ void TspSkinPanel::SetTransparentMode(bool value) {
 }
 
 void TspSkinPanel::SetCaptionImageList(TCustomImageList* value) {
-  if (captionImageList_ != nullptr) RemoveFreeNotification(captionImageList_);
-  captionImageList_ = value;
-  if (value != nullptr) FreeNotification(value);
+  StoreReference<TCustomImageList>(*this, captionImageList_, value);
   Repaint();
 }
 

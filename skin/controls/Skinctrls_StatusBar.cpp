@@ -123,9 +123,7 @@ TspSkinStatusPanel::TspSkinStatusPanel(TComponent* owner)
 TspSkinStatusPanel::~TspSkinStatusPanel() = default;
 
 void TspSkinStatusPanel::SetImageList(TCustomImageList* value) {
-  if (imageList_ != nullptr) RemoveFreeNotification(imageList_);
-  imageList_ = value;
-  if (value != nullptr) FreeNotification(value);
+  StoreReference<TCustomImageList>(*this, imageList_, value);
   Repaint();
 }
 
