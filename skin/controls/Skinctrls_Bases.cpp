@@ -83,10 +83,6 @@ void TspSkinCustomControl::CreateWnd() {
   SetControlRegion();
 }
 
-namespace {
-
-// Draws the client piece `piece` of `picture` over `area` of `canvas`: tiled from the
-// area's top-left, or stretched as `stretchType` says. A piece without area draws nothing.
 void DrawClientPiece(TCanvas* canvas, const TRect& area, TBitmap* picture, const TRect& piece, bool stretch,
                      TspStretchType stretchType) {
   using skincompose::TAxis;
@@ -105,8 +101,6 @@ void DrawClientPiece(TCanvas* canvas, const TRect& area, TBitmap* picture, const
     skincompose::TilePiece(canvas, band, from, source, TAxis::Horizontal);
   }
 }
-
-}  // namespace
 
 void TspSkinCustomControl::PaintDirect() {
   if (Picture == nullptr) return;

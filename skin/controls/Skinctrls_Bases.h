@@ -38,6 +38,13 @@ class TspSkinControl : public TspSkinLinked<TCustomControl> {
 
 extern template class TspSkinResizable<TspSkinControl>;
 
+// Draws the client piece `piece` of `picture` over `area` of `canvas`: tiled from the
+// area's top-left, or stretched as `stretchType` says (spstHorz: to the area's height and
+// repeated across; spstVert: to its width and repeated downwards). A piece without area
+// draws nothing.
+void DrawClientPiece(TCanvas* canvas, const TRect& area, TBitmap* picture, const TRect& piece, bool stretch,
+                     TspStretchType stretchType);
+
 class TspSkinCustomControl : public TspSkinResizable<TspSkinControl> {
   CLASSLIB_CLASS(TspSkinCustomControl, TspSkinControl)
  public:

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "classlib/stdctrls/Label.h"
-#include "skin/controls/Skinctrls_Reskin.h"
+#include "skin/controls/Skinctrls_LabelFont.h"
 
 class TspSkinData;
 
@@ -13,7 +13,7 @@ enum TspEllipsType { spetNone, spetEndEllips, spetPathEllips };
 // and colour, or with DefaultFont when there is no look. It draws no face: it is transparent.
 // The look is looked up afresh on every draw; a look of another kind keeps the values
 // cached before.
-class TspSkinStdLabel : public TCustomLabel, public IspSkinControl {
+class TspSkinStdLabel : public TCustomLabel, public TspLabelSkinLink {
   CLASSLIB_CLASS(TspSkinStdLabel, TCustomLabel)
  public:
   explicit TspSkinStdLabel(TComponent* owner);
@@ -21,20 +21,10 @@ class TspSkinStdLabel : public TCustomLabel, public IspSkinControl {
 
   TspEllipsType EllipsType() const { return ellipsType_; }
   void SetEllipsType(TspEllipsType value);
-  bool UseSkinFont() const { return useSkinFont_; }
-  void SetUseSkinFont(bool value) { useSkinFont_ = value; }
   bool UseSkinColor() const { return useSkinColor_; }
   void SetUseSkinColor(bool value) { useSkinColor_ = value; }
-  TFont* DefaultFont() const { return defaultFont_.get(); }
-  void SetDefaultFont(TFont* value) { defaultFont_->Assign(value); }
-  const AnsiString& SkinDataName() const { return skinDataName_; }
-  void SetSkinDataName(const AnsiString& value) { skinDataName_ = value; }
-  int LookIndex() const { return lookIndex_; }
 
-  TspSkinData* SkinData() const override { return skinData_; }
   void SetSkinData(TspSkinData* value) override;
-  // Nothing to drop: the label keeps copies of the look's values, never the look.
-  void BeforeChangeSkinData() override {}
   void ChangeSkinData() override;
 
  protected:
@@ -42,20 +32,6 @@ class TspSkinStdLabel : public TCustomLabel, public IspSkinControl {
   void DoDrawText(TRect& rect, UINT flags) override;
 
  private:
-  void GetSkinData();
-  // The canvas font and text colour by look, UseSkinFont and UseSkinColor.
-  TColor ChooseFont();
-  void DrawLabelText(HDC dc, const AnsiString& text, RECT& rect, UINT flags, TColor colour);
-
   TspEllipsType ellipsType_ = spetNone;
-  bool useSkinFont_ = true;
   bool useSkinColor_ = true;
-  std::unique_ptr<TFont> defaultFont_;
-  TspSkinData* skinData_ = nullptr;
-  AnsiString skinDataName_ = "stdlabel";
-  int lookIndex_ = -1;
-  AnsiString fontName_;
-  TFontStyles fontStyle_;
-  int fontHeight_ = 0;
-  TColor fontColor_ = 0;
 };
