@@ -68,11 +68,9 @@ void TCustomRangeBar::SetParams(int32_t range, int32_t window) {
 }
 
 void TCustomRangeBar::Resize() {
-  if (centered_) {
-    const int32_t oldWindow = effectiveWindow_;
-    UpdateEffectiveWindow();
-    if (effectiveWindow_ < range_) Recentre(oldWindow, range_);
-  }
+  const int32_t oldWindow = effectiveWindow_;
+  UpdateEffectiveWindow();
+  if (centered_ && effectiveWindow_ < range_) Recentre(oldWindow, range_);
   AdjustPosition();
   TArrowBar::Resize();
 }

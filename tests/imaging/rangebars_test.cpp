@@ -145,6 +145,16 @@ TEST_F(BarsOnAForm, CentredRangeBarKeepsTheWindowMiddleAtItsFraction) {
   EXPECT_EQ(900.0f, bar->Position());
 }
 
+TEST_F(BarsOnAForm, ResizedRangeBarClampsToItsNewWindow) {
+  auto* bar = Place<TRangeBar>(10, 10);
+  bar->SetRange(1000);
+  bar->SetPosition(950);  // clamped to 1000 - 100
+  EXPECT_EQ(900.0f, bar->Position());
+  bar->SetWidth(200);
+  EXPECT_EQ(200, bar->EffectiveWindow());
+  EXPECT_EQ(800.0f, bar->Position());
+}
+
 TEST_F(BarsOnAForm, GaugeBarLimitsStayApart) {
   struct Case {
     const char* step;
