@@ -300,6 +300,8 @@ class TIVScrollProperties : public TArrowBarAccess {
   void SetSize(int32_t value);
   TScrollBarVisibility Visibility() const;
   void SetVisibility(TScrollBarVisibility value);
+  // Also copies the increment, size and visibility of another view's scroll properties.
+  void Assign(TPersistent* source) override;
 
  private:
   TCustomImgView32* view_;
@@ -317,6 +319,7 @@ class TCustomImgView32 : public TCustomImage32 {
   bool Centered() const { return centered_; }
   void SetCentered(bool value);
   TIVScrollProperties* ScrollBars() const { return scrollBars_.get(); }
+  void SetScrollBars(TIVScrollProperties* value) { scrollBars_->Assign(value); }
   TSizeGripStyle SizeGrip() const { return sizeGrip_; }
   void SetSizeGrip(TSizeGripStyle value);
   int32_t OverSize() const { return overSize_; }

@@ -37,6 +37,15 @@ void TIVScrollProperties::SetVisibility(TScrollBarVisibility value) {
   view_->Resize();
 }
 
+void TIVScrollProperties::Assign(TPersistent* source) {
+  TArrowBarAccess::Assign(source);
+  if (const auto* other = dynamic_cast<TIVScrollProperties*>(source)) {
+    SetIncrement(other->Increment());
+    SetSize(other->Size());
+    SetVisibility(other->Visibility());
+  }
+}
+
 // --- TCustomImgView32 ----------------------------------------------------------------------
 
 TCustomImgView32::TCustomImgView32(TComponent* owner) : TCustomImage32(owner) {
@@ -266,9 +275,13 @@ void TCustomImgView32::Paint() {
 }
 
 void TCustomImgView32::SetGripCursor(bool on) {
-  if (on == gripCursor_ || Screen == nullptr) return;
+  if (Screen == nullptr) return;
+  if (on) {
+    Screen->SetCursor(crSizeNWSE);
+  } else if (gripCursor_ && Screen->Cursor() == crSizeNWSE) {
+    Screen->SetCursor(crDefault);
+  }
   gripCursor_ = on;
-  Screen->SetCursor(on ? crSizeNWSE : crDefault);
 }
 
 void TCustomImgView32::MouseMove(TShiftState shift, int x, int y) {

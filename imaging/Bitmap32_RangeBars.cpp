@@ -283,6 +283,27 @@ void TArrowBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   StartHotTracking();
 }
 
+// --- Access object -----------------------------------------------------------------------
+
+void TArrowBarAccess::Assign(TPersistent* source) {
+  const auto* other = dynamic_cast<TArrowBarAccess*>(source);
+  if (other == nullptr) {
+    TPersistent::Assign(source);
+    return;
+  }
+  SetColor(other->Color());
+  SetBackgnd(other->Backgnd());
+  SetButtonSize(other->ButtonSize());
+  SetHandleColor(other->HandleColor());
+  SetButtonColor(other->ButtonColor());
+  SetHighLightColor(other->HighLightColor());
+  SetShadowColor(other->ShadowColor());
+  SetBorderColor(other->BorderColor());
+  SetShowArrows(other->ShowArrows());
+  SetShowHandleGrip(other->ShowHandleGrip());
+  SetStyle(other->Style());
+}
+
 // --- Form resources ------------------------------------------------------------------------
 
 namespace {

@@ -288,6 +288,9 @@ class TArrowBarAccess : public TPersistent {
   TRBStyle Style() const { return master_->Style(); }
   void SetStyle(TRBStyle value) { SetBoth(&TArrowBar::SetStyle, value); }
 
+  // Another access object's look (read from its master) is copied to these bars.
+  void Assign(TPersistent* source) override;
+
  private:
   template <typename C, typename V>
   void SetBoth(void (C::*set)(V), V value) {

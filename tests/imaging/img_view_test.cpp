@@ -7,6 +7,7 @@
 #include "classlib/formres/FormResource.h"
 #include "classlib/formres/PropertyBinders.h"
 #include "classlib/stdctrls/Panel.h"
+#include "classlib/windowing/Screen.h"
 #include "imaging/Bitmap32_Image.h"
 #include "rangebar_fixtures.h"
 #include "window_support.h"
@@ -114,6 +115,22 @@ TEST_F(ScrollingView, ABarMovedByTheUserScrollsTheView) {
   EXPECT_EQ(1, scrolls);
 }
 
+TEST_F(ScrollingView, ScrollPropertiesCopyAnotherViewsBars) {
+  auto* source = PlaceView();
+  source->ScrollBars()->SetStyle(rbsMac);
+  source->ScrollBars()->SetIncrement(20);
+  source->ScrollBars()->SetSize(12);
+  source->ScrollBars()->SetVisibility(svHidden);
+  auto* view = PlaceView();
+  view->SetScrollBars(source->ScrollBars());
+  EXPECT_EQ(12, view->ScrollBars()->Size());
+  EXPECT_EQ(svHidden, view->ScrollBars()->Visibility());
+  for (TCustomRangeBar* bar : {view->HorizontalBar(), view->VerticalBar()}) {
+    EXPECT_EQ(rbsMac, bar->Style());
+    EXPECT_EQ(20, bar->Increment());
+  }
+}
+
 TEST_F(ScrollingView, SizeGripShowsWhereTheViewFillsItsForm) {
   struct Case {
     TSizeGripStyle style;
@@ -183,6 +200,12 @@ TEST_F(ScrollingView, PressOnTheGripStartsSizingTheFormFromItsCorner) {
   EXPECT_EQ(expected.y, cursor.y);
   EXPECT_EQ(static_cast<DWORD>(MAKELPARAM(expected.x, expected.y)), static_cast<DWORD>(sizing.requests[0].LParam));
   EXPECT_EQ(nullptr, GetCaptureControl());
+
+  // Over the grip the sizing cursor shows everywhere; off it the default one again.
+  view->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(195, 145));
+  EXPECT_EQ(crSizeNWSE, Screen->Cursor());
+  view->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(50, 50));
+  EXPECT_EQ(crDefault, Screen->Cursor());
   form->SetBounds(40, 40, 320, 260);
 }
 
