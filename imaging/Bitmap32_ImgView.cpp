@@ -1,5 +1,7 @@
 // The scrolling image view: two range bars, the size grip and the bitmap's placement by
 // the bars' positions.
+#include <algorithm>
+
 #include "classlib/formres/PropertyBinders.h"
 #include "classlib/windowing/Application.h"
 #include "classlib/windowing/Forms.h"

@@ -125,7 +125,7 @@ class TArrowBar : public TCustomControl {
   void WMNCCalcSize(TMessage& message);
   void WMNCPaint(TMessage& message);
   void DrawDefaultButton(const ::TRect& rect, TRBDirection direction, bool pushed, bool enabled, bool hot);
-  void DrawDefaultTrack(const ::TRect& rect, TRBDirection direction, bool pushed, bool hot);
+  void DrawDefaultTrack(const ::TRect& rect, TRBDirection direction, bool pushed);
   void DrawDefaultHandle(const ::TRect& rect, bool horizontal, bool pushed, bool hot);
   void DrawMacButton(::TRect rect, TRBDirection direction, bool pushed, bool enabled);
   void DrawMacTrack(::TRect rect, TRBDirection direction, bool pushed, bool enabled);

@@ -170,7 +170,8 @@ void TArrowBar::DoDrawTrack(::TRect rect, TRBDirection direction, bool pushed, b
   if (style_ == rbsMac) {
     DrawMacTrack(rect, direction, pushed, enabled);
   } else {
-    DrawDefaultTrack(rect, direction, pushed, hot);
+    (void)hot;  // tracks look the same under the mouse
+    DrawDefaultTrack(rect, direction, pushed);
   }
 }
 
@@ -200,8 +201,7 @@ void TArrowBar::DrawDefaultButton(const ::TRect& rect, TRBDirection direction, b
   DrawFrameControl(dc, &r, DFC_SCROLL, state);
 }
 
-void TArrowBar::DrawDefaultTrack(const ::TRect& rect, TRBDirection direction, bool pushed, bool hot) {
-  (void)hot;
+void TArrowBar::DrawDefaultTrack(const ::TRect& rect, TRBDirection direction, bool pushed) {
   HDC dc = Canvas()->Handle();
   if (USE_THEMES) {
     static constexpr int kPart[] = {SBP_LOWERTRACKHORZ, SBP_LOWERTRACKVERT, SBP_UPPERTRACKHORZ, SBP_UPPERTRACKVERT};
