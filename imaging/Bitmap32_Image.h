@@ -10,6 +10,7 @@
 #include "imaging/Bitmap32.h"
 #include "imaging/Bitmap32_Containers.h"
 #include "imaging/Bitmap32_Layers.h"
+#include "imaging/Bitmap32_RangeBars.h"
 #include "imaging/Bitmap32_RepaintOpt.h"
 
 namespace imaging {
@@ -279,7 +280,113 @@ class TImage32 : public TCustomImage32 {
   explicit TImage32(TComponent* owner) : TCustomImage32(owner) {}
 };
 
+enum TScrollBarVisibility : uint8_t { svAlways = 0, svHidden = 1, svAuto = 2 };
+enum TSizeGripStyle : uint8_t { sgAuto = 0, sgNone = 1, sgAlways = 2 };
+
+class TCustomImgView32;
+
+// The look of a scrolling view's two bars (the horizontal one is the master), their
+// increment, thickness and visibility.
+class TIVScrollProperties : public TArrowBarAccess {
+  CLASSLIB_CLASS(TIVScrollProperties, TArrowBarAccess)
+ public:
+  TIVScrollProperties(TCustomImgView32* view, TArrowBar* master, TArrowBar* slave)
+      : TArrowBarAccess(master, slave), view_(view) {}
+
+  TRBIncrement Increment() const;
+  void SetIncrement(TRBIncrement value);
+  // The bars' thickness; 0: the system's horizontal scroll bar height.
+  int32_t Size() const;
+  void SetSize(int32_t value);
+  TScrollBarVisibility Visibility() const;
+  void SetVisibility(TScrollBarVisibility value);
+  // Also copies the increment, size and visibility of another view's scroll properties.
+  void Assign(TPersistent* source) override;
+
+ private:
+  TCustomImgView32* view_;
+};
+
+// An image view with two scroll bars of its own and a size grip between them: a bitmap
+// larger than the viewport scrolls, a smaller one is centred, and `OverSize` adds a
+// margin around it. The bars place the bitmap through the custom offsets.
+class TCustomImgView32 : public TCustomImage32 {
+  CLASSLIB_CLASS(TCustomImgView32, TCustomImage32)
+ public:
+  explicit TCustomImgView32(TComponent* owner);
+  ~TCustomImgView32() override;
+
+  bool Centered() const { return centered_; }
+  void SetCentered(bool value);
+  TIVScrollProperties* ScrollBars() const { return scrollBars_.get(); }
+  void SetScrollBars(TIVScrollProperties* value) { scrollBars_->Assign(value); }
+  TSizeGripStyle SizeGrip() const { return sizeGrip_; }
+  void SetSizeGrip(TSizeGripStyle value);
+  int32_t OverSize() const { return overSize_; }
+  void SetOverSize(int32_t value);
+  TCustomRangeBar* HorizontalBar() const { return horScroll_; }
+  TCustomRangeBar* VerticalBar() const { return verScroll_; }
+
+  void Scroll(int32_t dx, int32_t dy);
+  // Scrolls the bitmap point (x, y) into the middle of the viewport.
+  void ScrollToCenter(int32_t x, int32_t y);
+  void Recenter();
+  bool GetScrollBarsVisible();
+  // 0 while the bars are hidden.
+  int32_t GetScrollBarSize();
+  bool IsSizeGripVisible();
+  ::TRect GetSizeGripRect();
+  TRect GetViewportRect() override;
+  void SetScaleMode(TScaleMode value) override;
+  void Loaded() override;
+
+  TNotifyEvent OnScroll;
+
+ protected:
+  virtual void DoScroll() { OnScroll(this); }
+  virtual void ScrollHandler(TObject* sender);
+  virtual void UpdateImage();
+  virtual void UpdateScrollBars();
+  void Paint() override;
+  void BitmapResized() override;
+  void DoScaleChange() override;
+  using TCustomImage32::MouseDown;
+  using TCustomImage32::MouseMove;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseLeave() override;
+  void Resize() override;
+
+ private:
+  friend class TIVScrollProperties;
+  void AlignAll();
+  void PaintSizeGrip(HDC dc);
+  bool OnSizeGrip(int x, int y);
+  // Shows the sizing cursor while the mouse is over the grip, the default one after.
+  void SetGripCursor(bool on);
+  int32_t ScaledOverSize() const;
+
+  bool centered_ = true;
+  int32_t scrollBarSize_ = 0;
+  TScrollBarVisibility scrollBarVisibility_ = svAlways;
+  std::unique_ptr<TIVScrollProperties> scrollBars_;
+  TSizeGripStyle sizeGrip_ = sgAuto;
+  int32_t overSize_ = 0;
+  bool scrollUpdatesDisabled_ = false;
+  TCustomRangeBar* horScroll_ = nullptr;
+  TCustomRangeBar* verScroll_ = nullptr;
+  bool gripCursor_ = false;
+};
+
+class TImgView32 : public TCustomImgView32 {
+  CLASSLIB_CLASS(TImgView32, TCustomImgView32)
+ public:
+  explicit TImgView32(TComponent* owner) : TCustomImgView32(owner) {}
+};
+
 // Registers the paint box and the image view with their properties for form resources.
 void RegisterImageClasses();
+// Registers the scrolling view and its scroll properties for form resources.
+void RegisterImgViewClasses();
 
 }  // namespace imaging

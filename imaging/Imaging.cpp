@@ -8,6 +8,7 @@
 #include "imaging/Bitmap32_Interpolator.h"
 #include "imaging/Bitmap32_LinearResamplers.h"
 #include "imaging/Bitmap32_LowLevel.h"
+#include "imaging/Bitmap32_RangeBars.h"
 #include "imaging/Bitmap32_Resamplers.h"
 #include "imaging/Pngimage.h"
 
@@ -39,6 +40,8 @@ void InitializeImaging() {
   InitializeResamplers();
   RegisterBitmap32Collections();
   RegisterImageClasses();
+  RegisterRangeBarClasses();
+  RegisterImgViewClasses();
   InitializePngImage();
 }
 

@@ -2,6 +2,10 @@
 #include "classlib/windowing/CustomControl.h"
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+// The border of a control that draws one: bsNone or bsSingle only.
+using TBorderStyle = TFormBorderStyle;
+// Which way a scroll bar lies.
+enum TScrollBarKind { sbHorizontal, sbVertical };
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
 enum TPosition { poDesigned, poDefault, poScreenCenter, poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
