@@ -1,5 +1,7 @@
 #include "skin/controls/Skinhint.h"
 
+#include <vector>
+
 #include "classlib/windowing/Forms.h"
 #include "classlib/windowing/Screen.h"
 
@@ -153,10 +155,97 @@ void TspSkinHint::ActivateHint(const TPoint& point, const AnsiString& text) {
   window_->ActivateHint(Bounds(point.X, point.Y, 0, 0), text);
 }
 
+void TspSkinHint::ActivateHint2(const AnsiString& text) {
+  if (timer_ == nullptr) {
+    timer_ = new TTimer(this);
+    timer_->OnTimer = TNotifyEvent(this, &TspSkinHint::HintTimerFired);
+  }
+  timer_->SetEnabled(false);
+  pendingText_ = text;
+  timedShowing_ = false;
+  timer_->SetInterval(static_cast<unsigned>(Application->HintPause));
+  timer_->SetEnabled(true);
+}
+
+void TspSkinHint::HintTimerFired(TObject*) {
+  if (timedShowing_) {
+    HideHint();
+    return;
+  }
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ActivateHint(Point(cursor.x, cursor.y + GetCursorHeightMargin()), pendingText_);
+  timedShowing_ = true;
+  timer_->SetEnabled(false);
+  timer_->SetInterval(static_cast<unsigned>(Application->HintHidePause));
+  timer_->SetEnabled(true);
+}
+
 void TspSkinHint::HideHint() {
+  if (timer_ != nullptr) timer_->SetEnabled(false);
+  timedShowing_ = false;
   if (!IsVisible()) return;
   SetWindowPos(window_->Handle(), HWND_TOPMOST, 0, 0, 0, 0,
                SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE | SWP_HIDEWINDOW);
 }
 
 bool TspSkinHint::IsVisible() const { return window_->HandleAllocated() && IsWindowVisible(window_->Handle()); }
+
+namespace {
+// The bits of a monochrome bitmap, top row first, rows padded to 32 bits.
+std::vector<BYTE> MonochromeRows(HBITMAP bitmap, int width, int height, int& stride) {
+  stride = ((width + 31) / 32) * 4;
+  std::vector<BYTE> bits(static_cast<size_t>(stride) * height);
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colors[2];
+  } info{};
+  info.header.biSize = sizeof info.header;
+  info.header.biWidth = width;
+  info.header.biHeight = -height;
+  info.header.biPlanes = 1;
+  info.header.biBitCount = 1;
+  HDC dc = GetDC(nullptr);
+  const int rows = GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), bits.data(),
+                             reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+  ReleaseDC(nullptr, dc);
+  if (rows != height) bits.clear();
+  return bits;
+}
+
+bool RowIs(const std::vector<BYTE>& bits, int stride, int row, int width, bool set) {
+  for (int x = 0; x < width; ++x) {
+    const bool bit = (bits[static_cast<size_t>(row) * stride + x / 8] & (0x80 >> (x % 8))) != 0;
+    if (bit != set) return false;
+  }
+  return true;
+}
+
+// The lowest row of the cursor's shape that shows something, or -1.
+int LowestVisibleRow(const ICONINFO& icon) {
+  BITMAP mask{};
+  if (GetObjectA(icon.hbmMask, sizeof mask, &mask) == 0) return -1;
+  const bool twoPart = icon.hbmColor == nullptr;
+  const int height = twoPart ? mask.bmHeight / 2 : mask.bmHeight;
+  int stride = 0;
+  const std::vector<BYTE> bits = MonochromeRows(icon.hbmMask, mask.bmWidth, mask.bmHeight, stride);
+  if (bits.empty()) return -1;
+  for (int row = height - 1; row >= 0; --row) {
+    if (!RowIs(bits, stride, row, mask.bmWidth, true)) return row;
+    if (twoPart && !RowIs(bits, stride, row + height, mask.bmWidth, false)) return row;
+  }
+  return -1;
+}
+}  // namespace
+
+int TspSkinHint::GetCursorHeightMargin() {
+  CURSORINFO cursor{};
+  cursor.cbSize = sizeof cursor;
+  ICONINFO icon{};
+  if (!GetCursorInfo(&cursor) || cursor.hCursor == nullptr || !GetIconInfo(cursor.hCursor, &icon))
+    return GetSystemMetrics(SM_CYCURSOR);
+  const int row = LowestVisibleRow(icon);
+  DeleteObject(icon.hbmMask);
+  if (icon.hbmColor != nullptr) DeleteObject(icon.hbmColor);
+  return row < 0 ? GetSystemMetrics(SM_CYCURSOR) : row - static_cast<int>(icon.yHotspot);
+}

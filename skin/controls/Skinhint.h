@@ -5,6 +5,7 @@
 #include "classlib/runtime/Component.h"
 #include "classlib/windowing/Application.h"
 #include "classlib/windowing/HintWindow.h"
+#include "classlib/windowing/Timer.h"
 
 class TspSkinHint;
 
@@ -49,16 +50,28 @@ class TspSkinHint : public TComponent {
   AnsiString CheckText(const AnsiString& text) const;
   // Shows a plain hint at once with its top-left corner at `point` (screen).
   void ActivateHint(const TPoint& point, const AnsiString& text);
+  // A timed hint: shows below the cursor after the application's HintPause and hides
+  // after its HintHidePause; replaces any pending or showing one.
+  void ActivateHint2(const AnsiString& text);
+  // Cancels a pending timed hint and hides a shown one.
   void HideHint();
   bool IsVisible() const;
+  // From the cursor's hot spot down to the lowest visible row of its shape, in pixels.
+  static int GetCursorHeightMargin();
 
  private:
   void SelfOnShowHint(AnsiString& text, bool& canShow, THintInfo& info);
+  void HintTimerFired(TObject* sender);
   bool Designing() const { return ComponentState().Contains(csDesigning); }
 
   TFont* defaultFont_;
   bool active_ = true;
   TspSkinHintWindow* window_;
+  // Made on the first timed hint; a cancelled one is only switched off, as it may be
+  // cancelled from inside its own tick.
+  TTimer* timer_ = nullptr;
+  bool timedShowing_ = false;
+  AnsiString pendingText_;
   TClass previousClass_ = nullptr;
   TShowHintEvent previousOnShowHint_;
 };

@@ -134,3 +134,44 @@ TEST_F(SkinHintTest, HintNearTheBottomRightCornerOpensAboveAndLeftOfThePoint) {
 }
 
 }  // namespace
+
+namespace {
+
+class TimedHintTest : public SkinHintTest {
+ protected:
+  void SetUp() override {
+    hint.reset(new TspSkinHint(MainForm()));
+    Application->HintPause = 30;
+    Application->HintHidePause = 300;
+    SetCursorPos(300, 200);
+  }
+  void TearDown() override {
+    Application->HintPause = 500;
+    Application->HintHidePause = 2500;
+  }
+  std::unique_ptr<TspSkinHint> hint;
+};
+
+TEST_F(TimedHintTest, ShowsBelowTheCursorAfterThePauseAndHidesAfterTheHidePause) {
+  const int margin = TspSkinHint::GetCursorHeightMargin();
+  EXPECT_GE(margin, 0);
+  EXPECT_LE(margin, GetSystemMetrics(SM_CYCURSOR));
+  hint->ActivateHint2("first");
+  hint->ActivateHint2("timed");  // replaces the pending one
+  EXPECT_FALSE(hint->IsVisible());
+  ASSERT_TRUE(ServeUntil([&] { return hint->IsVisible(); }, 2000));
+  const RECT r = ShownRect();
+  EXPECT_EQ(r.left, 300);
+  EXPECT_EQ(r.top, 200 + margin);
+  EXPECT_EQ(WindowText(FindShownHint()), "timed");
+  EXPECT_TRUE(ServeUntil([&] { return !hint->IsVisible(); }, 3000));
+}
+
+TEST_F(TimedHintTest, HideHintCancelsAPendingHint) {
+  hint->ActivateHint2("cancelled");
+  hint->HideHint();
+  ServeApplication(200);
+  EXPECT_FALSE(hint->IsVisible());
+}
+
+}  // namespace
