@@ -302,11 +302,13 @@ void TApplication::HintControlChanged(TControl* control) {
   while (owner != nullptr && owner->Hint().IsEmpty()) owner = owner->Parent();
   SetHint(owner != nullptr ? GetLongHint(owner->Hint()) : AnsiString());
   if (owner == hintControl_) return;
+  const bool hintShowing = hintWindow_ != nullptr && hintWindow_->Active();
   CancelHint();
   hintControl_ = owner;
   if (owner == nullptr || !showHint_ || !owner->ShowHint()) return;
-  if (HintPause <= 0) ActivateHint();
-  else SetTimer(Handle(), kHintShowTimer, static_cast<UINT>(HintPause), nullptr);
+  const int pause = hintShowing ? HintShortPause : HintPause;
+  if (pause <= 0) ActivateHint();
+  else SetTimer(Handle(), kHintShowTimer, static_cast<UINT>(pause), nullptr);
 }
 
 void TApplication::ActivateHint() {

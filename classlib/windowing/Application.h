@@ -82,6 +82,8 @@ class TApplication : public TComponent {
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool on);
   int HintPause = 500;
+  // The wait before the next control's hint while a hint is still showing.
+  int HintShortPause = 50;
   int HintHidePause = 2500;
   TClass HintWindowClass() const { return hintWindowClass_; }
   void SetHintWindowClass(TClass windowClass);

@@ -114,6 +114,29 @@ TEST_F(MouseTest, ShortHintShowsAndLongHintIsTheApplicationHint) {
 }
 
 // A hint window of the program's own class, as a skinned hint would install.
+TEST_F(MouseTest, NextHintWaitsTheShortPauseOnlyWhileAHintIsShowing) {
+  Application->HintPause = 0;
+  a->SetHint("Panel");
+  a->SetShowHint(true);
+  b->SetHint("Shape");
+  b->SetShowHint(true);
+  MoveTo(OnForm(30, 30));
+  ASSERT_NE(Application->HintWindow(), nullptr);
+  ASSERT_TRUE(Application->HintWindow()->Active());
+  Application->HintPause = 60000;
+  Application->HintShortPause = 0;
+  MoveTo(OnForm(90, 90));  // a hint is showing: the short pause applies
+  EXPECT_TRUE(Application->HintWindow()->Active());
+  EXPECT_EQ(WindowText(Application->HintWindow()->Handle()), "Shape");
+  MoveTo(OnForm(5, 5));  // the form has no hint: none shows
+  EXPECT_FALSE(Application->HintWindow()->Active());
+  MoveTo(OnForm(90, 90));  // nothing showing: the long pause applies
+  EXPECT_FALSE(Application->HintWindow()->Active());
+  Application->HintPause = 500;
+  Application->HintShortPause = 50;
+  Application->CancelHint();
+}
+
 class TOwnHintWindow : public THintWindow {
   CLASSLIB_CLASS(TOwnHintWindow, THintWindow)
  public:

@@ -1,0 +1,5 @@
+# The skinned hint component and its hint window with real windows.
+converter_test(skin_hints_tests skin
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/hints/SkinHintTest.cpp
+  LIBS skin_controls window_test_support
+  SERIAL TIMEOUT 300)
