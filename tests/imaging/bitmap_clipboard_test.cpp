@@ -63,8 +63,8 @@ TEST_F(ClipboardBitmaps, PatternReadBackBySystemCallsAndByAssign) {
 
 TEST_F(ClipboardBitmaps, ClipboardWithoutPictureLeavesTheBitmapAndNotifies) {
   Clipboard()->SetAsText("no picture here");
+  bitmaptest::TEventLog log;  // outlives the bitmap, which reports until it is freed
   auto bitmap = bitmaptest::Indexed(4, 3);
-  bitmaptest::TEventLog log;
   log.Watch(*bitmap);
   EXPECT_THROW(bitmap->Assign(Clipboard()), EInvalidGraphic);
   EXPECT_EQ(bitmap->Width(), 4);
