@@ -8,6 +8,8 @@
 #include "classlib/formres/PropertyBinders.h"
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/graphics/Icon.h"
+#include "classlib/graphics/Metafile.h"
+#include "classlib/stdctrls/Clipboard.h"
 #include "classlib/runtime/Exceptions.h"
 #include "classlib/runtime/SysUtils.h"
 #include "imaging/Bitmap32_Interpolator.h"
@@ -1020,6 +1022,13 @@ void TBitmap32::ResetAlpha(uint8_t alpha) {
 
 // --- Conversions and input/output ------------------------------------------------------------
 
+namespace {
+// Icons and metafiles leave parts of the target untouched; those parts become alpha 0.
+bool KeepsTransparency(TGraphic* graphic) {
+  return dynamic_cast<TIcon*>(graphic) != nullptr || dynamic_cast<TMetafile*>(graphic) != nullptr;
+}
+}  // namespace
+
 void TBitmap32::Assign(TPersistent* source) {
   BeginUpdate();
   TOnExit finish{[this] {
@@ -1038,9 +1047,13 @@ void TBitmap32::Assign(TPersistent* source) {
   } else if (auto* picture = dynamic_cast<TPicture*>(source)) {
     TGraphic* held = picture->Graphic();
     if (auto* heldBitmap = dynamic_cast<::TBitmap*>(held)) CopyFromBitmap(heldBitmap);
-    else if (dynamic_cast<TIcon*>(held) != nullptr) AssignWithTransparency(held);
+    else if (KeepsTransparency(held)) AssignWithTransparency(held);
     else if (held != nullptr) AssignDrawnGraphic(held);
     else SetSize(0, 0);
+  } else if (auto* clipboard = dynamic_cast<TClipboard*>(source)) {
+    TPicture picture;
+    picture.Assign(clipboard);
+    AssignDrawnGraphic(picture.Graphic());
   } else {
     TCustomMap::Assign(source);
   }
@@ -1100,7 +1113,14 @@ void TBitmap32::CopyFromBitmap(::TBitmap* source) {
 void TBitmap32::AssignTo(TPersistent* dest) {
   if (auto* picture = dynamic_cast<TPicture*>(dest)) CopyToBitmap(picture->Bitmap());
   else if (auto* bitmap = dynamic_cast<::TBitmap*>(dest)) CopyToBitmap(bitmap);
+  else if (auto* clipboard = dynamic_cast<TClipboard*>(dest)) CopyToClipboard(clipboard);
   else TCustomMap::AssignTo(dest);
+}
+
+void TBitmap32::CopyToClipboard(TClipboard* clipboard) {
+  ::TBitmap bitmap;
+  CopyToBitmap(&bitmap);
+  clipboard->Assign(&bitmap);
 }
 
 void TBitmap32::CopyToBitmap(::TBitmap* dest) {

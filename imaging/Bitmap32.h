@@ -25,6 +25,7 @@
 #include "imaging/Bitmap32_Types.h"
 
 class TBitmap;
+class TClipboard;
 
 namespace imaging {
 
@@ -278,8 +279,9 @@ class TBitmap32 : public TCustomMap {
   // --- Conversions and input/output ------------------------------------------------------
   // From null (empty), a TBitmap32 (pixels and properties), a class-library TBitmap (its
   // pixels; alpha 255 unless it has 32 bits, alpha 0 on its transparent colour), a
-  // TPicture (an icon's transparent parts get alpha 0) or any other TGraphic (drawn,
-  // alpha 255). Notifies once at the end, also on failure.
+  // TPicture (the transparent parts of an icon or metafile get alpha 0), the clipboard
+  // (its picture drawn, alpha 255) or any other TGraphic (drawn, alpha 255). Notifies
+  // once at the end, also on failure.
   void Assign(TPersistent* source) override;
   // Class-library bitmap streams and files; LoadFromFile reads any registered picture
   // format (a picture's own alpha is not kept).
@@ -315,7 +317,8 @@ class TBitmap32 : public TCustomMap {
   void ChangeSize(int32_t& width, int32_t& height, int32_t newWidth, int32_t newHeight) override;
   // Re-binds what depends on the device context and fires OnHandleChanged.
   virtual void HandleChanged();
-  // Into a TPicture (made to hold a bitmap) or a class-library TBitmap: 32 bits per pixel.
+  // Into a TPicture (made to hold a bitmap) or a class-library TBitmap: 32 bits per pixel;
+  // onto the clipboard (TClipboard) as such a bitmap.
   void AssignTo(TPersistent* dest) override;
 
  private:
@@ -347,6 +350,7 @@ class TBitmap32 : public TCustomMap {
   void RenderTextOf(int32_t x, int32_t y, const typename Text::String& text, int32_t aaLevel, TColor32 color);
   void CopyFromBitmap(::TBitmap* source);
   void CopyToBitmap(::TBitmap* dest);
+  void CopyToClipboard(TClipboard* clipboard);
   void DrawGraphic(TGraphic* graphic, int32_t width, int32_t height);
   void AssignDrawnGraphic(TGraphic* graphic);
   void AssignWithTransparency(TGraphic* graphic);

@@ -179,6 +179,20 @@ void TPNGObject::Assign(TPersistent* source) {
   }
 }
 
+void TPNGObject::SaveToClipboardFormat(WORD& format, HANDLE& data, HPALETTE& palette) {
+  TBitmap bitmap;
+  bitmap.SetSize(Width(), Height());
+  Draw(bitmap.Canvas(), TRect{0, 0, Width(), Height()});
+  bitmap.SaveToClipboardFormat(format, data, palette);
+}
+
+void TPNGObject::LoadFromClipboardFormat(WORD format, HANDLE data, HPALETTE palette) {
+  TBitmap bitmap;
+  bitmap.LoadFromClipboardFormat(format, data, palette);
+  bitmap.FreeContext();
+  AssignHandle(bitmap.Handle(), false, 0);
+}
+
 void TPNGObject::AssignPNG(TPNGObject* source) {
   if (source == this) return;
   InterlaceMethod = source->InterlaceMethod;

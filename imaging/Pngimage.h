@@ -45,6 +45,10 @@ class TPNGObject : public TGraphic {
   void LoadFromStream(TStream* stream) override;
   void SaveToStream(TStream* stream) override;
   void Assign(TPersistent* source) override;
+  // Through a class-library TBitmap: the picture drawn on a new bitmap of its size gives
+  // the clipboard data (alpha is not kept); a loaded bitmap becomes the image.
+  void SaveToClipboardFormat(WORD& format, HANDLE& data, HPALETTE& palette) override;
+  void LoadFromClipboardFormat(WORD format, HANDLE data, HPALETTE palette) override;
 
   void LoadFromResourceName(HINSTANCE instance, const AnsiString& name);
   void LoadFromResourceID(HINSTANCE instance, int id);

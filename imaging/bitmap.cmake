@@ -10,4 +10,4 @@ list(APPEND IMAGING_SOURCES
   Bitmap32_OrdinalMaps.cpp
   Bitmap32_Kernels.cpp
   Bitmap32_LinearResamplers.cpp)
-list(APPEND IMAGING_LIBS classlib_graphics classlib_formres)
+list(APPEND IMAGING_LIBS classlib_graphics classlib_formres classlib_stdctrls)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <type_traits>
 
 #include "classlib/graphics/BmpCodec.h"
 #include "classlib/runtime/SysUtils.h"
@@ -444,6 +445,79 @@ void TBitmap::LoadFromResourceID(HINSTANCE instance, int id) {
 
 void TBitmap::LoadMappedResourceName(HINSTANCE instance, const AnsiString& name, std::span<const TColorMap> map) {
   LoadResource(instance, name.c_str(), name, map);
+}
+
+namespace {
+
+struct GdiObjectDeleter {
+  void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+};
+using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
+
+// A logical palette of a colour table.
+HPALETTE PaletteOf(const std::vector<RGBQUAD>& colors) {
+  std::vector<uint8_t> buffer(sizeof(LOGPALETTE) + colors.size() * sizeof(PALETTEENTRY));
+  auto* log = reinterpret_cast<LOGPALETTE*>(buffer.data());
+  log->palVersion = 0x300;
+  log->palNumEntries = static_cast<WORD>(colors.size());
+  for (size_t i = 0; i < colors.size(); ++i) {
+    log->palPalEntry[i] = {colors[i].rgbRed, colors[i].rgbGreen, colors[i].rgbBlue, 0};
+  }
+  return CreatePalette(log);
+}
+
+// Draws into `dc` through a palette for the length of a copy (nothing without one).
+class SelectedPalette {
+ public:
+  SelectedPalette(HDC dc, HPALETTE palette) : dc_(palette != nullptr ? dc : nullptr) {
+    if (dc_ == nullptr) return;
+    old_ = SelectPalette(dc_, palette, FALSE);
+    RealizePalette(dc_);
+  }
+  ~SelectedPalette() {
+    if (dc_ != nullptr) SelectPalette(dc_, old_, FALSE);
+  }
+  SelectedPalette(const SelectedPalette&) = delete;
+  SelectedPalette& operator=(const SelectedPalette&) = delete;
+
+ private:
+  HDC dc_;
+  HPALETTE old_ = nullptr;
+};
+
+}  // namespace
+
+void TBitmap::SaveToClipboardFormat(WORD& format, HANDLE& data, HPALETTE& palette) {
+  if (Empty()) throw EInvalidGraphic("Cannot copy an empty bitmap");
+  HDC screen = GetDC(nullptr);
+  OwnedBitmap copy(CreateCompatibleBitmap(screen, width_, height_));
+  ReleaseDC(nullptr, screen);
+  if (copy == nullptr) throw EOutOfResources("Out of system resources");
+  {
+    SelectedDC target(copy.get());
+    BitBlt(target.get(), 0, 0, width_, height_, Canvas()->Handle(), 0, 0, SRCCOPY);
+  }
+  palette = colors_.empty() ? nullptr : PaletteOf(colors_);
+  format = CF_BITMAP;
+  data = copy.release();
+}
+
+void TBitmap::LoadFromClipboardFormat(WORD format, HANDLE data, HPALETTE palette) {
+  BITMAP info{};
+  if (format != CF_BITMAP) throw EInvalidGraphic("Unsupported clipboard format");
+  if (data == nullptr || GetObjectA(data, sizeof(info), &info) == 0) throw EInvalidGraphic("Bitmap image is not valid");
+  TBitmap copy;
+  copy.SetPixelFormat(info.bmBitsPixel == 32 ? pf32bit : pf24bit);
+  copy.SetSize(info.bmWidth, info.bmHeight);
+  {
+    SelectedDC source(static_cast<HBITMAP>(data));
+    HDC dc = copy.Canvas()->Handle();
+    SelectedPalette through(dc, palette);
+    if (!BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY)) {
+      throw EInvalidGraphic("Bitmap image is not valid");
+    }
+  }
+  Assign(&copy);
 }
 
 void TBitmap::Assign(TPersistent* source) {

@@ -101,6 +101,13 @@ class TBitmap : public TGraphic {
   // (system colours resolved) wherever the image has it exactly.
   void LoadMappedResourceName(HINSTANCE instance, const AnsiString& name, std::span<const TColorMap> map);
 
+  // CF_BITMAP: a device-dependent copy of the image, with a palette of the colour table
+  // for palette formats. An empty bitmap raises EInvalidGraphic.
+  void SaveToClipboardFormat(WORD& format, HANDLE& data, HPALETTE& palette) override;
+  // CF_BITMAP only: a copy of the system bitmap (24 bits per pixel, 32 when the system
+  // bitmap has them), drawn through `palette` when one is given.
+  void LoadFromClipboardFormat(WORD format, HANDLE data, HPALETTE palette) override;
+
   // From a TBitmap: a copy of the image, format, colour table and transparency. From any
   // other picture: its size, with the picture drawn on a zeroed image.
   void Assign(TPersistent* source) override;

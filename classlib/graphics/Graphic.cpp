@@ -38,6 +38,14 @@ void TGraphic::SaveToFile(const AnsiString& fileName) {
   SaveToStream(&stream);
 }
 
+void TGraphic::SaveToClipboardFormat(WORD&, HANDLE&, HPALETTE&) {
+  throw EInvalidGraphic("Unsupported clipboard format");
+}
+
+void TGraphic::LoadFromClipboardFormat(WORD, HANDLE, HPALETTE) {
+  throw EInvalidGraphic("Unsupported clipboard format");
+}
+
 // ---- the format registry ----
 
 namespace {
@@ -48,9 +56,15 @@ struct FileFormat {
   TGraphicClass graphicClass;
 };
 
+struct ClipboardFormat {
+  WORD format;
+  TGraphicClass graphicClass;
+};
+
 struct Registry {
   TCriticalSection lock;
   std::vector<FileFormat> formats;
+  std::vector<ClipboardFormat> clipboardFormats;
 };
 
 Registry& Formats() {
@@ -88,7 +102,31 @@ void TPicture::UnregisterGraphicClass(TGraphicClass graphicClass) {
   Registry& registry = Formats();
   std::lock_guard guard(registry.lock);
   std::erase_if(registry.formats, [&](const FileFormat& f) { return f.graphicClass == graphicClass; });
+  std::erase_if(registry.clipboardFormats, [&](const ClipboardFormat& f) { return f.graphicClass == graphicClass; });
 }
+
+void TPicture::RegisterClipboardFormat(WORD format, TGraphicClass graphicClass) {
+  if (graphicClass == nullptr || !graphicClass->InheritsFrom(TGraphic::StaticClass())) {
+    throw EInvalidGraphic("Not a picture class");
+  }
+  Registry& registry = Formats();
+  std::lock_guard guard(registry.lock);
+  registry.clipboardFormats.push_back({format, graphicClass});
+}
+
+namespace {
+TGraphicClass ClipboardGraphicClass(WORD format) {
+  Registry& registry = Formats();
+  std::lock_guard guard(registry.lock);
+  const auto& formats = registry.clipboardFormats;
+  for (auto it = formats.rbegin(); it != formats.rend(); ++it) {
+    if (it->format == format) return it->graphicClass;
+  }
+  return nullptr;
+}
+}  // namespace
+
+bool TPicture::SupportsClipboardFormat(WORD format) { return ClipboardGraphicClass(format) != nullptr; }
 
 TGraphicClass TPicture::GraphicClassOf(const AnsiString& extension) {
   Registry& registry = Formats();
@@ -153,6 +191,14 @@ void TPicture::LoadFromFile(const AnsiString& fileName) {
     Replace(nullptr);
     throw;
   }
+  Replace(graphic.release());
+}
+
+void TPicture::LoadFromClipboardFormat(WORD format, HANDLE data, HPALETTE palette) {
+  TGraphicClass graphicClass = ClipboardGraphicClass(format);
+  if (graphicClass == nullptr) throw EInvalidGraphic("Unsupported clipboard format");
+  std::unique_ptr<TGraphic> graphic(static_cast<TGraphic*>(graphicClass->Create()));
+  graphic->LoadFromClipboardFormat(format, data, palette);
   Replace(graphic.release());
 }
 

@@ -5,6 +5,7 @@
 #include "classlib/runtime/Exceptions.h"
 #include "classlib/runtime/Object.h"
 #include "classlib/runtime/Streams.h"
+#include "classlib/runtime/WinApi.h"
 
 class TCanvas;
 class TBitmap;
@@ -40,6 +41,13 @@ class TGraphic : public TPersistent {
   // stream format itself.
   virtual void ReadData(TStream* stream) { LoadFromStream(stream); }
   virtual void WriteData(TStream* stream) { SaveToStream(stream); }
+  // The picture as clipboard data: a new system handle in `format`, owned by the caller
+  // (the clipboard once set), and a palette handle or null. A picture without a
+  // clipboard form raises EInvalidGraphic.
+  virtual void SaveToClipboardFormat(WORD& format, HANDLE& data, HPALETTE& palette);
+  // Takes a copy of clipboard data of `format` (the handles stay the clipboard's). An
+  // unsupported format raises EInvalidGraphic.
+  virtual void LoadFromClipboardFormat(WORD format, HANDLE data, HPALETTE palette);
 
   bool Modified() const { return modified_; }
   void SetModified(bool modified);
@@ -83,6 +91,11 @@ class TPicture : public TPersistent {
   void LoadFromFile(const AnsiString& fileName);
   // Saves the held picture in its own format; nothing when empty.
   void SaveToFile(const AnsiString& fileName);
+  // Holds a new picture of the class registered for the clipboard `format`, loaded
+  // from the data; an unregistered format raises EInvalidGraphic and, as a failed load,
+  // leaves the picture as it was.
+  void LoadFromClipboardFormat(WORD format, HANDLE data, HPALETTE palette);
+  // Assigning the clipboard (TClipboard) takes its first registered picture format.
   void Assign(TPersistent* source) override;
 
   // Registers a format: `extension` with or without the leading dot, its description
@@ -96,6 +109,10 @@ class TPicture : public TPersistent {
   static TGraphicClass GraphicClassOf(const AnsiString& extension);
   // The description registered for the extension, or "".
   static AnsiString GraphicDescription(const AnsiString& extension);
+  // Registers the class that reads clipboard `format` (a later registration takes
+  // precedence); UnregisterGraphicClass removes it too.
+  static void RegisterClipboardFormat(WORD format, TGraphicClass graphicClass);
+  static bool SupportsClipboardFormat(WORD format);
 
   TNotifyEvent OnChange;
 

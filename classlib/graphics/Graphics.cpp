@@ -9,5 +9,9 @@ void InitializeGraphics() {
     TPicture::RegisterFileFormat("ico", "Icons", TIcon::StaticClass());
     TPicture::RegisterFileFormat("jpg", "JPEG Image File", TJPEGImage::StaticClass());
     TPicture::RegisterFileFormat("jpeg", "JPEG Image File", TJPEGImage::StaticClass());
+    TPicture::RegisterFileFormat("emf", "Enhanced Metafiles", TMetafile::StaticClass());
+    TPicture::RegisterFileFormat("wmf", "Metafiles", TMetafile::StaticClass());
+    TPicture::RegisterClipboardFormat(CF_BITMAP, TBitmap::StaticClass());
+    TPicture::RegisterClipboardFormat(CF_ENHMETAFILE, TMetafile::StaticClass());
   });
 }

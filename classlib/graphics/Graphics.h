@@ -10,9 +10,10 @@
 #include "classlib/graphics/Icon.h"
 #include "classlib/graphics/ImageList.h"
 #include "classlib/graphics/JPEGImage.h"
+#include "classlib/graphics/Metafile.h"
 #include "classlib/graphics/Types.h"
 
-// Registers the picture formats of the library (".bmp", ".ico", ".jpg", ".jpeg") with
-// TPicture. Start-up calls it once before pictures are loaded by file name; calling it
+// Registers the picture formats of the library (".bmp", ".ico", ".jpg", ".jpeg", ".emf",
+// ".wmf") and its clipboard formats (CF_BITMAP, CF_ENHMETAFILE) with TPicture. Start-up calls it once before pictures are loaded by file name; calling it
 // again does nothing.
 void InitializeGraphics();

@@ -6,6 +6,7 @@
 #include "bitmap_fixtures.h"
 #include "classlib/graphics/Graphics.h"
 #include "classlib/runtime/Streams.h"
+#include "metafile_support.h"
 #include "test_support.h"
 
 using namespace imaging;
@@ -106,6 +107,22 @@ TEST(Bitmap32Conversion, IconCornersBecomeTransparent) {
     EXPECT_EQ(bitmap.GetPixel(x, y) >> 24, 0u) << x << "," << y;
   EXPECT_EQ(bitmap.GetPixel(8, 8), 0xFF0000FFu);
   EXPECT_EQ(bitmap.GetPixel(2, 0), 0xFF0000FFu);
+}
+
+TEST(Bitmap32Conversion, MetafileBackgroundBecomesTransparent) {
+  InitializeGraphics();
+  TPicture picture;
+  TMetafile metafile;
+  metafile.SetHandle(testsupport::FilledMetafile(40, 30, RECT{10, 5, 30, 25}, RGB(0, 128, 0)));
+  picture.SetGraphic(&metafile);
+  TBitmap32 bitmap;
+  bitmap.Assign(&picture);
+  ASSERT_EQ(bitmap.Width(), 40);
+  ASSERT_EQ(bitmap.Height(), 30);
+  for (auto [x, y] : {std::pair{0, 0}, std::pair{39, 29}, std::pair{5, 15}, std::pair{20, 1}})
+    EXPECT_EQ(bitmap.GetPixel(x, y) >> 24, 0u) << x << "," << y;
+  EXPECT_EQ(bitmap.GetPixel(20, 15), 0xFF008000u);
+  EXPECT_EQ(bitmap.GetPixel(12, 7), 0xFF008000u);
 }
 
 TEST(Bitmap32Conversion, IntoClassLibraryBitmapsAndPictures) {

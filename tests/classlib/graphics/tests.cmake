@@ -26,6 +26,7 @@ converter_test(classlib_graphics_tests classlib
     graphics/CursorsTest.cpp
     graphics/FontTest.cpp
     graphics/ImageListTest.cpp
+    graphics/MetafileTest.cpp
     graphics/PictureTest.cpp
     ${graphics_gen_dir}/GraphicsTest.rc
   LIBS classlib_graphics shell32)

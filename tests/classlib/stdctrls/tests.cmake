@@ -7,6 +7,7 @@ converter_test(classlib_stdctrls_tests classlib
 converter_test(classlib_stdctrls_display_tests classlib
   SOURCES
     formres/Defaults.cpp
+    stdctrls/ClipboardTest.cpp
     stdctrls/CommandsTest.cpp
     stdctrls/ControlsTest.cpp
     stdctrls/DialogsTest.cpp
