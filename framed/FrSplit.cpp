@@ -1,5 +1,6 @@
 #include "framed/FrSplit.h"
 
+#include "classlib/formres/Filer.h"
 #include "classlib/runtime/SysUtils.h"
 
 namespace {
@@ -20,6 +21,12 @@ int EdgeWidth(TFrameStyle style, int bevelWidth) {
   }
 }
 
+std::vector<AnsiString> ReadNames(const TValueReader& value) {
+  std::vector<AnsiString> names;
+  value.ReadList([&](const TValueReader& element) { names.push_back(element.ReadIdent()); });
+  return names;
+}
+
 int Nearest(double value) { return static_cast<int>(Round(value)); }
 
 }  // namespace
@@ -38,12 +45,12 @@ void TFrSplitterPane::SetPaneVisible(bool value) {
   if (splitter_ != nullptr) splitter_->UpdatePanes();
 }
 
-TFrSplitter::TFrSplitter(TComponent* owner)
-    : TFrCustomPanel(owner),
-      upperLeft_(new TFrSplitterPane(this, this)),
-      lowerRight_(new TFrSplitterPane(this, this)) {
+// The panes come after the default size, so that sizing the new splitter moves no bar.
+TFrSplitter::TFrSplitter(TComponent* owner) : TFrCustomPanel(owner) {
   SetBorderOuter(fsNone);
   SetBounds(Left(), Top(), 200, 100);
+  upperLeft_ = new TFrSplitterPane(this, this);
+  lowerRight_ = new TFrSplitterPane(this, this);
   upperLeft_->SetParent(this);
   lowerRight_->SetParent(this);
   SetPreferredExtent(position_);
@@ -97,8 +104,11 @@ void TFrSplitter::SetPosition(int value) {
   OnChanging(this, value, allow);
   if (!allow) return;
   position_ = value;
+  // A bar that follows the percent keeps it while the splitter is read or resized: taking
+  // it back from the rounded position would let it drift with every size step.
   const int base = PercentBase();
-  percent_ = base == 0 ? 0 : Nearest(100.0 * position_ / base);
+  const bool following = usePercent_ && (resizing_ || ComponentState().Contains(csLoading));
+  if (!following) percent_ = base <= 0 ? 0 : Nearest(100.0 * position_ / base);
   UpdatePanes();
   RememberFixedExtent();
   OnChange(this);
@@ -197,6 +207,12 @@ void TFrSplitter::SetHotSpotVisible(bool value) {
   Invalidate();
 }
 
+void TFrSplitter::SetHotSpotDirection(THotSpotDirection value) {
+  if (value == hotSpotDirection_) return;
+  hotSpotDirection_ = value;
+  Invalidate();
+}
+
 void TFrSplitter::SetHotSpotSizePercent(int value) {
   if (value == hotSpotSizePercent_) return;
   hotSpotSizePercent_ = value;
@@ -287,7 +303,11 @@ void TFrSplitter::ResizeLowerRightFixed() {
 
 void TFrSplitter::Resize() {
   TFrCustomPanel::Resize();
-  if (ComponentState().Contains(csDestroying) || upperLeft_ == nullptr) return;
+  if (ComponentState().Contains(csDestroying) || ComponentState().Contains(csLoading) || upperLeft_ == nullptr) return;
+  FollowExtent();
+}
+
+void TFrSplitter::FollowExtent() {
   struct ResizingFlag {
     bool& flag;
     explicit ResizingFlag(bool& f) : flag(f) { flag = true; }
@@ -298,10 +318,45 @@ void TFrSplitter::Resize() {
   else if (!usePercent_) ResizeLowerRightFixed();
 }
 
+void TFrSplitter::DefineProperties(TFiler* filer) {
+  TFrCustomPanel::DefineProperties(filer);
+  filer->DefineProperty("BarSize", [this](const TValueReader& value) {
+    std::vector<int> edges;
+    value.ReadList([&](const TValueReader& element) { edges.push_back(element.ReadInteger()); });
+    if (edges.size() != 4) return;
+    barRect_ = Rect(edges[0], edges[1], edges[2], edges[3]);
+    UpdateHotSpotRect();
+  });
+  filer->DefineProperty("HotSpotClosed", [this](const TValueReader& value) { hotSpotClosed_ = value.ReadBoolean(); });
+  filer->DefineProperty("HotSpotClosedToMin",
+                        [this](const TValueReader& value) { hotSpotClosedToMin_ = value.ReadBoolean(); });
+  filer->DefineProperty("HotSpotClosedToMax",
+                        [this](const TValueReader& value) { hotSpotClosedToMax_ = value.ReadBoolean(); });
+  filer->DefineProperty("HotSpotPosition",
+                        [this](const TValueReader& value) { restorePosition_ = value.ReadInteger(); });
+  filer->DefineProperty("UpperLeftControls", [this](const TValueReader& value) { upperLeftNames_ = ReadNames(value); });
+  filer->DefineProperty("LowerRightControls",
+                        [this](const TValueReader& value) { lowerRightNames_ = ReadNames(value); });
+  filer->DefineProperty("PositionMin", [](const TValueReader& value) { value.ReadInteger(); });
+  filer->DefineProperty("PositionMax", [](const TValueReader& value) { value.ReadInteger(); });
+}
+
+void TFrSplitter::AdoptNamedControls(const std::vector<AnsiString>& names, TFrSplitterPane* pane) {
+  if (Owner() == nullptr) return;
+  for (const AnsiString& name : names) {
+    if (auto* control = dynamic_cast<TControl*>(Owner()->FindComponent(name))) control->SetParent(pane);
+  }
+}
+
 void TFrSplitter::Loaded() {
   TFrCustomPanel::Loaded();
   SetPreferredExtent(position_);
   UpdatePanes();
+  if (usePercent_) FollowExtent();
+  DisableAlign();
+  AdoptNamedControls(upperLeftNames_, upperLeft_);
+  AdoptNamedControls(lowerRightNames_, lowerRight_);
+  EnableAlign();
 }
 
 void TFrSplitter::AlignControls(TControl* control, TRect& rect) {

@@ -2,9 +2,10 @@
 // A framed splitter: two panes side by side (or one above the other) with a bar between
 // them held at a pixel or percent position, limited by margins, with one pane keeping its
 // extent while the splitter resizes.
+#include <vector>
+
 #include "framed/FrPanel.h"
 
-enum TSplitterStyle { ssStandard, ssGroove, ssBump };
 enum TFixedPane { fpUpperLeft, fpLowerRight };
 enum THotSpotDirection { hsdMin, hsdMax, hsdBoth };
 
@@ -60,6 +61,8 @@ class TFrSplitter : public TFrCustomPanel {
   virtual void SetHotSpotVisible(bool value);
   int HotSpotSizePercent() const { return hotSpotSizePercent_; }
   virtual void SetHotSpotSizePercent(int value);
+  THotSpotDirection HotSpotDirection() const { return hotSpotDirection_; }
+  virtual void SetHotSpotDirection(THotSpotDirection value);
   bool HotSpotIgnoreMargins() const { return hotSpotIgnoreMargins_; }
   void SetHotSpotIgnoreMargins(bool value) { hotSpotIgnoreMargins_ = value; }
   bool RealTimeDrag() const { return realTimeDrag_; }
@@ -75,6 +78,10 @@ class TFrSplitter : public TFrCustomPanel {
   void SetBorderOuter(TFrameStyle value) override;
   void SetBorderInner(TFrameStyle value) override;
   void SetBorderSides(TSides value) override;
+
+  // "BarSize", the hot spot's collapsed state and the names of each pane's children;
+  // the older "PositionMin" and "PositionMax" are read and dropped.
+  void DefineProperties(TFiler* filer) override;
 
   TNotifyEvent OnChange;
   TPositionChangingEvent OnChanging;
@@ -97,13 +104,17 @@ class TFrSplitter : public TFrCustomPanel {
   int PercentToPixels(int percent) const;
   TRect PaneArea();
   void ApplyPercentMargins();
+  // Puts the bar where the fixed pane or the percent asks for the current extent.
+  void FollowExtent();
   void ResizeByPercent();
   void ResizeUpperLeftFixed();
   void ResizeLowerRightFixed();
+  // Moves the controls named in `names` (the owner's components) into `pane`.
+  void AdoptNamedControls(const std::vector<AnsiString>& names, TFrSplitterPane* pane);
   bool Collapsed() const { return hotSpotClosed_; }
 
-  TFrSplitterPane* upperLeft_;
-  TFrSplitterPane* lowerRight_;
+  TFrSplitterPane* upperLeft_ = nullptr;
+  TFrSplitterPane* lowerRight_ = nullptr;
   TOrientation orientation_ = orHorizontal;
   TFixedPane fixedPane_ = fpUpperLeft;
   int position_ = 100;
@@ -118,6 +129,7 @@ class TFrSplitter : public TFrCustomPanel {
   bool realTimeDrag_ = false;
   bool lockBar_ = false;
   bool hotSpotVisible_ = false;
+  THotSpotDirection hotSpotDirection_ = hsdMin;
   bool hotSpotIgnoreMargins_ = true;
   int hotSpotSizePercent_ = 40;
   bool hotSpotClosed_ = false;
@@ -129,4 +141,9 @@ class TFrSplitter : public TFrCustomPanel {
   int fixedExtent_ = 0;
   int preferredExtent_ = 0;
   bool resizing_ = false;
+  std::vector<AnsiString> upperLeftNames_;
+  std::vector<AnsiString> lowerRightNames_;
 };
+
+// Registers the splitter's properties for form resources.
+void RegisterSplitterClasses();

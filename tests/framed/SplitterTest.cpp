@@ -3,6 +3,9 @@
 
 #include <memory>
 
+#include "classlib/formres/FormResource.h"
+#include "classlib/formres/PropertyBinders.h"
+#include "framed/FrCommon.h"
 #include "framed/FrSplit.h"
 #include "window_support.h"
 
@@ -68,6 +71,13 @@ TEST_P(FramedSplitterPercent, TheBarStaysInTheMiddleAndThePanesFillEitherSide) {
 INSTANTIATE_TEST_SUITE_P(Widths, FramedSplitterPercent,
                          ::testing::Values(PercentCase{201, 100}, PercentCase{203, 100}, PercentCase{205, 102},
                                            PercentCase{300, 149}, PercentCase{451, 224}));
+
+TEST_F(FramedSplitter, ThePercentSurvivesTinySizesOnTheWay) {
+  splitter_->SetPercent(50);
+  for (int width : {5, 9, 3, 300}) splitter_->SetBounds(0, 0, width, 100);
+  EXPECT_EQ(50, splitter_->Percent());
+  EXPECT_EQ(149, splitter_->Position());
+}
 
 TEST_F(FramedSplitter, AHiddenPaneLeavesTheWholeAreaToTheOtherAndNoBar) {
   splitter_->SetPosition(60);
@@ -145,6 +155,41 @@ TEST_F(FramedSplitter, AVisibleHotSpotWidensTheBarAndSitsInItsMiddle) {
   splitter_->SetPosition(50);
   // 40 % of 100 is 40: 20 either side of the middle.
   EXPECT_EQ(Rect(50, 30, 57, 70), splitter_->HotSpotRect());
+}
+
+}  // namespace
+
+namespace {
+
+class TSplitterForm : public TForm {
+  CLASSLIB_CLASS(TSplitterForm, TForm)
+ public:
+  explicit TSplitterForm(TComponent* owner) : TForm(owner) { ReadFormResource(this, StaticClass()); }
+
+  TFrSplitter* Split = nullptr;
+  TFrPanel* Files = nullptr;
+  TFrPanel* Details = nullptr;
+};
+
+TEST(FramedSplitterResource, NamedChildrenMoveIntoTheirPanesAndStayOwnedByTheForm) {
+  RegisterFormClass(TSplitterForm::StaticClass(), {},
+                    {Field("Split", &TSplitterForm::Split), Field("Files", &TSplitterForm::Files),
+                     Field("Details", &TSplitterForm::Details)});
+  std::unique_ptr<TSplitterForm> form(testsupport::ShowForm<TSplitterForm>(nullptr));
+  ASSERT_NE(nullptr, form->Split);
+  TFrSplitter* split = form->Split;
+  EXPECT_EQ(7, split->SplitterWidth());
+  EXPECT_TRUE(split->UsePercent());
+  EXPECT_TRUE(split->LockBar());
+  EXPECT_EQ(split->UpperLeftPane(), form->Files->Parent());
+  EXPECT_EQ(split->LowerRightPane(), form->Details->Parent());
+  EXPECT_EQ(form.get(), form->Files->Owner());
+  EXPECT_EQ(form.get(), form->Details->Owner());
+  EXPECT_EQ(50, split->Percent());
+  // In the middle of 600 less half the bar: Nearest(0.5 x 597).
+  EXPECT_EQ(298, split->Position());
+  EXPECT_EQ(298, form->Files->Width());
+  EXPECT_EQ(600 - 298 - 7, form->Details->Width());
 }
 
 }  // namespace
