@@ -4,6 +4,7 @@
 #include "framed/FrCommon.h"
 #include "framed/FrLabel.h"
 #include "framed/FrPanel.h"
+#include "framed/FrSplit.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ void InitializeFramed() {
   RegisterFrameControllerClasses();
   RegisterPanelClasses();
   RegisterLabelClasses();
+  RegisterSplitterClasses();
 }
 
 void FinalizeFramed() {

@@ -66,3 +66,13 @@ const TIdentTable& RegAccessIdents() {
                                                      {"keyAllAccess", keyAllAccess}});
   return table;
 }
+
+const TIdentTable& OrientationIdents() {
+  static const TIdentTable table("TOrientation", {{"orHorizontal", orHorizontal}, {"orVertical", orVertical}});
+  return table;
+}
+
+const TIdentTable& SplitterStyleIdents() {
+  static const TIdentTable table("TSplitterStyle", {{"ssStandard", ssStandard}, {"ssGroove", ssGroove}, {"ssBump", ssBump}});
+  return table;
+}

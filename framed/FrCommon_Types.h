@@ -11,6 +11,7 @@ enum TOrientation { orHorizontal, orVertical };
 enum TFrameStyle {
   fsNone, fsFlat, fsGroove, fsBump, fsLowered, fsButtonDown, fsRaised, fsButtonUp, fsStatus, fsPopup, fsFlatBold
 };
+enum TSplitterStyle { ssStandard, ssGroove, ssBump };
 enum TFramingPreference { fpCustomFraming, fpXPThemes };
 enum TSide { sdLeft, sdTop, sdRight, sdBottom };
 using TSides = TSet<TSide>;  // bits 1, 2, 4, 8
@@ -36,6 +37,8 @@ const TIdentTable& AlignmentVerticalIdents();
 const TIdentTable& TextStyleIdents();
 const TIdentTable& SideIdents();
 const TIdentTable& FramingPreferenceIdents();
+const TIdentTable& OrientationIdents();
+const TIdentTable& SplitterStyleIdents();
 const TIdentTable& PathTypeIdents();
 const TIdentTable& RegKeyIdents();
 const TIdentTable& RegAccessIdents();

@@ -1,0 +1,46 @@
+// The splitter's properties for form resources.
+#include "classlib/formres/PropertyBinders.h"
+#include "framed/FrSplit.h"
+
+namespace {
+
+const TIdentTable& FixedPaneIdents() {
+  static const TIdentTable table("TFixedPane", {{"fpUpperLeft", fpUpperLeft}, {"fpLowerRight", fpLowerRight}});
+  return table;
+}
+
+const TIdentTable& HotSpotDirectionIdents() {
+  static const TIdentTable table("THotSpotDirection", {{"hsdMin", hsdMin}, {"hsdMax", hsdMax}, {"hsdBoth", hsdBoth}});
+  return table;
+}
+
+}  // namespace
+
+void RegisterSplitterClasses() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  using S = TFrSplitter;
+  RegisterClassProperties(
+      S::StaticClass(),
+      {EnumProperty<S, TOrientation>("Orientation", &S::SetOrientation, OrientationIdents(), "orHorizontal"),
+       EnumProperty<S, TFixedPane>("FixedPane", &S::SetFixedPane, FixedPaneIdents(), "fpUpperLeft"),
+       IntegerProperty<S>("Position", &S::SetPosition, 100),
+       IntegerProperty<S>("Percent", &S::SetPercent, 50),
+       BoolProperty<S>("UsePercent", &S::SetUsePercent, false),
+       IntegerProperty<S>("PercentMin", &S::SetPercentMin, 0),
+       IntegerProperty<S>("PercentMax", &S::SetPercentMax, 100),
+       IntegerProperty<S>("MarginMin", &S::SetMarginMin, 0),
+       IntegerProperty<S>("MarginMax", &S::SetMarginMax, 0),
+       EnumProperty<S, TSplitterStyle>("SplitterStyle", &S::SetSplitterStyle, SplitterStyleIdents(), "ssStandard"),
+       IntegerProperty<S>("SplitterWidth", &S::SetSplitterWidth, 4),
+       BoolProperty<S>("RealTimeDrag", &S::SetRealTimeDrag, false),
+       BoolProperty<S>("LockBar", &S::SetLockBar, false),
+       BoolProperty<S>("HotSpotVisible", &S::SetHotSpotVisible, false),
+       BoolProperty<S>("HotSpotIgnoreMargins", &S::SetHotSpotIgnoreMargins, true),
+       IntegerProperty<S>("HotSpotSizePercent", &S::SetHotSpotSizePercent, 40),
+       EnumProperty<S, THotSpotDirection>("HotSpotDirection", &S::SetHotSpotDirection, HotSpotDirectionIdents(),
+                                          "hsdMin"),
+       EventProperty<S>("OnChange", &S::OnChange),
+       EventProperty<S>("OnChanging", &S::OnChanging)});
+}
