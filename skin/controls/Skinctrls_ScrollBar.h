@@ -7,9 +7,8 @@
 //
 // Parts: 0 the thumb, 1 the up button (raises Position: right or bottom), 2 the down
 // button (lowers it: left or top).
+#include "classlib/windowing/Forms.h"
 #include "skin/controls/Skinctrls_Bases.h"
-
-enum TScrollBarKind { sbHorizontal, sbVertical };
 
 class TspSkinScrollBar : public TspSkinCustomControl {
   CLASSLIB_CLASS(TspSkinScrollBar, TspSkinCustomControl)
