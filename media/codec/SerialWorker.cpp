@@ -43,6 +43,7 @@ void SerialWorker::Run() {
     std::function<void()> task = std::move(tasks_.front());
     tasks_.pop_front();
     running_ = true;
+    changed_.notify_all();  // a poster held back by a full queue has room now
     lock.unlock();
     std::exception_ptr failure;
     try {
