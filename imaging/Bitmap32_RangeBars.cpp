@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "classlib/formres/ControlClasses.h"
 #include "classlib/formres/PropertyBinders.h"
 
 namespace imaging {
@@ -318,11 +319,6 @@ const TIdentTable& BorderStyles() {
   return table;
 }
 
-const TIdentTable& ScrollBarKinds() {
-  static const TIdentTable table("TScrollBarKind", {{"sbHorizontal", sbHorizontal}, {"sbVertical", sbVertical}});
-  return table;
-}
-
 const TIdentTable& Styles() {
   static const TIdentTable table("TRBStyle", {{"rbsDefault", rbsDefault}, {"rbsMac", rbsMac}});
   return table;
@@ -352,7 +348,7 @@ void RegisterRangeBarClasses() {
   RegisterLook<A>();
   RegisterClassProperties(A::StaticClass(),
                           {EnumProperty<A, TBorderStyle>("BorderStyle", &A::SetBorderStyle, BorderStyles(), "bsSingle"),
-                           EnumProperty<A, TScrollBarKind>("Kind", &A::SetKind, ScrollBarKinds(), "sbHorizontal"),
+                           EnumProperty<A, TScrollBarKind>("Kind", &A::SetKind, ScrollBarKindIdents(), "sbHorizontal"),
                            EventProperty("OnChange", &A::OnChange), EventProperty("OnUserChange", &A::OnUserChange)});
   using R = TCustomRangeBar;
   RegisterClassProperties(

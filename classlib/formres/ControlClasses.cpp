@@ -132,6 +132,11 @@ void RegisterStandardControls() {
 
 const TIdentTable& AlignIdents() { return kAligns; }
 
+const TIdentTable& ScrollBarKindIdents() {
+  static const TIdentTable table("TScrollBarKind", {{"sbHorizontal", sbHorizontal}, {"sbVertical", sbVertical}});
+  return table;
+}
+
 void InitializeControlClasses() {
   static bool done = false;
   if (done) return;

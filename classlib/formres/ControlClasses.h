@@ -9,3 +9,5 @@ void InitializeControlClasses();
 class TIdentTable;
 // The names of TAlign, for classes that register Align again with a default of their own.
 const TIdentTable& AlignIdents();
+// The names of TScrollBarKind, for the controls that draw their own scroll bars.
+const TIdentTable& ScrollBarKindIdents();

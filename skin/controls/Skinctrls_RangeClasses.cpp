@@ -1,4 +1,5 @@
 #include "classlib/formres/ClassProperties.h"
+#include "classlib/formres/ControlClasses.h"
 #include "classlib/formres/PropertyBinders.h"
 #include "skin/controls/Skinctrls_Classes.h"
 #include "skin/controls/Skinctrls_Gauge.h"
@@ -8,7 +9,6 @@
 
 namespace {
 
-const TIdentTable kScrollBarKinds("TScrollBarKind", {{"sbHorizontal", sbHorizontal}, {"sbVertical", sbVertical}});
 const TIdentTable kSliderOrientations("TspSliderOrientation",
                                       {{"soHorizontal", soHorizontal}, {"soVertical", soVertical}});
 const TIdentTable kSliderOptions("TspSliderOption", {{"soShowFocus", soShowFocus},
@@ -46,7 +46,7 @@ void RegisterScrollBar() {
   using C = TspSkinScrollBar;
   RegisterClassProperties(
       C::StaticClass(),
-      {EnumProperty<C, TScrollBarKind>("Kind", &C::SetKind, kScrollBarKinds, "sbHorizontal"),
+      {EnumProperty<C, TScrollBarKind>("Kind", &C::SetKind, ScrollBarKindIdents(), "sbHorizontal"),
        IntegerProperty<C>("Min", &C::SetMin), IntegerProperty<C>("Max", &C::SetMax),
        IntegerProperty<C>("PageSize", &C::SetPageSize), IntegerProperty<C>("Position", &C::SetPosition),
        IntegerProperty<C>("SmallChange", &C::SetSmallChange), IntegerProperty<C>("LargeChange", &C::SetLargeChange),
