@@ -78,13 +78,22 @@ inline std::string WriteObjectSkin(const std::string& name, const std::vector<TO
   return formskin::WriteFormSkin(name, overrides);
 }
 
-// WriteObjectSkin once per process for each `name` (writing a skin takes seconds).
-inline const std::string& SharedObjectSkin(const std::string& name, const std::vector<TObjectEntry>& objects,
-                                           const std::map<std::string, std::string>& overrides = {}) {
-  static std::map<std::string, std::string> written;
-  auto found = written.find(name);
-  if (found == written.end()) found = written.emplace(name, WriteObjectSkin(name, objects, overrides)).first;
-  return found->second;
+// The skins of a test program, each written and loaded once (that takes seconds); a
+// suite clears them in TearDownTestSuite, after its forms are gone.
+inline std::map<std::string, std::unique_ptr<TspSkinData>>& SharedSkins() {
+  static std::map<std::string, std::unique_ptr<TspSkinData>> skins;
+  return skins;
+}
+
+// The skin data loaded from WriteObjectSkin(name, objects, overrides), made on first use.
+inline TspSkinData* SharedSkinData(const std::string& name, const std::vector<TObjectEntry>& objects,
+                                   const std::map<std::string, std::string>& overrides = {}) {
+  std::unique_ptr<TspSkinData>& skin = SharedSkins()[name];
+  if (skin == nullptr) {
+    skin = std::make_unique<TspSkinData>(nullptr);
+    skin->LoadFromFile(WriteObjectSkin(name, objects, overrides).c_str());
+  }
+  return skin.get();
 }
 
 // The component's object events as lines: "up PlayBtn 25,9 20,5,36,17 0", "enter X", ...

@@ -39,13 +39,12 @@ class SkinObjects : public ::testing::Test {
   void SetUp() override {
     SetCursorPos(1200, 1000);
     form_ = MakeForm(100, 100, kWidth, kHeight);
-    skin_ = std::make_unique<TspSkinData>(nullptr);
+    skin_ = SharedSkinData("formobjects", MainWindowObjects());
     skin_->SetEnableSkinEffects(false);
-    skin_->LoadFromFile(SharedObjectSkin("formobjects", MainWindowObjects()).c_str());
     skinner_ = new TspFormSkinner(form_.get());
     skinner_->SetSupportNCArea(false);
     skinner_->Sizeable = false;
-    skinner_->SetSkinData(skin_.get());
+    skinner_->SetSkinData(skin_);
     events_ = std::make_unique<TObjectEvents>(skinner_);
     form_->Show();
     SetForegroundWindow(form_->Handle());
@@ -56,6 +55,7 @@ class SkinObjects : public ::testing::Test {
     SetCursorPos(1200, 1000);
     form_.reset();
   }
+  static void TearDownTestSuite() { SharedSkins().clear(); }
 
   // The screen point of a form point (client mode: the client area is the window).
   POINT At(int x, int y) const { return WindowPoint(form_.get(), x, y); }
@@ -66,7 +66,7 @@ class SkinObjects : public ::testing::Test {
     form_->Update();
   }
 
-  std::unique_ptr<TspSkinData> skin_;
+  TspSkinData* skin_ = nullptr;
   std::unique_ptr<TForm> form_;
   TspFormSkinner* skinner_ = nullptr;
   std::unique_ptr<TObjectEvents> events_;
@@ -228,13 +228,11 @@ TEST_F(SkinObjects, AnObjectsHintShowsInTheSkinnedHintOfTheMainWindow) {
   auto* hint = new TspSkinHint(main.get());
   std::vector<TObjectEntry> objects = MainWindowObjects();
   objects[0].keys["hint"] = "Start converting";
-  TspSkinData skin(nullptr);
-  skin.LoadFromFile(SharedObjectSkin("formobjectshint", objects).c_str());
   auto* skinner = new TspFormSkinner(main.get());
   skinner->SetSupportNCArea(false);
   skinner->ShowObjectHint = true;
   skinner->SetSkinHint(hint);
-  skinner->SetSkinData(&skin);
+  skinner->SetSkinData(SharedSkinData("formobjectshint", objects));
   main->Show();
   SetForegroundWindow(main->Handle());
   testsupport::PumpMessages(150);

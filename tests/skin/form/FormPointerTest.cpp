@@ -3,6 +3,8 @@
 // restore), client-mode dragging, the magnetic edges and the platform's move loop.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "FormObjectFixtures.h"
 #include "classlib/windowing/Application.h"
 
@@ -39,19 +41,17 @@ class SkinPointer : public ::testing::Test {
   void TearDown() override {
     SetCursorPos(1200, 1000);
     forms_.clear();
-    skins_.clear();
     Application->Restore();
   }
+  static void TearDownTestSuite() { SharedSkins().clear(); }
 
   // A shown, active dialog at (left, top) skinned in non-client mode.
   TspFormSkinner* ShowDialog(int left, int top, const TspBorderIcons* icons = nullptr) {
     forms_.push_back(MakeForm(left, top, kDialogWidth, kDialogHeight));
     TForm* form = forms_.back().get();
-    skins_.push_back(std::make_unique<TspSkinData>(nullptr));
-    skins_.back()->LoadFromFile(SharedObjectSkin("formpointer", DialogObjects(), DialogInfo()).c_str());
     auto* skinner = new TspFormSkinner(form);
     if (icons != nullptr) skinner->BorderIcons = *icons;
-    skinner->SetSkinData(skins_.back().get());
+    skinner->SetSkinData(SharedSkinData("formpointer", DialogObjects(), DialogInfo()));
     form->Show();
     Activate(form);
     return skinner;
@@ -64,11 +64,9 @@ class SkinPointer : public ::testing::Test {
                                  const std::map<std::string, std::string>& info = {}) {
     forms_.push_back(MakeForm(left, top, kWidth, kHeight));
     TForm* form = forms_.back().get();
-    skins_.push_back(std::make_unique<TspSkinData>(nullptr));
-    skins_.back()->LoadFromFile(SharedObjectSkin(name, objects, info).c_str());
     auto* skinner = new TspFormSkinner(form);
     skinner->SetSupportNCArea(false);
-    skinner->SetSkinData(skins_.back().get());
+    skinner->SetSkinData(SharedSkinData(name, objects, info));
     form->Show();
     Activate(form);
     return skinner;
@@ -94,7 +92,6 @@ class SkinPointer : public ::testing::Test {
     ClickWindowPoint(skinner->OwnerForm, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
   }
 
-  std::vector<std::unique_ptr<TspSkinData>> skins_;
   std::vector<std::unique_ptr<TForm>> forms_;
 };
 
@@ -289,6 +286,52 @@ TEST_F(SkinPointer, APressThatStartedAMoveLoopClicksNoObject) {
   form->Perform(WM_NCLBUTTONDOWN, HTOBJECT, MAKELPARAM(p.x, p.y));  // the next press does
   EXPECT_TRUE(skinner->ButtonGetDown("Help"));
   form->Perform(WM_LBUTTONUP, 0, 0);
+}
+
+TEST_F(SkinPointer, AFullDragSizeLoopLaysTheFrameOutAtEveryStep) {
+  SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, TRUE, nullptr, 0);
+  TspFormSkinner* skinner = ShowDialog(100, 100);
+  TCustomForm* form = skinner->OwnerForm;
+  skinner->TestActive(385, 10, true);  // the pointer on the close button
+  ASSERT_NE(skinner->ActiveObject, -1);
+  form->Perform(WM_ENTERSIZEMOVE);
+  EXPECT_TRUE(skinner->InSizeMove);
+  EXPECT_TRUE(skinner->FullDragg);
+  EXPECT_EQ(skinner->ActiveObject, -1);
+  EXPECT_FALSE(skinner->MouseTimer->Enabled());
+  skinner->SnappedLeft = true;
+  RECT r{100, 100, 100 + kDialogWidth + 100, 100 + kDialogHeight};
+  form->Perform(WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&r));
+  EXPECT_FALSE(skinner->SnappedLeft);
+  EXPECT_EQ(skinner->NewFormWidth, kDialogWidth + 100);
+  EXPECT_EQ(skinner->CurClRect.Right, kDialogWidth + 100 - (kWidth - kClientRect.Right));
+  form->Perform(WM_EXITSIZEMOVE);
+  EXPECT_TRUE(skinner->InSizeMove);  // until the press that began the loop is seen
+}
+
+TEST_F(SkinPointer, DraggingTheLeftEdgeSizesTheDialog) {
+  TspFormSkinner* skinner = ShowDialog(200, 100);
+  TCustomForm* form = skinner->OwnerForm;
+  const POINT edge = WindowPoint(form, 2, kDialogHeight / 2);
+  CursorTo(edge.x, edge.y);
+  // The platform's size loop runs inside the press: another thread moves and releases.
+  std::thread user([edge] {
+    for (int step = 1; step <= 4; ++step) {
+      Sleep(60);
+      SetCursorPos(edge.x - 10 * step, edge.y);
+    }
+    Sleep(60);
+    INPUT up{};
+    up.type = INPUT_MOUSE;
+    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &up, sizeof(up));
+  });
+  LeftButton(true);
+  testsupport::ServeUntil([&] { return form->Width() == kDialogWidth + 40; }, 3000);
+  user.join();
+  EXPECT_EQ(form->Left(), 160);
+  EXPECT_EQ(form->Width(), kDialogWidth + 40);
+  EXPECT_FALSE(skinner->InSizeMove);
 }
 
 }  // namespace
