@@ -19,6 +19,7 @@ const TRect kGroupB{80, 5, 96, 17};
 const TRect kPower{100, 5, 116, 17};
 const TRect kTwin{120, 5, 136, 17};
 const TRect kMorpher{140, 5, 156, 17};
+const TRect kPainted{160, 5, 176, 17};
 
 // A colour in an effect bitmap's pixel order (red in the high byte) and back.
 int DibPixel(COLORREF c) { return GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c); }
@@ -30,8 +31,9 @@ std::vector<TObjectEntry> MainWindowObjects() {
                       {"activeskinrect", RectText(kActiveFace)}}};
   TObjectEntry morpher = Button("Morpher", kMorpher);
   morpher.keys["morphing"] = "1";
+  TObjectEntry painted{"Painted", "userobject", {{"skinrect", RectText(kPainted)}}};
   return {Button("PlayBtn", kPlay), Button("StopBtn", kStop), Button("GrpA", kGroupA, 1), Button("GrpB", kGroupB, 1),
-          power, Button("Twin", kTwin), Button("Twin", kTwin), morpher};
+          power, Button("Twin", kTwin), Button("Twin", kTwin), morpher, painted};
 }
 
 class SkinObjects : public ::testing::Test {
@@ -73,7 +75,7 @@ class SkinObjects : public ::testing::Test {
 };
 
 TEST_F(SkinObjects, TheSkinsEntriesBecomeObjectsOfTheirKindInOrder) {
-  ASSERT_EQ(skinner_->ObjectList.size(), 8u);
+  ASSERT_EQ(skinner_->ObjectList.size(), 9u);
   EXPECT_NE(dynamic_cast<TspSkinButtonObject*>(skinner_->ObjectList[0].get()), nullptr);
   EXPECT_NE(dynamic_cast<TspSkinSwitchObject*>(skinner_->ObjectList[4].get()), nullptr);
   EXPECT_EQ(skinner_->ObjectList[2]->IDName, "GrpA");
@@ -212,6 +214,33 @@ TEST_F(SkinObjects, WithEffectsTheFaceMorphsInFiveTicksAndTheTimerStopsAfterward
   skinner_->MorphTimer->SetEnabled(true);
   skinner_->TestMorph(nullptr);  // nothing left to step
   EXPECT_FALSE(skinner_->MorphTimer->Enabled());
+}
+
+// Paints a user object green and counts the paints.
+class TUserPainter : public TObject {
+ public:
+  void Paint(const AnsiString& name, TCanvas* canvas, const TRect& r) {
+    ++paints;
+    painted = name.c_str();
+    canvas->Brush()->SetColor(clLime);
+    canvas->FillRect(r);
+  }
+  int paints = 0;
+  std::string painted;
+};
+
+TEST_F(SkinObjects, AUserObjectIsPaintedByTheApplicationWithTheFormAndOnRequest) {
+  TUserPainter painter;
+  skinner_->OnPaintEvent = TspPaintEvent(&painter, &TUserPainter::Paint);
+  Repaint();
+  EXPECT_GE(painter.paints, 1);
+  EXPECT_EQ(painter.painted, "Painted");
+  EXPECT_EQ(Pixel(165, 9), RGB(0, 255, 0));
+  const int before = painter.paints;
+  skinner_->UserObjectDraw("Painted");
+  EXPECT_EQ(painter.paints, before + 1);
+  skinner_->UserObjectDraw("PlayBtn");  // another kind: not painted
+  EXPECT_EQ(painter.paints, before + 1);
 }
 
 class TMainWindow : public TForm {

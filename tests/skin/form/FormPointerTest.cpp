@@ -181,12 +181,28 @@ TEST_F(SkinPointer, CaptionButtonsFollowBorderIconsAndCarryDefaultHints) {
   EXPECT_EQ(Button(skinner, "CloseBtn")->ObjectRect, (TRect{380, 5, 390, 15}));
 }
 
+// Notes whether the form was still on screen when the close button's release came.
+class TCloseWatch : public TObject {
+ public:
+  explicit TCloseWatch(HWND window) : window_(window) {}
+  void Up(const AnsiString& name, int, int, const TRect&, TMouseButton button) {
+    released = std::string(name.c_str()) + " " + std::to_string(button);
+    shownAtRelease = IsWindowVisible(window_) != FALSE;
+  }
+  std::string released;
+  bool shownAtRelease = false;
+
+ private:
+  HWND window_;
+};
+
 TEST_F(SkinPointer, CloseReportsItsReleaseThenClosesTheDialog) {
   TspFormSkinner* skinner = ShowDialog(100, 100);
-  TObjectEvents events(skinner);
+  TCloseWatch watch(skinner->OwnerForm->Handle());
+  skinner->OnMouseUpEvent = TspMouseUpEvent(&watch, &TCloseWatch::Up);
   ClickObject(skinner, "CloseBtn");
-  ASSERT_FALSE(events.lines.empty());
-  EXPECT_EQ(events.lines.back().rfind("up CloseBtn", 0), 0u) << events.lines.back();
+  EXPECT_EQ(watch.released, "CloseBtn 0");
+  EXPECT_TRUE(watch.shownAtRelease);
   EXPECT_FALSE(IsWindowVisible(skinner->OwnerForm->Handle()));
 }
 
