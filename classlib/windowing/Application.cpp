@@ -199,6 +199,32 @@ void TApplication::Terminate() {
   PostQuitMessage(0);
 }
 
+// The forms it owns go out of sight with the application window (not every platform
+// hides the owned windows of a hidden owner) and come back with it.
+void TApplication::Minimize() {
+  if (Minimized()) return;
+  ShowWindow(Handle(), SW_MINIMIZE);
+  for (int i = 0; i < Screen->FormCount(); ++i) {
+    TCustomForm* form = Screen->Forms(i);
+    if (!form->HandleAllocated() || !IsWindowVisible(form->Handle())) continue;
+    if (GetWindow(form->Handle(), GW_OWNER) != handle_) continue;
+    ShowWindow(form->Handle(), SW_HIDE);
+    hiddenByMinimize_.push_back(form->Handle());
+  }
+}
+
+void TApplication::Restore() {
+  if (!Minimized()) return;
+  ShowWindow(Handle(), SW_RESTORE);
+  ShowWindow(Handle(), SW_HIDE);
+  for (HWND window : hiddenByMinimize_) {
+    if (IsWindow(window)) ShowWindow(window, SW_SHOWNA);
+  }
+  hiddenByMinimize_.clear();
+}
+
+bool TApplication::Minimized() { return IsIconic(Handle()) != FALSE; }
+
 void TApplication::SetTitle(const AnsiString& title) {
   title_ = title;
   if (handle_ != nullptr) SetWindowTextA(handle_, title.c_str());

@@ -61,6 +61,10 @@ class TApplication : public TComponent {
   // hints and Synchronize, run OnIdle.
   void DoIdle();
   void Terminate();
+  // Minimises the application window, which hides the forms it owns, and restores it.
+  void Minimize();
+  void Restore();
+  bool Minimized();
   bool Terminated() const { return terminated_; }
 
   TCustomForm* MainForm() const { return mainForm_; }
@@ -116,6 +120,7 @@ class TApplication : public TComponent {
   void FreeReleased();
 
   HWND handle_ = nullptr;
+  std::vector<HWND> hiddenByMinimize_;
   class TCreationBinding* creation_ = nullptr;
   TWndMethod method_;
   std::vector<TWindowHook> hooks_;

@@ -3,6 +3,8 @@
 
 #include "classlib/formres/ClassProperties.h"
 #include "classlib/formres/PropertyBinders.h"
+#include "skin/controls/Skinctrls_StatusBar.h"
+#include "skin/controls/Skinhint.h"
 
 namespace {
 
@@ -44,10 +46,30 @@ void RegisterFormSkinner() {
        BoolProperty<S>("SupportNCArea", &S::SetSupportNCArea, true),
        ReferenceProperty<S, TspSkinData>("SkinData", &S::SetSkinData),
        ReferenceProperty<S, TspSkinData>("MenusSkinData", &S::SetMenusSkinData),
+       BoolProperty<S>("ShowObjectHint", Store<&S::ShowObjectHint>(), false),
+       BoolProperty<S>("UseDefaultObjectHint", Store<&S::UseDefaultObjectHint>(), true),
+       BoolProperty<S>("UseSkinCursors", Store<&S::UseSkinCursors>(), false),
+       BoolProperty<S>("UseFormCursorInNCArea", Store<&S::UseFormCursorInNCArea>(), false),
+       BoolProperty<S>("DraggAble", Store<&S::DraggAble>(), false),
+       BoolProperty<S>("Magnetic", Store<&S::Magnetic>(), false),
+       IntegerProperty<S>("MagneticSize", Store<&S::MagneticSize>(), 10),
+       ReferenceProperty<S, TspSkinHint>("SkinHint", &S::SetSkinHint),
+       ReferenceProperty<S, TspSkinStatusBar>("StatusBar", &S::SetStatusBar),
        EventProperty("OnChangeClientRect", &S::OnChangeClientRect),
        EventProperty("OnChangeSkinData", &S::OnChangeSkinData),
        EventProperty("OnActivate", &S::OnActivate),
-       EventProperty("OnDeActivate", &S::OnDeActivate)});
+       EventProperty("OnDeActivate", &S::OnDeActivate),
+       EventProperty("OnMinimize", &S::OnMinimize),
+       EventProperty("OnMaximize", &S::OnMaximize),
+       EventProperty("OnRestore", &S::OnRestore),
+       EventProperty("OnMouseDownEvent", &S::OnMouseDownEvent),
+       EventProperty("OnMouseUpEvent", &S::OnMouseUpEvent),
+       EventProperty("OnMouseMoveEvent", &S::OnMouseMoveEvent),
+       EventProperty("OnMouseEnterEvent", &S::OnMouseEnterEvent),
+       EventProperty("OnMouseLeaveEvent", &S::OnMouseLeaveEvent),
+       EventProperty("OnPaintEvent", &S::OnPaintEvent),
+       EventProperty("OnSwitchChangeStateEvent", &S::OnSwitchChangeStateEvent),
+       EventProperty("OnActivateCustomObject", &S::OnActivateCustomObject)});
   RegisterClassProperties(
       TspSkinComponent::StaticClass(),
       {ReferenceProperty<TspSkinComponent, TspSkinData>("SkinData", &TspSkinComponent::SetSkinData)});

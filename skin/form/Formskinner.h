@@ -9,14 +9,18 @@
 // The component's units: Formskinner_Component.cpp (construction, take-over, activation,
 // placement), Formskinner_Geometry.cpp (marks, region), Formskinner_Paint.cpp (frame,
 // face, client background, logo, icon), Formskinner_Sizing.cpp (size limits),
-// Formskinner_Reskin.cpp (skin application, re-skin walks, areas) and
-// Formskinner_WndProc.cpp (the replacement window procedure).
+// Formskinner_Reskin.cpp (skin application, re-skin walks, areas),
+// Formskinner_ObjectList.cpp (loading, tracking and addressing the skin objects),
+// Formskinner_HitTest.cpp (hit tests), Formskinner_Pointer.cpp (the pointer's dispatch to
+// the objects, dragging, magnetic edges), Formskinner_WindowState.cpp (minimise, maximise,
+// restore) and Formskinner_WndProc.cpp (the replacement window procedure).
 #include <memory>
 #include <vector>
 
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/graphics/Icon.h"
 #include "classlib/windowing/Forms.h"
+#include "classlib/windowing/Timer.h"
 #include "skin/controls/Skinctrls_Link.h"
 #include "skin/data/Skindata.h"
 #include "skin/form/Formskinner_Objects.h"
@@ -40,6 +44,18 @@ using TspBorderIcons = TSet<TspBorderIcon>;
 enum TspWindowState { spwsNormal, spwsMinimized, spwsMaximized };
 
 using TChangeClientRectEvent = TEvent<const TRect&>;
+// Events of the skin objects, each naming the object by its IDName.
+using TspMouseDownEvent = TEvent<const AnsiString&, int, int, const TRect&, TMouseButton>;
+using TspMouseUpEvent = TEvent<const AnsiString&, int, int, const TRect&, TMouseButton>;
+using TspMouseMoveEvent = TEvent<const AnsiString&, int, int, const TRect&>;
+using TspMouseEnterEvent = TEvent<const AnsiString&>;
+using TspMouseLeaveEvent = TEvent<const AnsiString&>;
+using TspPaintEvent = TEvent<const AnsiString&, TCanvas*, const TRect&>;
+using TspSwitchChangeStateEvent = TEvent<const AnsiString&, TSwitchState>;
+using TspActivateCustomObjectEvent = TEvent<const AnsiString&, bool&>;
+
+class TspSkinHint;
+class TspSkinStatusBar;
 
 // A control pinned to a skin area: the area's rectangle in picture coordinates.
 struct TspAreaLink {
@@ -74,11 +90,33 @@ class TspFormSkinner : public TComponent {
   void SetSkinData(TspSkinData* value);
   TspSkinData* MenusSkinData() const { return menusSkinData_; }
   void SetMenusSkinData(TspSkinData* value);
+  bool ShowObjectHint = false;
+  bool UseDefaultObjectHint = true;
+  bool UseSkinCursors = false;
+  bool UseFormCursorInNCArea = false;
+  bool DraggAble = false;
+  bool Magnetic = false;
+  int MagneticSize = 10;
+  TspSkinHint* SkinHint() const { return skinHint_; }
+  void SetSkinHint(TspSkinHint* value);
+  TspSkinStatusBar* StatusBar() const { return statusBar_; }
+  void SetStatusBar(TspSkinStatusBar* value);
 
   TChangeClientRectEvent OnChangeClientRect;
   TNotifyEvent OnChangeSkinData;
   TNotifyEvent OnActivate;
   TNotifyEvent OnDeActivate;
+  TNotifyEvent OnMinimize;
+  TNotifyEvent OnMaximize;
+  TNotifyEvent OnRestore;
+  TspMouseDownEvent OnMouseDownEvent;
+  TspMouseUpEvent OnMouseUpEvent;
+  TspMouseMoveEvent OnMouseMoveEvent;
+  TspMouseEnterEvent OnMouseEnterEvent;
+  TspMouseLeaveEvent OnMouseLeaveEvent;
+  TspPaintEvent OnPaintEvent;
+  TspSwitchChangeStateEvent OnSwitchChangeStateEvent;
+  TspActivateCustomObjectEvent OnActivateCustomObject;
 
   // Members the other parts of the component rely on.
   TCustomForm* OwnerForm = nullptr;
@@ -90,6 +128,18 @@ class TspFormSkinner : public TComponent {
   bool VistaOS = false;
   bool NCActivated = false;
   TspWindowState WindowState = spwsNormal;
+  TRect RestoreBounds;  // null while nothing is saved
+  bool RollUpState = false;
+  bool InSizeMove = false;
+  bool FullDragg = false;
+  bool MouseTracking = false;
+  bool Dragging = false;
+  TPoint DraggPoint;
+  bool SnappedLeft = false, SnappedTop = false, SnappedRight = false, SnappedBottom = false;
+  TPoint SnapCursorPos{-1, -1};
+  // The pointer's tracking (50 ms) and the morph steps (25 ms); both off at construction.
+  std::unique_ptr<TTimer> MouseTimer;
+  std::unique_ptr<TTimer> MorphTimer;
   int NewFormWidth = 0, NewFormHeight = 0;
   int ActiveObject = -1, OldActiveObject = -1, CaptureObject = -1;
   std::vector<std::unique_ptr<TspActiveSkinObject>> ObjectList;
@@ -121,6 +171,7 @@ class TspFormSkinner : public TComponent {
   void CalcRects();
   TRect CalcRealObjectRect(const TRect& r) const;
   void CalcAllRealObjectRect();
+  void LayOutCaptionButtons();
   void CreateNewForm(bool scale);
   void CreateNewRegion(bool scale);
 
@@ -158,11 +209,59 @@ class TspFormSkinner : public TComponent {
   void LinkControlsToAreas();
   void ControlsToAreas();
 
-  // The skin objects: their kinds come with the objects' unit; until then loading and
-  // checking them only clears what the last skin left.
+  // The skin objects (Formskinner_ObjectList.cpp).
   void ClearObjects();
   void LoadObjects();
-  void CheckObjects() {}
+  void CheckObjects();
+  void CheckObjectsHint();
+  void DrawSkinObject(TspActiveSkinObject* object);
+  int GetIndex(const AnsiString& idName) const;
+  bool CanObjectTest(bool rollUp) const;
+  void TestActive(int x, int y, bool canActivate);
+  void TestMouse(TObject* sender);
+  void TestMorph(TObject* sender);
+  void TestCursors();
+  void MouseDownEvent(const AnsiString& idName, int x, int y, const TRect& objectRect, TMouseButton button);
+  void MouseUpEvent(const AnsiString& idName, int x, int y, const TRect& objectRect, TMouseButton button);
+  void MouseMoveEvent(const AnsiString& idName, int x, int y, const TRect& objectRect);
+  void MouseEnterEvent(const AnsiString& idName);
+  void MouseLeaveEvent(const AnsiString& idName);
+  void PaintEvent(const AnsiString& idName, TCanvas* canvas, const TRect& objectRect);
+  void SwitchChangeStateEvent(const AnsiString& idName, TSwitchState state);
+  // Operations by IDName on the first object of that name; other names or kinds do
+  // nothing (getters answer False / swsOff).
+  void SetEnabled(const AnsiString& idName, bool value);
+  void ButtonSetDown(const AnsiString& idName, bool value);
+  bool ButtonGetDown(const AnsiString& idName) const;
+  void SwitchSetState(const AnsiString& idName, TSwitchState value);
+  TSwitchState SwitchGetState(const AnsiString& idName) const;
+  void UserObjectDraw(const AnsiString& idName);
+
+  // Hit tests (Formskinner_HitTest.cpp): P in window coordinates (non-client mode) or
+  // client coordinates (client mode).
+  int NewNCHitTest(const TPoint& p);
+  int NewHitTest(const TPoint& p);
+  bool PtInMask(const TPoint& p) const;
+  bool InForm(const TPoint& screenPoint) const;
+  TPoint PointToNCPoint(const TPoint& screenPoint) const;
+
+  // The pointer (Formskinner_Pointer.cpp).
+  void MouseMove(int x, int y);
+  void MouseDown(TMouseButton button, int x, int y);
+  void MouseUp(TMouseButton button, int x, int y);
+  void MouseDBlClick();
+  void StartDragg(int x, int y);
+  void EndDragg();
+  // Sticks the proposed top-left of a move to the work area's edges; answers whether the
+  // bottom edge is near.
+  bool DoMagnetic(int& left, int& top, int width, int height);
+
+  // Window states (Formskinner_WindowState.cpp).
+  void SetWindowState(TspWindowState value);
+  void DoMinimize();
+  void DoMaximize();
+  void DoNormalize();
+  TPoint GetMinimizeCoord() const;
 
   // The replacement window procedure (Formskinner_WndProc.cpp).
   void NewWndProc(TMessage& message);
@@ -190,6 +289,7 @@ class TspFormSkinner : public TComponent {
   void PaintBackground(HDC dc);
   void PaintClientTile(HDC dc, TBitmap* tile);
   void DrawSizeGrip(TBitmap* face);
+  void DrawObjectsIntoBands(TBitmap* top, TBitmap* bottom);
   void DrawInactiveBand(HDC dc, TBitmap* band, int x, int y) const;
   void WMSize();
   void WMNCCalcSize(TMessage& message);
@@ -197,6 +297,23 @@ class TspFormSkinner : public TComponent {
   void PaintFrameInto(HDC dc);
   bool HandleSkinMessage(TMessage& message);
   bool HandleFrameMessage(TMessage& message);
+  bool HandleObjectMessage(TMessage& message);
+  bool HandleSizeMoveMessage(TMessage& message);
+  void WMNCHitTest(TMessage& message);
+  void WMSetCursor(TMessage& message);
+  void WMMoving(RECT& proposed);
+  void DispatchMouse(const TMessage& message);
+  void DispatchNCMouse(const TMessage& message);
+  void CaptionDoubleClick();
+  void DragTo(const TPoint& cursor);
+  void ClearSnaps();
+  void ResetObjectTracking();
+  TspActiveSkinObject* Object(int index) const;
+  template <class Kind>
+  Kind* Find(const AnsiString& idName) const;
+  bool NearEdge(const TPoint& p) const;
+  int EdgeZone(const TPoint& p) const;
+  bool MinimizedSlotTaken(const TPoint& slot) const;
 
   std::unique_ptr<TBitmap> logoBitMap_;
   std::unique_ptr<TIcon> formIcon_;
@@ -204,6 +321,8 @@ class TspFormSkinner : public TComponent {
   bool skinnableForm_ = true;
   TspSkinData* skinData_ = nullptr;
   TspSkinData* menusSkinData_ = nullptr;
+  TspSkinHint* skinHint_ = nullptr;
+  TspSkinStatusBar* statusBar_ = nullptr;
 };
 
 // The first TspFormSkinner the form owns (in component order), or null.

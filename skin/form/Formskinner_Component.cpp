@@ -5,11 +5,28 @@
 
 #include "classlib/runtime/Exceptions.h"
 #include "classlib/windowing/Screen.h"
+#include "skin/controls/Skinctrls_StatusBar.h"
+#include "skin/controls/Skinhint.h"
 #include "skin/data/Sputils_System.h"
 #include "skin/form/Formskinner.h"
 
+namespace {
+
+// A window-thread timer of the component, off until started.
+std::unique_ptr<TTimer> MakeTimer(TspFormSkinner* skinner, unsigned interval, void (TspFormSkinner::*handler)(TObject*)) {
+  auto timer = std::make_unique<TTimer>(nullptr);
+  timer->SetEnabled(false);
+  timer->SetInterval(interval);
+  timer->OnTimer = TNotifyEvent(skinner, handler);
+  return timer;
+}
+
+}  // namespace
+
 TspFormSkinner::TspFormSkinner(TComponent* owner)
     : TComponent(owner),
+      MouseTimer(MakeTimer(this, 50, &TspFormSkinner::TestMouse)),
+      MorphTimer(MakeTimer(this, 25, &TspFormSkinner::TestMorph)),
       TopMask(std::make_unique<TBitmap>()),
       BottomMask(std::make_unique<TBitmap>()),
       LeftMask(std::make_unique<TBitmap>()),
@@ -51,6 +68,23 @@ void TspFormSkinner::Notification(TComponent* component, TOperation operation) {
   } else if (component == menusSkinData_) {
     menusSkinData_ = nullptr;
   }
+  if (component == skinHint_) {
+    skinHint_ = nullptr;
+  } else if (component == statusBar_) {
+    statusBar_ = nullptr;
+  }
+}
+
+void TspFormSkinner::SetSkinHint(TspSkinHint* value) {
+  if (skinHint_ != nullptr) RemoveFreeNotification(skinHint_);
+  skinHint_ = value;
+  if (value != nullptr) FreeNotification(value);
+}
+
+void TspFormSkinner::SetStatusBar(TspSkinStatusBar* value) {
+  if (statusBar_ != nullptr) RemoveFreeNotification(statusBar_);
+  statusBar_ = value;
+  if (value != nullptr) FreeNotification(value);
 }
 
 void TspFormSkinner::SetMenusSkinData(TspSkinData* value) {

@@ -24,6 +24,19 @@ TspRegion BandRegion(TBitmap* band, int x, int y) {
       RegionCalls().ExtCreateRegion(nullptr, static_cast<DWORD>(size), reinterpret_cast<const RGNDATA*>(data.data())));
 }
 
+// The visible caption buttons of `command` whose face lies in a picture, in list order.
+std::vector<TspSkinStdButtonObject*> PictureButtons(const std::vector<std::unique_ptr<TspActiveSkinObject>>& objects,
+                                                    TStdCommand command) {
+  std::vector<TspSkinStdButtonObject*> found;
+  for (const auto& object : objects) {
+    auto* button = dynamic_cast<TspSkinStdButtonObject*>(object.get());
+    if (button != nullptr && button->Visible && button->SkinRectInAPicture && button->Command == command) {
+      found.push_back(button);
+    }
+  }
+  return found;
+}
+
 }  // namespace
 
 bool TspFormSkinner::CanScale() const {
@@ -99,10 +112,46 @@ TRect TspFormSkinner::CalcRealObjectRect(const TRect& r) const {
 }
 
 void TspFormSkinner::CalcAllRealObjectRect() {
-  // The objects' own rectangles and the caption-button layout come with the objects.
+  for (const auto& object : ObjectList) object->ObjectRect = CalcRealObjectRect(object->SkinRect);
   NewSizeGripRect = SkinDataUsable() && !IsNullRect(skinData_->SizeGripArea)
                         ? CalcRealObjectRect(skinData_->SizeGripArea)
                         : NullRect();
+  if (supportNCArea_) LayOutCaptionButtons();
+}
+
+// Caption buttons whose face lies in a picture carry no position: they line up in the
+// buttons rectangle (else the caption rectangle), close first, from the right end
+// leftwards (or from the left end rightwards); the system-menu button goes to the left
+// end of the caption.
+void TspFormSkinner::LayOutCaptionButtons() {
+  const TRect base = !IsNullRect(NewButtonsRect) ? NewButtonsRect : NewCaptionRect;
+  if (IsNullRect(base)) return;
+  std::vector<TspSkinStdButtonObject*> row;
+  for (TStdCommand command : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray}) {
+    const auto buttons = PictureButtons(ObjectList, command);
+    if (!buttons.empty()) row.push_back(buttons.front());
+  }
+  const auto custom = PictureButtons(ObjectList, cmDefault);
+  row.insert(row.end(), custom.begin(), custom.end());
+  const auto sysMenus = PictureButtons(ObjectList, cmSysMenu);
+  TspSkinStdButtonObject* sysMenu = sysMenus.empty() ? nullptr : sysMenus.front();
+  const int y = base.Top;
+  int x = ButtonsInLeft ? base.Left : base.Right;
+  for (TspSkinStdButtonObject* button : row) {
+    const int w = RectWidth(button->SkinRect);
+    const int h = RectHeight(button->SkinRect);
+    button->ObjectRect = ButtonsInLeft ? Rect(x, y, x + w, y + h) : Rect(x - w, y, x, y + h);
+    x += ButtonsInLeft ? w + ButtonsOffset : -(w + ButtonsOffset);
+  }
+  if (sysMenu == nullptr) return;
+  const int w = RectWidth(sysMenu->SkinRect);
+  const int h = RectHeight(sysMenu->SkinRect);
+  if (!ButtonsInLeft) {
+    const int top = NewCaptionRect.Top + RectHeight(NewCaptionRect) / 2 - h / 2;
+    sysMenu->ObjectRect = Rect(NewCaptionRect.Left, top, NewCaptionRect.Left + w, top + h);
+  } else if (IsNullRect(NewButtonsRect)) {
+    sysMenu->ObjectRect = Rect(x, y, x + w, y + h);
+  }
 }
 
 void TspFormSkinner::CreateNewForm(bool scale) {

@@ -94,7 +94,7 @@ void TspFormSkinner::PaintNCSkin(HDC dc, bool useDC) {
                          CurLTPoint, CurRTPoint, CurLBPoint, CurRBPoint, CurClRect, &left, &top, &right, &bottom, source,
                          Rect(0, 0, source->Width(), source->Height()), NewFormWidth, NewFormHeight, s.LeftStretch,
                          s.TopStretch, s.RightStretch, s.BottomStretch);
-  // The objects drawn into the top and bottom bands come with the objects.
+  DrawObjectsIntoBands(&top, &bottom);
   const int saved = SaveDC(dc);
   if (RectHeight(CurClRect) > 0) ExcludeClipRect(dc, CurClRect.Left, CurClRect.Top, CurClRect.Right, CurClRect.Bottom);
   const bool effect = !active && s.AutoRenderingInActiveImage;
@@ -115,6 +115,22 @@ void TspFormSkinner::PaintNCSkin(HDC dc, bool useDC) {
     }
   }
   RestoreDC(dc, saved);
+}
+
+// Objects above the client rectangle are drawn into the top band, the others into the
+// bottom band (moved up by the client rectangle's bottom for it).
+void TspFormSkinner::DrawObjectsIntoBands(TBitmap* top, TBitmap* bottom) {
+  for (const auto& object : ObjectList) {
+    if (!CanObjectTest(object->RollUp) || !object->Visible) continue;
+    if (object->ObjectRect.Bottom <= CurClRect.Top) {
+      object->Draw(top->Canvas(), false);
+      continue;
+    }
+    const TRect placed = object->ObjectRect;
+    object->ObjectRect = MovedRect(placed, 0, -CurClRect.Bottom);
+    object->Draw(bottom->Canvas(), false);
+    object->ObjectRect = placed;
+  }
 }
 
 void TspFormSkinner::DrawInactiveBand(HDC dc, TBitmap* band, int x, int y) const {
@@ -153,7 +169,9 @@ void TspFormSkinner::Paint(HDC dc) {
   } else {
     face.Assign(s.Picture.get());
   }
-  // The objects drawn on the face come with the objects.
+  for (const auto& object : ObjectList) {
+    if (object->RollUp == RollUpState && object->Visible) object->Draw(face.Canvas(), false);
+  }
   if (WindowState == spwsNormal) DrawSizeGrip(&face);
   BitBlt(dc, 0, 0, face.Width(), face.Height(), face.Canvas()->Handle(), 0, 0, SRCCOPY);
 }

@@ -87,6 +87,7 @@ void TspFormSkinner::ChangeSkinDataNC() {
   if (SkinUsable) CreateNewForm(true);
   RepaintForm();
   FormChangeActive(true);
+  MouseTimer->SetEnabled(true);
   OnChangeSkinData(this);
   ApplyingSkin = false;
   ApplyClientSize();
@@ -144,6 +145,7 @@ void TspFormSkinner::ChangeSkinDataClient() {
   ControlsToAreas();
   FormChangeActive(true);
   ApplyingSkin = false;
+  MouseTimer->SetEnabled(true);
 }
 
 void TspFormSkinner::BeforeUpDateSkinControls(TspSkinData* skinData, TWinControl* control) {
@@ -227,10 +229,3 @@ void TspFormSkinner::ControlsToAreas() {
     if (auto* windowed = dynamic_cast<TWinControl*>(link.Control)) windowed->Realign();
   }
 }
-
-void TspFormSkinner::ClearObjects() {
-  ObjectList.clear();
-  AreaLinks.clear();
-}
-
-void TspFormSkinner::LoadObjects() { ClearObjects(); }

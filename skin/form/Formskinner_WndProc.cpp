@@ -2,8 +2,36 @@
 // and whether the form's saved procedure runs before it, after it or not at all.
 #include "skin/form/Formskinner.h"
 
+namespace {
+
+
+// The signed cursor point of a mouse message's lParam.
+TPoint MessagePoint(const TMessage& message) {
+  return Point(static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam)));
+}
+
+TPoint CursorPos() {
+  POINT p{};
+  GetCursorPos(&p);
+  return Point(p.x, p.y);
+}
+
+// Whether windows show their contents while the platform moves or sizes them.
+bool GetFullDragg() {
+  BOOL full = FALSE;
+  SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
+  return full != FALSE;
+}
+
+bool IsSizingCode(LRESULT code) { return code == HTCLIENT || (code >= HTLEFT && code <= HTBOTTOMRIGHT); }
+
+}  // namespace
+
 void TspFormSkinner::NewWndProc(TMessage& message) {
-  if (HandleFrameMessage(message) || HandleSkinMessage(message)) return;
+  if (HandleFrameMessage(message) || HandleSkinMessage(message) || HandleObjectMessage(message) ||
+      HandleSizeMoveMessage(message)) {
+    return;
+  }
   switch (message.Msg) {
     case WM_SIZE:
       OldWindowProc(message);
@@ -22,6 +50,11 @@ void TspFormSkinner::NewWndProc(TMessage& message) {
       return;
     default:
       OldWindowProc(message);
+      if (supportNCArea_) {
+        DispatchNCMouse(message);
+      } else {
+        DispatchMouse(message);
+      }
   }
 }
 
@@ -44,6 +77,7 @@ bool TspFormSkinner::HandleFrameMessage(TMessage& message) {
       FormChangeActive(OwnerForm->BorderStyle() != bsNone);
       return true;
     case WM_ACTIVATE:
+      Dragging = false;
       OldWindowProc(message);
       if (supportNCArea_) RepaintFrame();
       FormChangeActive(true);
@@ -82,6 +116,8 @@ bool TspFormSkinner::HandleSkinMessage(TMessage& message) {
       if (announced != skinData_) return false;
       SkinLoading = true;
       SkinUsable = false;
+      MouseTimer->SetEnabled(false);
+      MorphTimer->SetEnabled(false);
       ClearObjects();
       BeforeUpDateSkinControls(announced, OwnerForm);
       BeforeUpDateSkinComponents(announced);
@@ -103,7 +139,217 @@ bool TspFormSkinner::HandleSkinMessage(TMessage& message) {
   return true;
 }
 
+// The pointer's rows: hit tests, the cursor, the object hints' texts, the timers' end
+// and the restore command.
+bool TspFormSkinner::HandleObjectMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_NCHITTEST:
+      if (supportNCArea_ ? !skinnableForm_ || !SkinUsable : !SkinUsable) return false;
+      WMNCHitTest(message);
+      return true;
+    case WM_SETCURSOR:
+      if (supportNCArea_ && UseFormCursorInNCArea && skinnableForm_) WMSetCursor(message);
+      OldWindowProc(message);
+      return true;
+    case WM_DESTROY:
+      MouseTimer->SetEnabled(false);
+      MorphTimer->SetEnabled(false);
+      OldWindowProc(message);
+      return true;
+    case WM_SYSCOMMAND:
+      if ((message.WParam & 0xFFF0) != SC_RESTORE) return false;
+      OnRestore(this);
+      OldWindowProc(message);
+      return true;
+    case WM_CHANGERESOURCESTRDATA:
+      CheckObjectsHint();
+      OldWindowProc(message);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TspFormSkinner::WMNCHitTest(TMessage& message) {
+  const TPoint screen = MessagePoint(message);
+  if (supportNCArea_) {
+    const TPoint p = PointToNCPoint(screen);
+    message.Result = NewNCHitTest(p);
+    if (!MouseTimer->Enabled() && message.Result == HTOBJECT) {
+      TestActive(p.X, p.Y, true);
+      MouseTimer->SetEnabled(true);
+    }
+    return;
+  }
+  POINT client{screen.X, screen.Y};
+  ScreenToClient(OwnerForm->Handle(), &client);
+  if (!MouseTracking) {
+    MouseTracking = true;
+    TestActive(client.x, client.y, true);
+    MouseTimer->SetEnabled(true);
+  }
+  message.Result = NewHitTest(Point(client.x, client.y));
+}
+
+// Over the frame the form's own cursor shows, except where the frame sizes the form.
+void TspFormSkinner::WMSetCursor(TMessage& message) {
+  const WORD code = LOWORD(message.LParam);
+  if (IsSizingCode(code)) return;
+  message.LParam = MAKELPARAM(HTCLIENT, HIWORD(message.LParam));
+}
+
+// The platform's move and size loops: the objects let go of the pointer, the snap
+// flags start afresh, the frame follows a full-drag sizing, a maximised form stays put.
+bool TspFormSkinner::HandleSizeMoveMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_SIZING: {
+      if (!(InSizeMove && FullDragg)) return false;
+      ClearSnaps();
+      OldWindowProc(message);
+      const RECT& proposed = *reinterpret_cast<RECT*>(message.LParam);
+      const int width = OwnerForm->Width();
+      const int height = OwnerForm->Height();
+      NewFormWidth = proposed.right - proposed.left;
+      NewFormHeight = proposed.bottom - proposed.top;
+      if (skinData_ == nullptr || (skinData_->Empty && skinnableForm_ && supportNCArea_)) {
+        CreateNewRegion(true);
+      } else if (skinnableForm_ && supportNCArea_ && width >= GetMinWidth() && height >= GetMinHeight() &&
+                 (width != NewFormWidth || height != NewFormHeight)) {
+        CreateNewForm(true);
+      }
+      return true;
+    }
+    case WM_MOVING:
+      if (!skinnableForm_) return false;
+      WMMoving(*reinterpret_cast<RECT*>(message.LParam));
+      OldWindowProc(message);
+      return true;
+    case WM_ENTERSIZEMOVE:
+      SnapCursorPos = CursorPos();
+      if (supportNCArea_ && skinnableForm_) {
+        ResetObjectTracking();
+        InSizeMove = true;
+        FullDragg = GetFullDragg();
+      }
+      OldWindowProc(message);
+      return true;
+    case WM_EXITSIZEMOVE:
+      if (supportNCArea_ && skinnableForm_) {
+        ResetObjectTracking();
+        if (SkinDataUsable()) RepaintFrame();
+      }
+      OldWindowProc(message);
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The objects lose the pointer: the active one shows its normal face again.
+void TspFormSkinner::ResetObjectTracking() {
+  MouseTimer->SetEnabled(false);
+  CaptureObject = -1;
+  if (TspActiveSkinObject* active = Object(ActiveObject)) active->MouseLeave();
+  ActiveObject = OldActiveObject = -1;
+}
+
+void TspFormSkinner::WMMoving(RECT& proposed) {
+  if (WindowState == spwsMaximized) {
+    proposed = RECT{OwnerForm->Left(), OwnerForm->Top(), OwnerForm->Left() + OwnerForm->Width(),
+                    OwnerForm->Top() + OwnerForm->Height()};
+    return;
+  }
+  if (!Magnetic) return;
+  const int width = proposed.right - proposed.left;
+  const int height = proposed.bottom - proposed.top;
+  int left = proposed.left;
+  int top = proposed.top;
+  DoMagnetic(left, top, OwnerForm->Width(), OwnerForm->Height());
+  proposed = RECT{left, top, left + width, top + height};
+}
+
+// Client mode: the pointer in client coordinates goes to the objects; a press on no
+// object of a DraggAble form drags it.
+void TspFormSkinner::DispatchMouse(const TMessage& message) {
+  const TPoint p = MessagePoint(message);
+  switch (message.Msg) {
+    case WM_MOUSEMOVE:
+      MouseMove(p.X, p.Y);
+      if (Dragging) DragTo(CursorPos());
+      break;
+    case WM_LBUTTONDOWN:
+      SnapCursorPos = CursorPos();
+      MouseDown(mbLeft, p.X, p.Y);
+      break;
+    case WM_LBUTTONUP: MouseUp(mbLeft, p.X, p.Y); break;
+    case WM_LBUTTONDBLCLK:
+      MouseDown(mbLeft, p.X, p.Y);
+      MouseDBlClick();
+      break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: MouseDown(mbRight, p.X, p.Y); break;
+    case WM_RBUTTONUP: MouseUp(mbRight, p.X, p.Y); break;
+    default: break;
+  }
+}
+
+// Non-client mode: the pointer in frame coordinates goes to the objects of the frame; a
+// press that started a move or size loop only ends it.
+void TspFormSkinner::DispatchNCMouse(const TMessage& message) {
+  if (!skinnableForm_) return;
+  const TPoint p = PointToNCPoint(MessagePoint(message));
+  const bool onCaption = message.WParam == HTCAPTION;
+  switch (message.Msg) {
+    case WM_NCMOUSEMOVE: MouseMove(p.X, p.Y); break;
+    case WM_NCLBUTTONDOWN:
+      if (InSizeMove) {
+        InSizeMove = false;
+        break;
+      }
+      TestActive(p.X, p.Y, true);
+      MouseDown(mbLeft, p.X, p.Y);
+      if (onCaption) CaptureObject = -1;
+      break;
+    case WM_NCLBUTTONUP:
+      try {
+        MouseUp(mbLeft, p.X, p.Y);
+      } catch (...) {
+        // A failing object's release must not end the pointer's handling of the frame.
+      }
+      break;
+    case WM_NCLBUTTONDBLCLK:
+      TestActive(p.X, p.Y, true);
+      MouseDown(mbLeft, p.X, p.Y);
+      MouseDBlClick();
+      if (onCaption) CaptionDoubleClick();
+      break;
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK:
+      TestActive(p.X, p.Y, true);
+      MouseDown(mbRight, p.X, p.Y);
+      if (onCaption) CaptureObject = -1;
+      break;
+    case WM_NCRBUTTONUP: MouseUp(mbRight, p.X, p.Y); break;
+    case WM_LBUTTONUP: MouseUp(mbLeft, -1, -1); break;
+    case WM_RBUTTONUP: MouseUp(mbRight, -1, -1); break;
+    default: break;
+  }
+}
+
+// A double click on the caption maximises a sizeable form, or restores a maximised or
+// minimised one. (Rolling up comes with the roll-up.)
+void TspFormSkinner::CaptionDoubleClick() {
+  CaptureObject = -1;
+  if (!Sizeable) return;
+  if (WindowState == spwsMinimized || WindowState == spwsMaximized) {
+    SetWindowState(spwsNormal);
+  } else if (BorderIcons.Contains(TspBorderIcon::biMaximize)) {
+    SetWindowState(spwsMaximized);
+  }
+}
+
 void TspFormSkinner::WMSize() {
+  ClearSnaps();
   RECT window{};
   GetWindowRect(OwnerForm->Handle(), &window);
   NewFormWidth = window.right - window.left;

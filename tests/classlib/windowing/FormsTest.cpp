@@ -169,6 +169,22 @@ TEST(FormsTest, FormsAreOwnedByTheApplicationWindowOrAreChildWindows) {
   EXPECT_TRUE(IsWindowVisible(inner->Handle()));
 }
 
+TEST(FormsTest, MinimisingTheApplicationTakesItsShownFormsAlongAndRestoringBringsThemBack) {
+  auto shown = std::make_unique<TForm>(nullptr, CreateNew);
+  shown->Show();
+  auto hidden = std::make_unique<TForm>(nullptr, CreateNew);
+  hidden->HandleNeeded();
+  Application->Minimize();
+  EXPECT_TRUE(Application->Minimized());
+  EXPECT_FALSE(IsWindowVisible(shown->Handle()));
+  Application->Minimize();  // already minimised: nothing changes
+  Application->Restore();
+  EXPECT_FALSE(Application->Minimized());
+  EXPECT_TRUE(IsWindowVisible(shown->Handle()));
+  EXPECT_FALSE(IsWindowVisible(hidden->Handle()));  // it was not shown before
+  EXPECT_FALSE(IsWindowVisible(Application->Handle()));
+}
+
 TEST(FormsTest, PositionCentresOnTheScreen) {
   auto form = std::make_unique<TForm>(nullptr, CreateNew);
   form->SetBounds(0, 0, 200, 100);
