@@ -1,0 +1,3 @@
+# Rasterizers, vector maps, transformations and the nested samplers.
+list(APPEND IMAGING_SOURCES
+  Bitmap32_Rasterizers.cpp)
