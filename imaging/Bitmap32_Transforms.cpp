@@ -165,47 +165,24 @@ void TTransformation::Changed() {
 
 TRect TTransformation::GetTransformedBounds(const TFloatRect& srcRect) { return MakeRect(srcRect, rrClosest); }
 
-TPoint TTransformation::ReverseTransform(const TPoint& p) {
+template <class Point, class Coordinate>
+Point TTransformation::Mapped(const Point& p, TForm<Coordinate> form) {
   Prepare();
-  TPoint r;
-  ReverseTransformInt(p.X, p.Y, r.X, r.Y);
+  Point r;
+  (this->*form)(p.X, p.Y, r.X, r.Y);
   return r;
 }
 
+TPoint TTransformation::ReverseTransform(const TPoint& p) { return Mapped(p, &TTransformation::ReverseTransformInt); }
 TFixedPoint TTransformation::ReverseTransform(const TFixedPoint& p) {
-  Prepare();
-  TFixedPoint r;
-  ReverseTransformFixed(p.X, p.Y, r.X, r.Y);
-  return r;
+  return Mapped(p, &TTransformation::ReverseTransformFixed);
 }
-
 TFloatPoint TTransformation::ReverseTransform(const TFloatPoint& p) {
-  Prepare();
-  TFloatPoint r;
-  ReverseTransformFloat(p.X, p.Y, r.X, r.Y);
-  return r;
+  return Mapped(p, &TTransformation::ReverseTransformFloat);
 }
-
-TPoint TTransformation::Transform(const TPoint& p) {
-  Prepare();
-  TPoint r;
-  TransformInt(p.X, p.Y, r.X, r.Y);
-  return r;
-}
-
-TFixedPoint TTransformation::Transform(const TFixedPoint& p) {
-  Prepare();
-  TFixedPoint r;
-  TransformFixed(p.X, p.Y, r.X, r.Y);
-  return r;
-}
-
-TFloatPoint TTransformation::Transform(const TFloatPoint& p) {
-  Prepare();
-  TFloatPoint r;
-  TransformFloat(p.X, p.Y, r.X, r.Y);
-  return r;
-}
+TPoint TTransformation::Transform(const TPoint& p) { return Mapped(p, &TTransformation::TransformInt); }
+TFixedPoint TTransformation::Transform(const TFixedPoint& p) { return Mapped(p, &TTransformation::TransformFixed); }
+TFloatPoint TTransformation::Transform(const TFloatPoint& p) { return Mapped(p, &TTransformation::TransformFloat); }
 
 void TTransformation::ReverseTransformInt(int32_t dstX, int32_t dstY, int32_t& srcX, int32_t& srcY) {
   TFixed x;
@@ -587,28 +564,28 @@ void TRemapTransformation::ReverseTransformFloat(float dstX, float dstY, float& 
   srcY = ((dstY - dstTranslation_.Y) * dstScale_.Y + v.Y * combinedScaling_.Y) * srcScale_.Y + srcTranslation_.Y;
 }
 
+TFixedPoint TRemapTransformation::RemapFixed(TFixed x, TFixed y, const TFixedPoint& v) const {
+  const auto axis = [](TFixed p, TFixed vector, TFixed dstTranslation, TFixed dstScale, TFixed combined,
+                       TFixed srcScale, TFixed srcTranslation) {
+    return FixedMul(FixedMul(p - dstTranslation, dstScale) + FixedMul(vector, combined), srcScale) + srcTranslation;
+  };
+  return TFixedPoint{axis(x, v.X, dstTranslationFixed_.X, dstScaleFixed_.X, combinedScalingFixed_.X, srcScaleFixed_.X,
+                          srcTranslationFixed_.X),
+                     axis(y, v.Y, dstTranslationFixed_.Y, dstScaleFixed_.Y, combinedScalingFixed_.Y, srcScaleFixed_.Y,
+                          srcTranslationFixed_.Y)};
+}
+
 void TRemapTransformation::ReverseTransformFixed(TFixed dstX, TFixed dstY, TFixed& srcX, TFixed& srcY) {
-  const TFixedPoint v = vectorMap_->GetFixedVectorX(dstX - offsetFixed_.X, dstY - offsetFixed_.Y);
-  srcX = FixedMul(FixedMul(dstX - dstTranslationFixed_.X, dstScaleFixed_.X) + FixedMul(v.X, combinedScalingFixed_.X),
-                  srcScaleFixed_.X) +
-         srcTranslationFixed_.X;
-  srcY = FixedMul(FixedMul(dstY - dstTranslationFixed_.Y, dstScaleFixed_.Y) + FixedMul(v.Y, combinedScalingFixed_.Y),
-                  srcScaleFixed_.Y) +
-         srcTranslationFixed_.Y;
+  const TFixedPoint r = RemapFixed(dstX, dstY, vectorMap_->GetFixedVectorX(dstX - offsetFixed_.X, dstY - offsetFixed_.Y));
+  srcX = r.X;
+  srcY = r.Y;
 }
 
 void TRemapTransformation::ReverseTransformInt(int32_t dstX, int32_t dstY, int32_t& srcX, int32_t& srcY) {
-  const TFixedPoint v = vectorMap_->GetFixedVector(dstX - offsetInt_.X, dstY - offsetInt_.Y);
-  const TFixed x = Fixed(dstX);
-  const TFixed y = Fixed(dstY);
-  srcX = FixedRound(
-      FixedMul(FixedMul(x - dstTranslationFixed_.X, dstScaleFixed_.X) + FixedMul(v.X, combinedScalingFixed_.X),
-               srcScaleFixed_.X) +
-      srcTranslationFixed_.X);
-  srcY = FixedRound(
-      FixedMul(FixedMul(y - dstTranslationFixed_.Y, dstScaleFixed_.Y) + FixedMul(v.Y, combinedScalingFixed_.Y),
-               srcScaleFixed_.Y) +
-      srcTranslationFixed_.Y);
+  const TFixedPoint r =
+      RemapFixed(Fixed(dstX), Fixed(dstY), vectorMap_->GetFixedVector(dstX - offsetInt_.X, dstY - offsetInt_.Y));
+  srcX = FixedRound(r.X);
+  srcY = FixedRound(r.Y);
 }
 
 // --- Unit routines ---------------------------------------------------------------------

@@ -65,6 +65,11 @@ class TTransformation : public TNotifiablePersistent {
   void Prepare() {
     if (!transformValid_) PrepareTransform();
   }
+  template <class Coordinate>
+  using TForm = void (TTransformation::*)(Coordinate x, Coordinate y, Coordinate& outX, Coordinate& outY);
+  // Prepares when stale, then maps p through the form.
+  template <class Point, class Coordinate>
+  Point Mapped(const Point& p, TForm<Coordinate> form);
   void SetValid() { transformValid_ = true; }
   // Stores a parameter; a different value notifies a change.
   template <class T>
@@ -117,10 +122,27 @@ class TAffineTransformation : public TTransformation {
 class TProjectiveTransformation : public TTransformation {
   CLASSLIB_CLASS(TProjectiveTransformation, TTransformation)
  public:
+  // Corner i of 0..3 as X(i), Y(i); the named forms X0 .. Y3 are the same values.
   float X(int32_t corner) const { return x_[corner]; }
   float Y(int32_t corner) const { return y_[corner]; }
   void SetX(int32_t corner, float value) { SetParameter(x_[corner], value); }
   void SetY(int32_t corner, float value) { SetParameter(y_[corner], value); }
+  float X0() const { return x_[0]; }
+  float X1() const { return x_[1]; }
+  float X2() const { return x_[2]; }
+  float X3() const { return x_[3]; }
+  float Y0() const { return y_[0]; }
+  float Y1() const { return y_[1]; }
+  float Y2() const { return y_[2]; }
+  float Y3() const { return y_[3]; }
+  void SetX0(float value) { SetX(0, value); }
+  void SetX1(float value) { SetX(1, value); }
+  void SetX2(float value) { SetX(2, value); }
+  void SetX3(float value) { SetX(3, value); }
+  void SetY0(float value) { SetY(0, value); }
+  void SetY1(float value) { SetY(1, value); }
+  void SetY2(float value) { SetY(2, value); }
+  void SetY3(float value) { SetY(3, value); }
   // All four corners at once, one change.
   void SetCorners(const std::array<TFloatPoint, 4>& corners);
 
@@ -283,6 +305,8 @@ class TRemapTransformation : public TTransformation {
   void ReverseTransformFloat(float dstX, float dstY, float& srcX, float& srcY) override;
 
  private:
+  // The mapping of a point displaced by the vector v, in fixed point.
+  TFixedPoint RemapFixed(TFixed x, TFixed y, const TFixedPoint& v) const;
   std::unique_ptr<TVectorMap> vectorMap_;
   TFloatRect mappingRect_;
   TFloatPoint offset_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -117,6 +118,31 @@ TEST(Transformations, DistortionsKeepTheirFixedPoints) {
   polar.SetDstRect(TFloatRect{0, 0, 200, 100});
   for (const TFloatPoint p : {TFloatPoint{25, 20}, TFloatPoint{60, 45}, TFloatPoint{90, 5}})
     ExpectNear(polar.ReverseTransform(polar.Transform(p)), p, "polar round trip", 1e-2f);
+}
+
+TEST(Transformations, BloatAndDisturbanceStayNearThePoint) {
+  TBloatTransformation bloat;
+  bloat.SetSrcRect(TFloatRect{0, 0, 40, 40});
+  ExpectNear(bloat.ReverseTransform(TFloatPoint{0, 17}), TFloatPoint{0, 17}, "bloat on the edge");
+  const TFloatPoint bulged = bloat.ReverseTransform(TFloatPoint{10, 10});
+  EXPECT_GT(bulged.X, 10.5f) << "bloat pushes inside points";
+
+  TDisturbanceTransformation disturbance;
+  disturbance.SetDisturbance(4);
+  SetRandomSeed(77);
+  float spread = 0;
+  for (int i = 0; i < 50; ++i) {
+    const TFloatPoint p = disturbance.ReverseTransform(TFloatPoint{10, 20});
+    EXPECT_LE(std::fabs(p.X - 10), 2.0f);
+    EXPECT_LE(std::fabs(p.Y - 20), 2.0f);
+    spread = std::max(spread, std::fabs(p.X - 10));
+  }
+  EXPECT_GT(spread, 1.0f);
+  SetRandomSeed(77);
+  const TFloatPoint first = disturbance.ReverseTransform(TFloatPoint{10, 20});
+  SetRandomSeed(77);
+  EXPECT_EQ(disturbance.ReverseTransform(TFloatPoint{10, 20}), first);
+  EXPECT_EQ(disturbance.GetTransformedBounds(TFloatRect{0, 0, 10, 10}), (Rect{-2, -2, 12, 12}));
 }
 
 TEST(Transformations, MissingDirectionsRaiseWithTheClassName) {
