@@ -110,4 +110,25 @@ int32_t Average(int32_t a, int32_t b) { return ((a ^ b) >> 1) + (a & b); }
 
 int32_t Sign(int32_t value) { return (value > 0) - (value < 0); }
 
+namespace {
+uint32_t randomState = 0x9E3779B9u;
+
+uint32_t NextRandom() {
+  randomState ^= randomState << 13;
+  randomState ^= randomState >> 17;
+  randomState ^= randomState << 5;
+  return randomState;
+}
+}  // namespace
+
+// A zero state would stay zero: it is replaced by the start value.
+void SetRandomSeed(uint32_t seed) { randomState = seed != 0 ? seed : 0x9E3779B9u; }
+
+float RandomFraction() { return static_cast<float>(NextRandom() >> 8) * (1.0f / 16777216.0f); }
+
+int32_t RandomInteger(int32_t range) {
+  if (range < 1) return 0;
+  return static_cast<int32_t>((uint64_t{NextRandom()} * static_cast<uint32_t>(range)) >> 32);
+}
+
 }  // namespace imaging

@@ -37,6 +37,14 @@ float Hypot(float x, float y);
 // quotient does not fit (c = 0 included).
 int32_t MulDiv(int32_t a, int32_t b, int32_t c);
 
+// The library's own uniform random source (a 32-bit xorshift generator), one per
+// process; SetRandomSeed makes a run repeatable. Not for concurrent use.
+void SetRandomSeed(uint32_t seed);
+// Uniform in [0, 1).
+float RandomFraction();
+// Uniform in 0 .. range - 1; 0 for a range below 1.
+int32_t RandomInteger(int32_t range);
+
 // 0 counts as a power of two.
 bool IsPowerOf2(int32_t value);
 int32_t PrevPowerOf2(int32_t value);

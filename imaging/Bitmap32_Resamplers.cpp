@@ -5,6 +5,7 @@
 #include "classlib/formres/PropertyBinders.h"
 #include "imaging/Bitmap32_Kernels.h"
 #include "imaging/Bitmap32_LinearResamplers.h"
+#include "imaging/Bitmap32_Samplers_Nested.h"
 #include "imaging/Bitmap32_Rounding.h"
 
 namespace imaging {
@@ -387,7 +388,8 @@ TColor32 BufferToColor32(const TBufferEntry& entry, int32_t shift) {
 
 // --- Bitmap resamplers -------------------------------------------------------------------
 
-TBitmap32Resampler::TBitmap32Resampler(TBitmap32* bitmap) : bitmap_(bitmap) {
+TBitmap32Resampler::TBitmap32Resampler(TBitmap32* bitmap)
+    : bitmap_(bitmap), transformerClass_(TTransformer::StaticClass()) {
   if (bitmap_ != nullptr) bitmap_->SetResampler(this);
 }
 
@@ -418,6 +420,10 @@ void TBitmap32Resampler::CopyPublishedProperties(TPersistent* dest, const TPubli
 void TBitmap32Resampler::AssignTo(TPersistent* dest) {
   if (dynamic_cast<TBitmap32Resampler*>(dest) != nullptr) SmartAssign(this, dest);
   else TCustomResampler::AssignTo(dest);
+}
+
+TNearestResampler::TNearestResampler(TBitmap32* bitmap) : TBitmap32Resampler(bitmap) {
+  SetTransformerClass(TNearestTransformer::StaticClass());
 }
 
 void TNearestResampler::PrepareSampling() {

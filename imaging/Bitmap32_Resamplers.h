@@ -74,6 +74,10 @@ class TBitmap32Resampler : public TCustomResampler, public IPublishedProperties 
   explicit TBitmap32Resampler(TBitmap32* bitmap = nullptr);
 
   TBitmap32* Bitmap() const { return bitmap_; }
+  // The nested-sampler class that transforms through this resampler (a TTransformer,
+  // made with this resampler as its sampler): TTransformer, TNearestTransformer for
+  // the nearest resampler.
+  TClass TransformerClass() const { return transformerClass_; }
   TPixelAccessMode PixelAccessMode() const { return pixelAccessMode_; }
   // A different value is stored and notifies the bound bitmap.
   void SetPixelAccessMode(TPixelAccessMode value);
@@ -90,9 +94,11 @@ class TBitmap32Resampler : public TCustomResampler, public IPublishedProperties 
  protected:
   void AssignTo(TPersistent* dest) override;
   const TRect& SampleClip() const { return clipRect_; }
+  void SetTransformerClass(TClass value) { transformerClass_ = value; }
 
  private:
   TBitmap32* bitmap_;
+  TClass transformerClass_;
   TRect clipRect_;
   TPixelAccessMode pixelAccessMode_ = pamSafe;
 };
@@ -102,7 +108,7 @@ class TNearestResampler : public TBitmap32Resampler {
   CLASSLIB_CLASS(TNearestResampler, TBitmap32Resampler)
  public:
   using TCreateArgument = TBitmap32*;
-  explicit TNearestResampler(TBitmap32* bitmap = nullptr) : TBitmap32Resampler(bitmap) {}
+  explicit TNearestResampler(TBitmap32* bitmap = nullptr);
 
   float GetWidth() override { return 1.0f; }
   // Chooses the pixel access by PixelAccessMode; samples are valid only after it.

@@ -9,6 +9,7 @@
 #include "imaging/Bitmap32_LinearResamplers.h"
 #include "imaging/Bitmap32_LowLevel.h"
 #include "imaging/Bitmap32_RangeBars.h"
+#include "imaging/Bitmap32_Rasterizers.h"
 #include "imaging/Bitmap32_Resamplers.h"
 #include "imaging/Pngimage.h"
 
@@ -38,6 +39,7 @@ void InitializeImaging() {
   InitializeBitmap32();
   BindLinearResamplerRoutines();
   InitializeResamplers();
+  InitializeRasterizers();
   RegisterBitmap32Collections();
   RegisterImageClasses();
   RegisterRangeBarClasses();
