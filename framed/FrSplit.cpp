@@ -40,6 +40,15 @@ TFrSplitterPane::TFrSplitterPane(TComponent* owner, TFrSplitter* splitter)
   SetTabStop(false);
 }
 
+// The pane's empty area belongs to the splitter: the mouse goes through it.
+void TFrSplitterPane::Dispatch(TMessage& message) {
+  if (message.Msg == WM_NCHITTEST) {
+    message.Result = HTTRANSPARENT;
+    return;
+  }
+  TFrCustomPanel::Dispatch(message);
+}
+
 void TFrSplitterPane::SetPaneVisible(bool value) {
   SetVisible(value);
   if (splitter_ != nullptr) splitter_->UpdatePanes();
@@ -47,6 +56,7 @@ void TFrSplitterPane::SetPaneVisible(bool value) {
 
 // The panes come after the default size, so that sizing the new splitter moves no bar.
 TFrSplitter::TFrSplitter(TComponent* owner) : TFrCustomPanel(owner) {
+  SetControlStyle(ControlStyle() + TControlStyle{csCaptureMouse, csOpaque});
   SetBorderOuter(fsNone);
   SetBounds(Left(), Top(), 200, 100);
   upperLeft_ = new TFrSplitterPane(this, this);
@@ -213,6 +223,12 @@ void TFrSplitter::SetHotSpotDirection(THotSpotDirection value) {
   Invalidate();
 }
 
+void TFrSplitter::SetHotSpotHighlight(TColor value) {
+  if (value == hotSpotHighlight_) return;
+  hotSpotHighlight_ = value;
+  Invalidate();
+}
+
 void TFrSplitter::SetHotSpotSizePercent(int value) {
   if (value == hotSpotSizePercent_) return;
   hotSpotSizePercent_ = value;
@@ -281,6 +297,12 @@ void TFrSplitter::UpdatePanes() {
   }
   EnableAlign();
   Invalidate();
+  // Dragging in real time shows each step at once.
+  if (realTimeDrag_ && HandleAllocated()) {
+    upperLeft_->Update();
+    lowerRight_->Update();
+    Update();
+  }
 }
 
 void TFrSplitter::ResizeByPercent() {
@@ -357,6 +379,11 @@ void TFrSplitter::Loaded() {
   AdoptNamedControls(upperLeftNames_, upperLeft_);
   AdoptNamedControls(lowerRightNames_, lowerRight_);
   EnableAlign();
+}
+
+void TFrSplitter::CreateParams(TCreateParams& params) {
+  TFrCustomPanel::CreateParams(params);
+  params.Style |= WS_CLIPCHILDREN;
 }
 
 void TFrSplitter::AlignControls(TControl* control, TRect& rect) {
