@@ -54,6 +54,23 @@ void TFrSplitterPane::SetPaneVisible(bool value) {
   if (splitter_ != nullptr) splitter_->UpdatePanes();
 }
 
+void TFrPaneData::Assign(TPersistent* source) {
+  auto* other = dynamic_cast<TFrPaneData*>(source);
+  if (other == nullptr) {
+    TPersistent::Assign(source);
+    return;
+  }
+  SetBorderColor(other->BorderColor());
+  SetBorderInner(other->BorderInner());
+  SetBorderOuter(other->BorderOuter());
+  SetBorderWidth(other->BorderWidth());
+  SetColor(other->Color());
+  SetFlatColor(other->FlatColor());
+  SetDockSite(other->DockSite());
+  SetShowDockClientCaptions(other->ShowDockClientCaptions());
+  SetVisible(other->Visible());
+}
+
 // The panes come after the default size, so that sizing the new splitter moves no bar.
 TFrSplitter::TFrSplitter(TComponent* owner) : TFrCustomPanel(owner) {
   SetControlStyle(ControlStyle() + TControlStyle{csCaptureMouse, csOpaque});
@@ -63,6 +80,8 @@ TFrSplitter::TFrSplitter(TComponent* owner) : TFrCustomPanel(owner) {
   lowerRight_ = new TFrSplitterPane(this, this);
   upperLeft_->SetParent(this);
   lowerRight_->SetParent(this);
+  upperLeftData_ = std::make_unique<TFrPaneData>(upperLeft_);
+  lowerRightData_ = std::make_unique<TFrPaneData>(lowerRight_);
   SetPreferredExtent(position_);
   RememberFixedExtent();
   UpdatePanes();

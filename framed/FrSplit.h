@@ -30,6 +30,41 @@ class TFrSplitterPane : public TFrCustomPanel {
   TFrSplitter* splitter_;
 };
 
+// The look of one pane as a nested property of the splitter ("UpperLeft.Color"): each
+// value is the pane's own. DockSite and ShowDockClientCaptions are kept without effect.
+class TFrPaneData : public TPersistent {
+  CLASSLIB_CLASS(TFrPaneData, TPersistent)
+ public:
+  explicit TFrPaneData(TFrSplitterPane* pane) : pane_(pane) {}
+
+  TColor BorderColor() const { return pane_->BorderColor(); }
+  void SetBorderColor(TColor value) { pane_->SetBorderColor(value); }
+  TFrameStyle BorderInner() const { return pane_->BorderInner(); }
+  void SetBorderInner(TFrameStyle value) { pane_->SetBorderInner(value); }
+  TFrameStyle BorderOuter() const { return pane_->BorderOuter(); }
+  void SetBorderOuter(TFrameStyle value) { pane_->SetBorderOuter(value); }
+  int BorderWidth() const { return pane_->BorderWidth(); }
+  void SetBorderWidth(int value) { pane_->SetBorderWidth(value); }
+  TColor Color() const { return pane_->Color(); }
+  void SetColor(TColor value) { pane_->SetColor(value); }
+  TColor FlatColor() const { return pane_->FlatColor(); }
+  void SetFlatColor(TColor value) { pane_->SetFlatColor(value); }
+  bool Visible() const { return pane_->Visible(); }
+  void SetVisible(bool value) { pane_->SetPaneVisible(value); }
+  bool DockSite() const { return dockSite_; }
+  void SetDockSite(bool value) { dockSite_ = value; }
+  bool ShowDockClientCaptions() const { return showDockClientCaptions_; }
+  void SetShowDockClientCaptions(bool value) { showDockClientCaptions_ = value; }
+
+  // Takes another pane's look.
+  void Assign(TPersistent* source) override;
+
+ private:
+  TFrSplitterPane* pane_;
+  bool dockSite_ = false;
+  bool showDockClientCaptions_ = true;
+};
+
 class TFrSplitter : public TFrCustomPanel {
   CLASSLIB_CLASS(TFrSplitter, TFrCustomPanel)
  public:
@@ -37,6 +72,11 @@ class TFrSplitter : public TFrCustomPanel {
 
   TFrSplitterPane* UpperLeftPane() const { return upperLeft_; }
   TFrSplitterPane* LowerRightPane() const { return lowerRight_; }
+  // The panes' looks; setting one assigns to it.
+  TFrPaneData* UpperLeft() const { return upperLeftData_.get(); }
+  void SetUpperLeft(TFrPaneData* value) { upperLeftData_->Assign(value); }
+  TFrPaneData* LowerRight() const { return lowerRightData_.get(); }
+  void SetLowerRight(TFrPaneData* value) { lowerRightData_->Assign(value); }
 
   TOrientation Orientation() const { return orientation_; }
   virtual void SetOrientation(TOrientation value);
@@ -148,6 +188,8 @@ class TFrSplitter : public TFrCustomPanel {
 
   TFrSplitterPane* upperLeft_ = nullptr;
   TFrSplitterPane* lowerRight_ = nullptr;
+  std::unique_ptr<TFrPaneData> upperLeftData_;
+  std::unique_ptr<TFrPaneData> lowerRightData_;
   TOrientation orientation_ = orHorizontal;
   TFixedPane fixedPane_ = fpUpperLeft;
   int position_ = 100;

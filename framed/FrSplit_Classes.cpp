@@ -20,6 +20,18 @@ void RegisterSplitterClasses() {
   static bool registered = false;
   if (registered) return;
   registered = true;
+  using D = TFrPaneData;
+  RegisterClassProperties(
+      D::StaticClass(),
+      {ColorProperty<D>("BorderColor", &D::SetBorderColor, clBtnFace),
+       EnumProperty<D, TFrameStyle>("BorderInner", &D::SetBorderInner, FrameStyleIdents(), "fsNone"),
+       EnumProperty<D, TFrameStyle>("BorderOuter", &D::SetBorderOuter, FrameStyleIdents(), "fsNone"),
+       IntegerProperty<D>("BorderWidth", &D::SetBorderWidth, 0),
+       ColorProperty<D>("Color", &D::SetColor, clBtnFace),
+       ColorProperty<D>("FlatColor", &D::SetFlatColor, clBtnShadow),
+       BoolProperty<D>("DockSite", &D::SetDockSite, false),
+       BoolProperty<D>("ShowDockClientCaptions", &D::SetShowDockClientCaptions, true),
+       BoolProperty<D>("Visible", &D::SetVisible, true)});
   using S = TFrSplitter;
   RegisterClassProperties(
       S::StaticClass(),
@@ -44,7 +56,9 @@ void RegisterSplitterClasses() {
                                           "hsdMin"),
        EventProperty<S>("OnChange", &S::OnChange),
        EventProperty<S>("OnChanging", &S::OnChanging),
-       EventProperty<S>("OnHotSpotClick", &S::OnHotSpotClick)});
+       EventProperty<S>("OnHotSpotClick", &S::OnHotSpotClick),
+       ObjectProperty<S>("UpperLeft", &S::UpperLeft),
+       ObjectProperty<S>("LowerRight", &S::LowerRight)});
   using P = TFrCustomSizePanel;
   RegisterClassProperties(
       P::StaticClass(),
