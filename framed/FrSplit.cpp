@@ -31,6 +31,18 @@ int Nearest(double value) { return static_cast<int>(Round(value)); }
 
 }  // namespace
 
+namespace {
+
+TFrSplitter* SplitterOf(TComponent* owner) {
+  if (auto* splitter = dynamic_cast<TFrSplitter*>(owner)) return splitter;
+  TFormReader* reader = TFormReader::Current();
+  return reader != nullptr ? dynamic_cast<TFrSplitter*>(reader->Parent()) : nullptr;
+}
+
+}  // namespace
+
+TFrSplitterPane::TFrSplitterPane(TComponent* owner) : TFrSplitterPane(owner, SplitterOf(owner)) {}
+
 TFrSplitterPane::TFrSplitterPane(TComponent* owner, TFrSplitter* splitter)
     : TFrCustomPanel(owner), splitter_(splitter) {
   TControlStyle style = ControlStyle();
@@ -39,6 +51,8 @@ TFrSplitterPane::TFrSplitterPane(TComponent* owner, TFrSplitter* splitter)
   SetBorderOuter(fsNone);
   SetTabStop(false);
 }
+
+void TFrSplitterPane::ReadState(TFormReader& reader) { reader.SetOwner(reader.Root()); }
 
 // The pane's empty area belongs to the splitter: the mouse goes through it.
 void TFrSplitterPane::Dispatch(TMessage& message) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "classlib/formres/FormReader.h"
 #include "framed/FrPanel.h"
 #include "framed/FrSplit_Bar.h"
 
@@ -17,10 +18,16 @@ class TFrSplitter;
 
 // One of a splitter's two panes: a plain framed panel that tells its splitter when it is
 // shown or hidden.
-class TFrSplitterPane : public TFrCustomPanel {
+class TFrSplitterPane : public TFrCustomPanel, public IReadStateHook {
   CLASSLIB_CLASS(TFrSplitterPane, TFrCustomPanel)
  public:
   TFrSplitterPane(TComponent* owner, TFrSplitter* splitter);
+  // A pane read from a form resource: its splitter is the owner, or the component the
+  // reader is reading into.
+  explicit TFrSplitterPane(TComponent* owner);
+
+  // The components read inside the pane belong to the form, not to the pane's owner.
+  void ReadState(TFormReader& reader) override;
 
   void SetPaneVisible(bool value);
   TFrSplitter* Splitter() const { return splitter_; }

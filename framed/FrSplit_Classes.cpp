@@ -20,6 +20,7 @@ void RegisterSplitterClasses() {
   static bool registered = false;
   if (registered) return;
   registered = true;
+  RegisterClassProperties(TFrSplitterPane::StaticClass(), {});
   using D = TFrPaneData;
   RegisterClassProperties(
       D::StaticClass(),

@@ -212,3 +212,30 @@ TEST(FramedSplitterResource, NamedChildrenMoveIntoTheirPanesAndStayOwnedByTheFor
 }
 
 }  // namespace
+
+namespace {
+
+class TSplitterPaneForm : public TForm {
+  CLASSLIB_CLASS(TSplitterPaneForm, TForm)
+ public:
+  explicit TSplitterPaneForm(TComponent* owner) : TForm(owner) { ReadFormResource(this, StaticClass()); }
+
+  TFrSplitter* Split = nullptr;
+  TFrSplitterPane* Extra = nullptr;
+  TFrPanel* Note = nullptr;
+};
+
+TEST(FramedSplitterResource, AStreamedPaneFindsItsSplitterAndItsChildrenBelongToTheForm) {
+  RegisterFormClass(TSplitterPaneForm::StaticClass(), {},
+                    {Field("Split", &TSplitterPaneForm::Split), Field("Extra", &TSplitterPaneForm::Extra),
+                     Field("Note", &TSplitterPaneForm::Note)});
+  std::unique_ptr<TSplitterPaneForm> form(testsupport::ShowForm<TSplitterPaneForm>(nullptr));
+  ASSERT_NE(nullptr, form->Extra);
+  EXPECT_EQ(form->Split, form->Extra->Splitter());
+  EXPECT_EQ(form->Split, form->Extra->Parent());
+  EXPECT_EQ(clWhite, form->Extra->Color());
+  EXPECT_EQ(form->Extra, form->Note->Parent());
+  EXPECT_EQ(form.get(), form->Note->Owner());
+}
+
+}  // namespace
