@@ -278,6 +278,38 @@ TEST(FramedSplitterCursorPictures, TheFourCursorsDiffer) {
   EXPECT_NE(horzHot, vertHot);
 }
 
+struct THighlightCase {
+  THotSpotDirection direction;
+  int offset;      // of the pointer from the hot spot's centre, along the bar
+  bool firstLit;   // the probe in the first half shows the highlight
+  bool secondLit;  // the probe in the second half does
+};
+
+class FramedSplitterHighlight : public FramedSplitterDrag, public ::testing::WithParamInterface<THighlightCase> {};
+
+// An upright hot spot: probes 5 pixels above and below its centre, beside the centre line.
+TEST_P(FramedSplitterHighlight, ThePointerLightsTheHotSpotOrTheHalfUnderItAndLeavingPutsItOut) {
+  splitter_->SetHotSpotVisible(true);
+  splitter_->SetHotSpotDirection(GetParam().direction);
+  splitter_->SetHotSpotHighlight(clRed);
+  testsupport::MoveMouse(form_, 600, 380);
+  const TRect spot = splitter_->HotSpotRect();
+  const int x = spot.Left + 2;
+  const int centre = (spot.Top + spot.Bottom) / 2;
+  const auto red = static_cast<COLORREF>(ColorToRGB(clRed));
+  testsupport::MoveMouse(splitter_, x, centre + GetParam().offset);
+  EXPECT_EQ(GetParam().firstLit, testsupport::ControlPixel(splitter_, x, centre - 5) == red);
+  EXPECT_EQ(GetParam().secondLit, testsupport::ControlPixel(splitter_, x, centre + 5) == red);
+  testsupport::MoveMouse(splitter_, x, spot.Top - 10);
+  EXPECT_NE(red, testsupport::ControlPixel(splitter_, x, centre - 5));
+  EXPECT_NE(red, testsupport::ControlPixel(splitter_, x, centre + 5));
+}
+
+INSTANTIATE_TEST_SUITE_P(Directions, FramedSplitterHighlight,
+                         ::testing::Values(THighlightCase{hsdMin, 6, true, true}, THighlightCase{hsdMax, -6, true, true},
+                                           THighlightCase{hsdBoth, -6, true, false},
+                                           THighlightCase{hsdBoth, 6, false, true}));
+
 struct TGripCase {
   int hotSpotLength;
   int dots;
