@@ -303,6 +303,8 @@ class TFrCustomSizePanel : public TFrCustomPanel {
   // The bar coordinate of the panel's inner edge: its extent for top and left alignment, 0 otherwise.
   int Origin() const;
   int Extent() const { return BarAlongX() ? Height() : Width(); }
+  // Takes `room` off the bar's side of `rect`.
+  void CutBarSide(TRect& rect, int room) const;
   void SetExtent(int extent);
   // The extent for the bar at `pos`, `extra` pixels added (real-time steps).
   int ExtentAt(int pos, int extra) const;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "classlib/windowing/Control.h"
 #include "classlib/windowing/CustomControl.h"
 #include "classlib/windowing/PaintCanvas.h"
 #include "framed/FrCommon_Borders.h"
@@ -46,9 +47,41 @@ void TFrBarTools::InvertOnScreen(TPoint at, int width, int height) const {
   ReleaseDC(nullptr, screen);
 }
 
-HCURSOR TFrBarTools::Cursor(bool barAlongX, bool overHotSpot) const {
+HCURSOR TFrBarTools::CursorAt(TPoint p, const TRect& bar, const TRect& hotSpot, bool hotSpotVisible, bool locked,
+                              bool barAlongX) const {
+  if (locked || !PointInBar(bar, p)) return nullptr;
+  const bool overHotSpot = hotSpotVisible && PointInBar(hotSpot, p);
   if (barAlongX) return overHotSpot ? vertHotSpot_.get() : vert_.get();
   return overHotSpot ? horzHotSpot_.get() : horz_.get();
+}
+
+bool TBarDrag::Press(TControl* control, TPoint p, const TRect& bar, const TRect& hotSpot, bool hotSpotVisible,
+                     bool locked) {
+  if (!PointInBar(bar, p)) return false;
+  const bool onHotSpot = hotSpotVisible && PointInBar(hotSpot, p);
+  if (!onHotSpot && locked) return false;
+  SetCaptureControl(control);
+  dragging = true;
+  hotSpotPressed = onHotSpot;
+  return true;
+}
+
+bool TBarDrag::Release(TControl* control) {
+  if (!dragging && !hotSpotPressed) return false;
+  dragging = false;
+  if (GetCaptureControl() == control) SetCaptureControl(nullptr);
+  return true;
+}
+
+TBarDrag::THighlight TBarDrag::Track(bool inside, bool repeatInside) {
+  if (inside) {
+    const bool paint = outside || repeatInside;
+    outside = false;
+    return paint ? THighlight::kLit : THighlight::kKeep;
+  }
+  if (outside) return THighlight::kKeep;
+  outside = true;
+  return THighlight::kUnlit;
 }
 
 void PaintOnWindow(TCustomControl* control, const std::function<void()>& paint) {

@@ -8,10 +8,31 @@
 #include "classlib/graphics/Canvas.h"
 #include "framed/FrCommon_Types.h"
 
+class TControl;
 class TCustomControl;
 
-// The state of one drag of a bar, from the press to the release.
+// True when `p` lies in `rect` (right and bottom edges excluded).
+inline bool PointInBar(const TRect& rect, TPoint p) {
+  return p.X >= rect.Left && p.X < rect.Right && p.Y >= rect.Top && p.Y < rect.Bottom;
+}
+
+// The state of one drag of a bar, from the press to the release, and of the hot spot's
+// highlight under the pointer.
 struct TBarDrag {
+  enum class THighlight { kKeep, kLit, kUnlit };
+
+  // A left press at `p` starts a drag, the mouse captured by `control`, when it lies on
+  // `bar` and on the hot spot (when shown) or on a bar that is not locked.
+  bool Press(TControl* control, TPoint p, const TRect& bar, const TRect& hotSpot, bool hotSpotVisible, bool locked);
+  // Moves count while dragging, except when a locked bar's hot spot is held.
+  bool Follows(bool locked) const { return dragging && !(hotSpotPressed && locked); }
+  // A left release ends the drag (or the held hot-spot press) and frees the mouse; false
+  // when nothing was pressed.
+  bool Release(TControl* control);
+  // What the hot spot needs painted for the pointer now `inside` it or not: lit on entering
+  // (and at every move with `repeatInside`), unlit once on leaving.
+  THighlight Track(bool inside, bool repeatInside);
+
   bool dragging = false;
   bool hotSpotPressed = false;  // the press was on the hot spot and may still be a click
   int grabOffset = 0;
@@ -32,9 +53,11 @@ class TFrBarTools {
   // Inverts a checkerboard rectangle of the bar's size at a screen point; inverting the
   // same rectangle again erases it.
   void InvertOnScreen(TPoint at, int width, int height) const;
-  // "FRSPLIT_HORZ"/"FRSPLIT_VERT" (bar between left and right panes, or upper and lower
-  // ones) or their hot-spot twins.
-  HCURSOR Cursor(bool barAlongX, bool overHotSpot) const;
+  // Over an unlocked bar at `p`: "FRSPLIT_VERT" (a bar along the x axis) or "FRSPLIT_HORZ",
+  // or their hot-spot twins over the shown hot spot. Null elsewhere, over a locked bar or
+  // without the resources: the class library's cursor then.
+  HCURSOR CursorAt(TPoint p, const TRect& bar, const TRect& hotSpot, bool hotSpotVisible, bool locked,
+                   bool barAlongX) const;
 
  private:
   struct TGdiDeleter {
@@ -49,11 +72,6 @@ class TFrBarTools {
   std::unique_ptr<std::remove_pointer_t<HBRUSH>, TGdiDeleter> brush_;
   TOwnedCursor horz_, horzHotSpot_, vert_, vertHotSpot_;
 };
-
-// True when `p` lies in `rect` (right and bottom edges excluded).
-inline bool PointInBar(const TRect& rect, TPoint p) {
-  return p.X >= rect.Left && p.X < rect.Right && p.Y >= rect.Top && p.Y < rect.Bottom;
-}
 
 // Runs `paint` on the control's canvas bound to its window outside a paint cycle (the
 // highlight of a hot spot under the pointer). Nothing without a window.

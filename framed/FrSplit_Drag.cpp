@@ -20,12 +20,7 @@ void TFrSplitter::MouseDown(TMouseButton button, TShiftState shift, int x, int y
   if (button != mbLeft) return;
   TPoint p;
   CursorClientPos(p);
-  if (!PointInBar(barRect_, p)) return;
-  const bool onHotSpot = hotSpotVisible_ && PointInBar(hotSpotRect_, p);
-  if (!onHotSpot && lockBar_) return;
-  SetCaptureControl(this);
-  drag_.dragging = true;
-  drag_.hotSpotPressed = onHotSpot;
+  if (!drag_.Press(this, p, barRect_, hotSpotRect_, hotSpotVisible_, lockBar_)) return;
   drag_.grabOffset = Vertical() ? p.Y - Height() / 2 : p.X - Width() / 2;
   drag_.start = position_;
   InvertDragBar(position_);
@@ -34,7 +29,7 @@ void TFrSplitter::MouseDown(TMouseButton button, TShiftState shift, int x, int y
 
 void TFrSplitter::MouseMove(TShiftState shift, int x, int y) {
   TFrCustomPanel::MouseMove(shift, x, y);
-  if (!drag_.dragging || (drag_.hotSpotPressed && lockBar_)) return;
+  if (!drag_.Follows(lockBar_)) return;
   int pos = AlongExtent(x, y) + drag_.start - Extent() / 2 - drag_.grabOffset;
   ClampPosition(pos);
   bool allow = true;
@@ -54,9 +49,7 @@ void TFrSplitter::MouseMove(TShiftState shift, int x, int y) {
 
 void TFrSplitter::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   TFrCustomPanel::MouseUp(button, shift, x, y);
-  if (button != mbLeft || !(drag_.dragging || drag_.hotSpotPressed)) return;
-  drag_.dragging = false;
-  if (GetCaptureControl() == this) SetCaptureControl(nullptr);
+  if (button != mbLeft || !drag_.Release(this)) return;
   if (!realTimeDrag_) {
     InvertDragBar(drag_.last);
     SetPosition(drag_.last);
@@ -103,14 +96,9 @@ void TFrSplitter::UpdateHotSpotHighlight(bool repeatInside) {
   if (!hotSpotVisible_) return;
   TPoint p;
   CursorClientPos(p);
-  if (PointInBar(hotSpotRect_, p)) {
-    if (drag_.outside || (repeatInside && hotSpotDirection_ == hsdBoth)) {
-      PaintOnWindow(this, [&] { PaintHotSpot(true, p); });
-    }
-    drag_.outside = false;
-  } else if (!drag_.outside) {
-    PaintOnWindow(this, [&] { PaintHotSpot(false, p); });
-    drag_.outside = true;
+  const auto change = drag_.Track(PointInBar(hotSpotRect_, p), repeatInside && hotSpotDirection_ == hsdBoth);
+  if (change != TBarDrag::THighlight::kKeep) {
+    PaintOnWindow(this, [&] { PaintHotSpot(change == TBarDrag::THighlight::kLit, p); });
   }
 }
 
@@ -127,8 +115,8 @@ void TFrSplitter::Dispatch(TMessage& message) {
   UpdateHotSpotHighlight(true);
   TPoint p;
   CursorClientPos(p);
-  HCURSOR cursor = tools_.Cursor(Vertical(), hotSpotVisible_ && PointInBar(hotSpotRect_, p));
-  if (lockBar_ || !PointInBar(barRect_, p) || cursor == nullptr) {
+  HCURSOR cursor = tools_.CursorAt(p, barRect_, hotSpotRect_, hotSpotVisible_, lockBar_, Vertical());
+  if (cursor == nullptr) {
     TFrCustomPanel::Dispatch(message);
     return;
   }

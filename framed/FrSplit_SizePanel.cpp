@@ -46,10 +46,7 @@ void TFrCustomSizePanel::UpdateHotSpotRect(const TRect& bar) {
   }
 }
 
-// The children lie beside the bar and the pixel that parts them from it.
-void TFrCustomSizePanel::AdjustClientRect(TRect& rect) {
-  TFrCustomPanel::AdjustClientRect(rect);
-  const int room = sizeBarWidth_ + 1;
+void TFrCustomSizePanel::CutBarSide(TRect& rect, int room) const {
   switch (Align()) {
     case alTop: rect.Bottom -= room; break;
     case alBottom: rect.Top += room; break;
@@ -59,16 +56,16 @@ void TFrCustomSizePanel::AdjustClientRect(TRect& rect) {
   }
 }
 
+// The children lie beside the bar and the pixel that parts them from it.
+void TFrCustomSizePanel::AdjustClientRect(TRect& rect) {
+  TFrCustomPanel::AdjustClientRect(rect);
+  CutBarSide(rect, sizeBarWidth_ + 1);
+}
+
 // The borders are painted beside the bar.
 void TFrCustomSizePanel::PaintRect(TRect& rect) {
   TFrCustomPanel::PaintRect(rect);
-  switch (Align()) {
-    case alTop: rect.Bottom -= sizeBarWidth_; break;
-    case alBottom: rect.Top += sizeBarWidth_; break;
-    case alLeft: rect.Right -= sizeBarWidth_; break;
-    case alRight: rect.Left += sizeBarWidth_; break;
-    default: break;
-  }
+  CutBarSide(rect, sizeBarWidth_);
 }
 
 void TFrCustomSizePanel::AvailableRect(TRect& rect) {
@@ -226,12 +223,7 @@ void TFrCustomSizePanel::MouseDown(TMouseButton button, TShiftState shift, int x
   CursorClientPos(p);
   TRect bar;
   SizeBarRect(bar);
-  if (!PointInBar(bar, p)) return;
-  const bool onHotSpot = hotSpotVisible_ && PointInBar(hotSpotRect_, p);
-  if (!onHotSpot && lockBar_) return;
-  SetCaptureControl(this);
-  drag_.dragging = true;
-  drag_.hotSpotPressed = onHotSpot;
+  if (!drag_.Press(this, p, bar, hotSpotRect_, hotSpotVisible_, lockBar_)) return;
   drag_.grabOffset = BarAlongX() ? p.Y - Height() / 2 : p.X - Width() / 2;
   drag_.start = Origin();
   startWidth_ = Width();
@@ -242,7 +234,7 @@ void TFrCustomSizePanel::MouseDown(TMouseButton button, TShiftState shift, int x
 
 void TFrCustomSizePanel::MouseMove(TShiftState shift, int x, int y) {
   TFrCustomPanel::MouseMove(shift, x, y);
-  if (!drag_.dragging || (drag_.hotSpotPressed && lockBar_)) return;
+  if (!drag_.Follows(lockBar_)) return;
   int pos = BarAlongX() ? y + drag_.start - startHeight_ / 2 : x + drag_.start - startWidth_ / 2;
   pos -= drag_.grabOffset;
   ClampExtent(pos);
@@ -257,9 +249,7 @@ void TFrCustomSizePanel::MouseMove(TShiftState shift, int x, int y) {
 
 void TFrCustomSizePanel::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
   TFrCustomPanel::MouseUp(button, shift, x, y);
-  if (button != mbLeft || !(drag_.dragging || drag_.hotSpotPressed)) return;
-  drag_.dragging = false;
-  if (GetCaptureControl() == this) SetCaptureControl(nullptr);
+  if (button != mbLeft || !drag_.Release(this)) return;
   if (!realTimeDrag_) {
     InvertDragBar(drag_.last);
     SetExtent(ExtentAt(drag_.last, 0));
@@ -289,13 +279,10 @@ void TFrCustomSizePanel::UpdateHotSpotHighlight() {
   TPoint p;
   CursorClientPos(p);
   TRect bar;
-  SizeBarRect(bar);
-  if (PointInBar(hotSpotRect_, p)) {
-    if (drag_.outside) PaintOnWindow(this, [&] { PaintHotSpot(true); });
-    drag_.outside = false;
-  } else if (!drag_.outside) {
-    PaintOnWindow(this, [&] { PaintHotSpot(false); });
-    drag_.outside = true;
+  SizeBarRect(bar);  // places the hot spot for the present size
+  const auto change = drag_.Track(PointInBar(hotSpotRect_, p), false);
+  if (change != TBarDrag::THighlight::kKeep) {
+    PaintOnWindow(this, [&] { PaintHotSpot(change == TBarDrag::THighlight::kLit); });
   }
 }
 
@@ -314,8 +301,8 @@ void TFrCustomSizePanel::Dispatch(TMessage& message) {
   CursorClientPos(p);
   TRect bar;
   SizeBarRect(bar);
-  HCURSOR cursor = tools_.Cursor(BarAlongX(), hotSpotVisible_ && PointInBar(hotSpotRect_, p));
-  if (lockBar_ || !PointInBar(bar, p) || cursor == nullptr) {
+  HCURSOR cursor = tools_.CursorAt(p, bar, hotSpotRect_, hotSpotVisible_, lockBar_, BarAlongX());
+  if (cursor == nullptr) {
     TFrCustomPanel::Dispatch(message);
     return;
   }
