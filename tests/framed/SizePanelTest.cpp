@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "classlib/formres/FormResource.h"
+#include "classlib/formres/PropertyBinders.h"
 #include "classlib/runtime/Exceptions.h"
 #include "framed/FrCommon.h"
 #include "framed/FrSplit.h"
@@ -146,6 +148,33 @@ TEST(FramedSizePanelWithoutParent, SettingMarginsRaisesNoParentSpecified) {
       EXPECT_EQ(AnsiString("No parent specified"), error.Message());
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+class TSizePanelForm : public TForm {
+  CLASSLIB_CLASS(TSizePanelForm, TForm)
+ public:
+  explicit TSizePanelForm(TComponent* owner) : TForm(owner) { ReadFormResource(this, StaticClass()); }
+
+  TFrSizePanel* Side = nullptr;
+};
+
+TEST(FramedSizePanelResource, APanelStoredCollapsedOpensToItsStoredExtent) {
+  RegisterFormClass(TSizePanelForm::StaticClass(), {}, {Field("Side", &TSizePanelForm::Side)});
+  std::unique_ptr<TSizePanelForm> form(testsupport::ShowForm<TSizePanelForm>(nullptr));
+  TFrSizePanel* side = form->Side;
+  ASSERT_NE(nullptr, side);
+  EXPECT_TRUE(side->HotSpotClosed());
+  EXPECT_EQ(8, side->Width());
+  TRect bar;
+  side->SizeBarRect(bar);  // places the hot spot
+  const TRect spot = side->HotSpotRect();
+  testsupport::Click(side, (spot.Left + spot.Right) / 2, (spot.Top + spot.Bottom) / 2);
+  EXPECT_FALSE(side->HotSpotClosed());
+  EXPECT_EQ(210, side->Width());
 }
 
 }  // namespace
