@@ -31,6 +31,18 @@ int Nearest(double value) { return static_cast<int>(Round(value)); }
 
 }  // namespace
 
+namespace {
+
+TFrSplitter* SplitterOf(TComponent* owner) {
+  if (auto* splitter = dynamic_cast<TFrSplitter*>(owner)) return splitter;
+  TFormReader* reader = TFormReader::Current();
+  return reader != nullptr ? dynamic_cast<TFrSplitter*>(reader->Parent()) : nullptr;
+}
+
+}  // namespace
+
+TFrSplitterPane::TFrSplitterPane(TComponent* owner) : TFrSplitterPane(owner, SplitterOf(owner)) {}
+
 TFrSplitterPane::TFrSplitterPane(TComponent* owner, TFrSplitter* splitter)
     : TFrCustomPanel(owner), splitter_(splitter) {
   TControlStyle style = ControlStyle();
@@ -40,19 +52,50 @@ TFrSplitterPane::TFrSplitterPane(TComponent* owner, TFrSplitter* splitter)
   SetTabStop(false);
 }
 
+void TFrSplitterPane::ReadState(TFormReader& reader) { reader.SetOwner(reader.Root()); }
+
+// The pane's empty area belongs to the splitter: the mouse goes through it.
+void TFrSplitterPane::Dispatch(TMessage& message) {
+  if (message.Msg == WM_NCHITTEST) {
+    message.Result = HTTRANSPARENT;
+    return;
+  }
+  TFrCustomPanel::Dispatch(message);
+}
+
 void TFrSplitterPane::SetPaneVisible(bool value) {
   SetVisible(value);
   if (splitter_ != nullptr) splitter_->UpdatePanes();
 }
 
+void TFrPaneData::Assign(TPersistent* source) {
+  auto* other = dynamic_cast<TFrPaneData*>(source);
+  if (other == nullptr) {
+    TPersistent::Assign(source);
+    return;
+  }
+  SetBorderColor(other->BorderColor());
+  SetBorderInner(other->BorderInner());
+  SetBorderOuter(other->BorderOuter());
+  SetBorderWidth(other->BorderWidth());
+  SetColor(other->Color());
+  SetFlatColor(other->FlatColor());
+  SetDockSite(other->DockSite());
+  SetShowDockClientCaptions(other->ShowDockClientCaptions());
+  SetVisible(other->Visible());
+}
+
 // The panes come after the default size, so that sizing the new splitter moves no bar.
 TFrSplitter::TFrSplitter(TComponent* owner) : TFrCustomPanel(owner) {
+  SetControlStyle(ControlStyle() + TControlStyle{csCaptureMouse, csOpaque});
   SetBorderOuter(fsNone);
   SetBounds(Left(), Top(), 200, 100);
   upperLeft_ = new TFrSplitterPane(this, this);
   lowerRight_ = new TFrSplitterPane(this, this);
   upperLeft_->SetParent(this);
   lowerRight_->SetParent(this);
+  upperLeftData_ = std::make_unique<TFrPaneData>(upperLeft_);
+  lowerRightData_ = std::make_unique<TFrPaneData>(lowerRight_);
   SetPreferredExtent(position_);
   RememberFixedExtent();
   UpdatePanes();
@@ -213,6 +256,12 @@ void TFrSplitter::SetHotSpotDirection(THotSpotDirection value) {
   Invalidate();
 }
 
+void TFrSplitter::SetHotSpotHighlight(TColor value) {
+  if (value == hotSpotHighlight_) return;
+  hotSpotHighlight_ = value;
+  Invalidate();
+}
+
 void TFrSplitter::SetHotSpotSizePercent(int value) {
   if (value == hotSpotSizePercent_) return;
   hotSpotSizePercent_ = value;
@@ -281,6 +330,12 @@ void TFrSplitter::UpdatePanes() {
   }
   EnableAlign();
   Invalidate();
+  // Dragging in real time shows each step at once.
+  if (realTimeDrag_ && HandleAllocated()) {
+    upperLeft_->Update();
+    lowerRight_->Update();
+    Update();
+  }
 }
 
 void TFrSplitter::ResizeByPercent() {
@@ -357,6 +412,11 @@ void TFrSplitter::Loaded() {
   AdoptNamedControls(upperLeftNames_, upperLeft_);
   AdoptNamedControls(lowerRightNames_, lowerRight_);
   EnableAlign();
+}
+
+void TFrSplitter::CreateParams(TCreateParams& params) {
+  TFrCustomPanel::CreateParams(params);
+  params.Style |= WS_CLIPCHILDREN;
 }
 
 void TFrSplitter::AlignControls(TControl* control, TRect& rect) {

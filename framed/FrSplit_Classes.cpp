@@ -1,4 +1,4 @@
-// The splitter's properties for form resources.
+// The splitter's and the size panel's properties for form resources.
 #include "classlib/formres/PropertyBinders.h"
 #include "framed/FrSplit.h"
 
@@ -20,6 +20,19 @@ void RegisterSplitterClasses() {
   static bool registered = false;
   if (registered) return;
   registered = true;
+  RegisterClassProperties(TFrSplitterPane::StaticClass(), {});
+  using D = TFrPaneData;
+  RegisterClassProperties(
+      D::StaticClass(),
+      {ColorProperty<D>("BorderColor", &D::SetBorderColor, clBtnFace),
+       EnumProperty<D, TFrameStyle>("BorderInner", &D::SetBorderInner, FrameStyleIdents(), "fsNone"),
+       EnumProperty<D, TFrameStyle>("BorderOuter", &D::SetBorderOuter, FrameStyleIdents(), "fsNone"),
+       IntegerProperty<D>("BorderWidth", &D::SetBorderWidth, 0),
+       ColorProperty<D>("Color", &D::SetColor, clBtnFace),
+       ColorProperty<D>("FlatColor", &D::SetFlatColor, clBtnShadow),
+       BoolProperty<D>("DockSite", &D::SetDockSite, false),
+       BoolProperty<D>("ShowDockClientCaptions", &D::SetShowDockClientCaptions, true),
+       BoolProperty<D>("Visible", &D::SetVisible, true)});
   using S = TFrSplitter;
   RegisterClassProperties(
       S::StaticClass(),
@@ -37,10 +50,29 @@ void RegisterSplitterClasses() {
        BoolProperty<S>("RealTimeDrag", &S::SetRealTimeDrag, false),
        BoolProperty<S>("LockBar", &S::SetLockBar, false),
        BoolProperty<S>("HotSpotVisible", &S::SetHotSpotVisible, false),
+       ColorProperty<S>("HotSpotHighlight", &S::SetHotSpotHighlight, clWindow),
        BoolProperty<S>("HotSpotIgnoreMargins", &S::SetHotSpotIgnoreMargins, true),
        IntegerProperty<S>("HotSpotSizePercent", &S::SetHotSpotSizePercent, 40),
        EnumProperty<S, THotSpotDirection>("HotSpotDirection", &S::SetHotSpotDirection, HotSpotDirectionIdents(),
                                           "hsdMin"),
        EventProperty<S>("OnChange", &S::OnChange),
-       EventProperty<S>("OnChanging", &S::OnChanging)});
+       EventProperty<S>("OnChanging", &S::OnChanging),
+       EventProperty<S>("OnHotSpotClick", &S::OnHotSpotClick),
+       ObjectProperty<S>("UpperLeft", &S::UpperLeft),
+       ObjectProperty<S>("LowerRight", &S::LowerRight)});
+  using P = TFrCustomSizePanel;
+  RegisterClassProperties(
+      P::StaticClass(),
+      {IntegerProperty<P>("SizeBarWidth", &P::SetSizeBarWidth, 4),
+       EnumProperty<P, TSplitterStyle>("SizeBarStyle", &P::SetSizeBarStyle, SplitterStyleIdents(), "ssStandard"),
+       IntegerProperty<P>("MarginMin", &P::SetMarginMin, 0),
+       IntegerProperty<P>("MarginMax", &P::SetMarginMax, 0),
+       BoolProperty<P>("RealTimeDrag", &P::SetRealTimeDrag, false),
+       BoolProperty<P>("LockBar", &P::SetLockBar, false),
+       BoolProperty<P>("HotSpotVisible", &P::SetHotSpotVisible, false),
+       ColorProperty<P>("HotSpotHighlight", &P::SetHotSpotHighlight, clWindow),
+       BoolProperty<P>("HotSpotIgnoreMargins", &P::SetHotSpotIgnoreMargins, false),
+       IntegerProperty<P>("HotSpotSizePercent", &P::SetHotSpotSizePercent, 40),
+       EventProperty<P>("OnHotSpotClick", &P::OnHotSpotClick)});
+  RegisterClassProperties(TFrSizePanel::StaticClass(), {});
 }

@@ -1,4 +1,5 @@
-# The framed library's resources (the link labels' hand cursor, "FRCOMMON_HANDCURSOR"),
+# The framed library's resources (the link labels' hand cursor, "FRCOMMON_HANDCURSOR", and
+# the splitter's "FRSPLIT_HORZ", "FRSPLIT_HORZHOTSPOT", "FRSPLIT_VERT", "FRSPLIT_VERTHOTSPOT"),
 # generated when the build is configured from the letter grids of the committed scripts.
 # A static library cannot carry resources: add_framed_resources(target) compiles them into
 # each program that links `framed`.
@@ -8,10 +9,19 @@ set(FRAMED_RESOURCE_DIR ${CMAKE_CURRENT_BINARY_DIR}/resources)
 file(MAKE_DIRECTORY ${FRAMED_RESOURCE_DIR})
 execute_process(COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/resources/make_hand_cursor.py
                         ${FRAMED_RESOURCE_DIR}/hand.cur COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/resources/make_split_cursors.py
+                        ${FRAMED_RESOURCE_DIR} COMMAND_ERROR_IS_FATAL ANY)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/resources/make_hand_cursor.py)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/resources/make_split_cursors.py
+             ${CMAKE_CURRENT_SOURCE_DIR}/resources/cursor_grid.py)
 set(FRAMED_RESOURCES_RC ${FRAMED_RESOURCE_DIR}/FramedResources.rc CACHE INTERNAL "The framed library's resources")
 file(CONFIGURE OUTPUT ${FRAMED_RESOURCES_RC}
-  CONTENT "FRCOMMON_HANDCURSOR CURSOR \"${FRAMED_RESOURCE_DIR}/hand.cur\"\n")
+  CONTENT "FRCOMMON_HANDCURSOR CURSOR \"${FRAMED_RESOURCE_DIR}/hand.cur\"
+FRSPLIT_HORZ CURSOR \"${FRAMED_RESOURCE_DIR}/horz.cur\"
+FRSPLIT_HORZHOTSPOT CURSOR \"${FRAMED_RESOURCE_DIR}/horzhotspot.cur\"
+FRSPLIT_VERT CURSOR \"${FRAMED_RESOURCE_DIR}/vert.cur\"
+FRSPLIT_VERTHOTSPOT CURSOR \"${FRAMED_RESOURCE_DIR}/verthotspot.cur\"
+")
 
 function(add_framed_resources target)
   target_sources(${target} PRIVATE ${FRAMED_RESOURCES_RC})

@@ -1,7 +1,8 @@
 """Writes the link labels' hand cursor (a 32 x 32 monochrome .cur file) from the letter
 grid below: '#' black, 'o' white, '.' transparent; the hot spot is the fingertip."""
-import struct
 import sys
+
+from cursor_grid import write_cursor
 
 GRID = """
 .....##.........................
@@ -38,35 +39,7 @@ GRID = """
 ................................
 """
 HOT_SPOT = (5, 0)
-SIZE = 32
-
-
-def rows():
-    lines = [line for line in GRID.strip("\n").split("\n")]
-    assert len(lines) == SIZE and all(len(line) == SIZE for line in lines), "the grid is 32 x 32"
-    return lines
-
-
-def packed(bits):
-    """One bitmap row of 32 pixels, most significant bit first."""
-    value = 0
-    for bit in bits:
-        value = (value << 1) | bit
-    return value.to_bytes(4, "big")
-
-
-def main(path):
-    lines = rows()
-    colour = b"".join(packed([1 if c == "o" else 0 for c in line]) for line in reversed(lines))
-    mask = b"".join(packed([1 if c == "." else 0 for c in line]) for line in reversed(lines))
-    palette = bytes([0, 0, 0, 0, 255, 255, 255, 0])
-    info = struct.pack("<IiiHHIIiiII", 40, SIZE, 2 * SIZE, 1, 1, 0, len(colour) + len(mask), 0, 0, 2, 0)
-    image = info + palette + colour + mask
-    header = struct.pack("<HHH", 0, 2, 1)
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 0, 0, HOT_SPOT[0], HOT_SPOT[1], len(image), 6 + 16)
-    with open(path, "wb") as f:
-        f.write(header + entry + image)
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    write_cursor(sys.argv[1], GRID, HOT_SPOT)

@@ -161,17 +161,29 @@ TEST_F(FramedSplitter, AVisibleHotSpotWidensTheBarAndSitsInItsMiddle) {
 
 namespace {
 
+// A framed panel that counts its destructions.
+class TCountedPanel : public TFrPanel {
+  CLASSLIB_CLASS(TCountedPanel, TFrPanel)
+ public:
+  using TFrPanel::TFrPanel;
+  ~TCountedPanel() override { ++freed; }
+  static int freed;
+};
+
+int TCountedPanel::freed = 0;
+
 class TSplitterForm : public TForm {
   CLASSLIB_CLASS(TSplitterForm, TForm)
  public:
   explicit TSplitterForm(TComponent* owner) : TForm(owner) { ReadFormResource(this, StaticClass()); }
 
   TFrSplitter* Split = nullptr;
-  TFrPanel* Files = nullptr;
-  TFrPanel* Details = nullptr;
+  TCountedPanel* Files = nullptr;
+  TCountedPanel* Details = nullptr;
 };
 
 TEST(FramedSplitterResource, NamedChildrenMoveIntoTheirPanesAndStayOwnedByTheForm) {
+  RegisterClassProperties(TCountedPanel::StaticClass(), {});
   RegisterFormClass(TSplitterForm::StaticClass(), {},
                     {Field("Split", &TSplitterForm::Split), Field("Files", &TSplitterForm::Files),
                      Field("Details", &TSplitterForm::Details)});
@@ -189,7 +201,41 @@ TEST(FramedSplitterResource, NamedChildrenMoveIntoTheirPanesAndStayOwnedByTheFor
   // In the middle of 600 less half the bar: Nearest(0.5 x 597).
   EXPECT_EQ(298, split->Position());
   EXPECT_EQ(298, form->Files->Width());
-  EXPECT_EQ(600 - 298 - 7, form->Details->Width());
+  EXPECT_EQ(600 - 298 - 7 - 2, form->Details->Width()) << "inside the second pane's flat border";
+  // The panes' looks are read through the nested pane data.
+  EXPECT_EQ(clWhite, split->UpperLeftPane()->Color());
+  EXPECT_EQ(fsFlat, split->LowerRightPane()->BorderOuter());
+  EXPECT_TRUE(split->LowerRight()->DockSite());
+  TCountedPanel::freed = 0;
+  form.reset();
+  EXPECT_EQ(2, TCountedPanel::freed) << "each child is freed once, with the form";
+}
+
+}  // namespace
+
+namespace {
+
+class TSplitterPaneForm : public TForm {
+  CLASSLIB_CLASS(TSplitterPaneForm, TForm)
+ public:
+  explicit TSplitterPaneForm(TComponent* owner) : TForm(owner) { ReadFormResource(this, StaticClass()); }
+
+  TFrSplitter* Split = nullptr;
+  TFrSplitterPane* Extra = nullptr;
+  TFrPanel* Note = nullptr;
+};
+
+TEST(FramedSplitterResource, AStreamedPaneFindsItsSplitterAndItsChildrenBelongToTheForm) {
+  RegisterFormClass(TSplitterPaneForm::StaticClass(), {},
+                    {Field("Split", &TSplitterPaneForm::Split), Field("Extra", &TSplitterPaneForm::Extra),
+                     Field("Note", &TSplitterPaneForm::Note)});
+  std::unique_ptr<TSplitterPaneForm> form(testsupport::ShowForm<TSplitterPaneForm>(nullptr));
+  ASSERT_NE(nullptr, form->Extra);
+  EXPECT_EQ(form->Split, form->Extra->Splitter());
+  EXPECT_EQ(form->Split, form->Extra->Parent());
+  EXPECT_EQ(clWhite, form->Extra->Color());
+  EXPECT_EQ(form->Extra, form->Note->Parent());
+  EXPECT_EQ(form.get(), form->Note->Owner());
 }
 
 }  // namespace

@@ -89,6 +89,16 @@ void Drag(TControl* control, int fromX, int fromY, int toX, int toY, TMouseButto
   ServeApplication(60);
 }
 
+void DragAlong(TControl* control, const std::vector<TPoint>& path, TMouseButton button) {
+  if (path.empty()) return;
+  MoveMouse(control, path.front().X, path.front().Y);
+  MouseButton(button, true);
+  ServeApplication(30);
+  for (size_t i = 1; i < path.size(); ++i) MoveMouse(control, path[i].X, path[i].Y);
+  MouseButton(button, false);
+  ServeApplication(60);
+}
+
 void PressKey(WORD virtualKey, TShiftState shift) {
   Modifiers(shift, true);
   Key(virtualKey, true);

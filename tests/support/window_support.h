@@ -86,6 +86,8 @@ void Click(TControl* control, int x, int y, TMouseButton button = mbLeft, TShift
 void DoubleClick(TControl* control, int x, int y, TMouseButton button = mbLeft);
 // Presses at (fromX, fromY), moves in a few steps to (toX, toY) and releases there.
 void Drag(TControl* control, int fromX, int fromY, int toX, int toY, TMouseButton button = mbLeft);
+// Presses at the first point, moves through the others one step each and releases at the last.
+void DragAlong(TControl* control, const std::vector<TPoint>& path, TMouseButton button = mbLeft);
 // Holds the modifier keys of `shift` (ssShift, ssCtrl, ssAlt) around one key stroke.
 void PressKey(WORD virtualKey, TShiftState shift = {});
 // Types printable characters (letters, digits, blanks and punctuation) one by one.
