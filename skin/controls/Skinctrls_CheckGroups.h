@@ -119,8 +119,8 @@ class TspSkinCustomRadioGroup : public TspSkinCustomButtonGroup {
 
  protected:
   TspCustomGroupButton* NewButton() override;
+  // Also pulls a selection past the items back to the last one.
   void UpdateButtons() override;
-  void ItemsChange() override;
   void ButtonClick(TObject* sender) override;
 
  private:
