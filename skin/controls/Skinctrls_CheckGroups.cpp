@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "classlib/windowing/ControlMessages.h"
+#include "skin/controls/Skinctrls_Faces.h"
 
 namespace {
 
@@ -77,9 +78,7 @@ void TspSkinCustomButtonGroup::SetColumns(int value) {
 }
 
 void TspSkinCustomButtonGroup::SetImages(TCustomImageList* value) {
-  if (images_ != nullptr && images_ != value) RemoveFreeNotification(images_);
-  images_ = value;
-  if (value != nullptr) FreeNotification(value);
+  ReplaceReference(*this, images_, value);
   for (TspSkinCheckRadioBox* button : buttons_) button->SetImages(value);
 }
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "classlib/windowing/Action.h"
+#include "skin/controls/Skinctrls_Faces.h"
 #include "skin/data/Skindata_SkinData.h"
-#include "skin/data/Skindata_Strings.h"
 #include "skin/data/Speffbmp.h"
 #include "skin/data/Sputils_Glyphs.h"
 #include "skin/data/Sputils_ParentImage.h"
@@ -91,9 +91,7 @@ void TspSkinCheckRadioBox::SetWordWrap(bool value) {
 }
 
 void TspSkinCheckRadioBox::SetImages(TCustomImageList* value) {
-  if (images_ != nullptr && images_ != value) RemoveFreeNotification(images_);
-  images_ = value;
-  if (value != nullptr) FreeNotification(value);
+  ReplaceReference(*this, images_, value);
   Repaint();
 }
 
@@ -265,10 +263,7 @@ void TspSkinCheckRadioBox::DrawDefaultMark(TCanvas* canvas) {
 
 // Fonts
 
-void TspSkinCheckRadioBox::SetContentCharset(TCanvas* canvas) {
-  TspResourceStrData* strings = skinData_ != nullptr ? skinData_->ResourceStrData() : nullptr;
-  canvas->Font()->SetCharset(strings != nullptr ? strings->CharSet() : DefaultFont()->Charset());
-}
+void TspSkinCheckRadioBox::SetContentCharset(TCanvas* canvas) { SetCaptionCharset(canvas, skinData_, DefaultFont()); }
 
 void TspSkinCheckRadioBox::SelectSkinFont(TCanvas* canvas) {
   TFont* font = canvas->Font();
@@ -307,12 +302,7 @@ void TspSkinCheckRadioBox::BuildFace(TBitmap& face) {
     PrepareFace(*this, active);
     CreateImage(&face, SR, false);
     CreateImage(&active, look_->ActiveSkinRect, true);
-    face.FreeContext();
-    active.FreeContext();
-    TspEffectBmp normal(face.Handle());
-    const TspEffectBmp hot(active.Handle());
-    normal.MorphByKind(look_->MorphKind, &hot, morphKf_);
-    normal.Draw(face.Canvas()->Handle(), 0, 0);
+    BlendFaces(face, active, look_->MorphKind, morphKf_);
     return;
   }
   if (mouseIn_ || IsFocused()) CreateImage(&face, look_->ActiveSkinRect, true);

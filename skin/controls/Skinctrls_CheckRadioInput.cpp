@@ -1,15 +1,7 @@
 // TspSkinCheckRadioBox: toggling, groups, mouse, keys and focus, and the cross-fade timer.
-#include <cmath>
-
 #include "classlib/windowing/Button.h"
 #include "skin/controls/Skinctrls_CheckRadio.h"
-
-namespace {
-
-constexpr unsigned kMorphInterval = 20;
-constexpr double kMorphStep = 0.2;
-
-}  // namespace
+#include "skin/controls/Skinctrls_Faces.h"
 
 // Toggling and groups
 
@@ -144,7 +136,7 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& message) {
 void TspSkinCheckRadioBox::StartMorph() {
   if (morphTimer_ == nullptr) {
     morphTimer_ = new TTimer(nullptr);
-    morphTimer_->SetInterval(kMorphInterval);
+    morphTimer_->SetInterval(kFaceMorphInterval);
     morphTimer_->OnTimer = TNotifyEvent(this, &TspSkinCheckRadioBox::MorphTick);
   }
   morphTimer_->SetEnabled(true);
@@ -162,12 +154,6 @@ void TspSkinCheckRadioBox::DoMorph() {
     StopMorph();
     return;
   }
-  // Kept on tenths, so the fade reaches its ends exactly.
-  if (toHot && morphKf_ < 1) morphKf_ = std::round((morphKf_ + kMorphStep) * 10) / 10;
-  else if (!toHot && morphKf_ > 0) morphKf_ = std::round((morphKf_ - kMorphStep) * 10) / 10;
-  else {
-    morphKf_ = end;
-    StopMorph();
-  }
+  if (!StepFaceMorph(morphKf_, toHot)) StopMorph();
   Repaint();
 }

@@ -16,9 +16,7 @@ std::string RectValue(const TRect& r) {
          std::to_string(r.Bottom);
 }
 
-}  // namespace
-
-std::string WriteCheckSkin(const std::string& name, const TLookKeys& changes) {
+TLookKeys CheckLookKeys(const TLookKeys& changes) {
   TLookKeys look = {{"pictureindex", "0"},
                     {"maskpictureindex", "-1"},
                     {"cursorindex", "-1"},
@@ -53,20 +51,16 @@ std::string WriteCheckSkin(const std::string& name, const TLookKeys& changes) {
                     {"grayedcheckimagerect", RectValue(kGrayed)},
                     {"activegrayedcheckimagerect", RectValue(kHotGrayed)}};
   for (const auto& [key, value] : changes) look[key] = value;
-  std::map<std::string, std::string> overrides;
-  for (const auto& [key, value] : look) overrides[std::string(kLook) + "/" + key] = value;
-  return skintest::WriteTestSkin(name, overrides);
+  return look;
 }
 
-TspSkinData* CheckSkin(const TLookKeys& changes) {
-  static std::map<TLookKeys, std::unique_ptr<TspSkinData>> loaded;
-  std::unique_ptr<TspSkinData>& skin = loaded[changes];
-  if (skin == nullptr) {
-    skin = std::make_unique<TspSkinData>(nullptr);
-    skin->LoadFromFile(WriteCheckSkin("checks_skin" + std::to_string(loaded.size()), changes).c_str());
-  }
-  return skin.get();
+}  // namespace
+
+std::string WriteCheckSkin(const std::string& name, const TLookKeys& changes) {
+  return skinbuttons::WriteSkinWithLook(name, kLook, CheckLookKeys(changes));
 }
+
+TspSkinData* CheckSkin(const TLookKeys& changes) { return skinbuttons::SkinWithLook(kLook, CheckLookKeys(changes)); }
 
 std::vector<TColor> PaintedBlock(TControl* control, int x, int y, int w, int h) {
   const std::vector<TColor> face = skinbuttons::FaceOf(control);
