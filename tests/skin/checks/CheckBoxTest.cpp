@@ -1,6 +1,9 @@
 // The check box and radio button without a skin: the built-in flat look, the three
 // states under real mouse and key input, and radio groups among siblings.
+#include <algorithm>
+
 #include "CheckFixture.h"
+#include "classlib/graphics/ImageList.h"
 #include "skin/data/Sputils_Glyphs.h"
 #include "window_support.h"
 
@@ -222,4 +225,50 @@ TEST_F(CheckTest, CheckBoxesOfOneNonZeroGroupExcludeEachOtherBeforeTheClick) {
     delete first;
     delete second;
   }
+}
+
+TEST_F(CheckTest, AnImageGoesBeforeTheCaptionAndTheFocusRectangleFramesTheCaption) {
+  TImageList images(form);
+  images.SetSize(12, 12);
+  TBitmap red;
+  red.SetSize(12, 12);
+  red.Canvas()->Brush()->SetColor(clRed);
+  red.Canvas()->FillRect(Rect(0, 0, 12, 12));
+  images.Add(&red, nullptr);
+  TTestBox* box = Place(10, 10, "WWW");
+  box->SetImages(&images);
+  box->SetImageIndex(0);
+  // The image at (22, H/2 - 6), the caption from 22 + 12 + 5; a wrapped caption too.
+  std::vector<TColor> face;
+  for (bool wrap : {true, false}) {
+    SCOPED_TRACE(wrap);
+    box->SetWordWrap(wrap);
+    face = Rgb(skinbuttons::FaceOf(box));
+    const auto at = [&](int x, int y) { return face[static_cast<size_t>(y * box->Width() + x)]; };
+    EXPECT_EQ(ColorToRGB(clRed), at(22, 6));
+    EXPECT_EQ(ColorToRGB(clRed), at(33, 17));
+    EXPECT_NE(ColorToRGB(clRed), at(34, 12));
+    int first = -1;
+    for (int x = 34; x < box->Width() && first < 0; ++x)
+      for (int y = 0; y < box->Height(); ++y)
+        if (at(x, y) == ColorToRGB(clBlack)) {
+          first = x;
+          break;
+        }
+    EXPECT_GE(first, 39);
+    EXPECT_LE(first, 41);
+  }
+
+  // Focused, a dotted frame 2 pixels left of the caption appears; nothing else changes.
+  box->SetCanFocused(true);
+  box->SetFocus();
+  const std::vector<TColor> focused = Rgb(skinbuttons::FaceOf(box));
+  int left = box->Width();
+  for (size_t i = 0; i < face.size(); ++i)
+    if (focused[i] != face[i]) left = std::min(left, static_cast<int>(i % static_cast<size_t>(box->Width())));
+  EXPECT_EQ(37, left);
+
+  // An index outside the list shows no image.
+  box->SetImageIndex(3);
+  EXPECT_NE(ColorToRGB(clRed), Rgb(skinbuttons::FaceOf(box))[static_cast<size_t>(6 * box->Width() + 22)]);
 }
