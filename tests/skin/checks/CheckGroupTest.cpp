@@ -178,3 +178,29 @@ TEST_F(CheckGroupTest, StatusOutsideTheButtonsIsFalseAndSetsNothing) {
   EXPECT_EQ(1, clicks.count);
   EXPECT_EQ(0, group->ItemIndex());
 }
+
+namespace {
+
+struct TKeyLog {
+  std::vector<WORD> keys;
+  void KeyDown(TObject* sender, WORD& key, TShiftState shift) {
+    (void)sender;
+    (void)shift;
+    keys.push_back(key);
+  }
+};
+
+}  // namespace
+
+TEST_F(CheckGroupTest, KeysOnAButtonReachTheGroupAndSpaceTogglesIt) {
+  TspSkinCheckGroup* group = MakeGroup({"Subtitles", "Chapters"});
+  TKeyLog log;
+  group->OnKeyDown = TKeyEvent(&log, &TKeyLog::KeyDown);
+  testsupport::ServeApplication(30);
+  group->Buttons(1)->SetFocus();
+  testsupport::PressKey(VK_SPACE);
+  EXPECT_EQ(std::vector<WORD>{VK_SPACE}, log.keys);
+  EXPECT_TRUE(group->GetCheckedStatus(1));
+  EXPECT_EQ(1, group->ItemIndex());
+  EXPECT_EQ(1, clicks.count);
+}
