@@ -221,3 +221,32 @@ TEST_F(CheckSkinTest, ASkinChangeSizesAFacedBoxButNeverAFlatOne) {
   EXPECT_EQ(120, flat->Width());
   EXPECT_EQ(30, flat->Height());
 }
+
+TEST_F(CheckSkinTest, AWiderFaceStretchesTheTextAreaAndCarriesAGlyphRightOfTheText) {
+  struct Row {
+    const char* name;
+    const char* glyphArea;
+    const char* textArea;
+    TRect text;
+    TRect glyph;
+  };
+  const Row rows[] = {
+      {"glyph left", "2,2,14,14", "16,0,40,16", Rect(16, 0, 100, 16), Rect(4, 4, 12, 12)},
+      {"glyph right", "26,2,38,14", "0,0,24,16", Rect(0, 0, 84, 16), Rect(88, 4, 96, 12)},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    TTestBox* box = PlaceSkinned(10, 10, false,
+                                 {{"lefttoppoint", "10,0"}, {"righttoppoint", "30,0"},
+                                  {"checkimagearea", row.glyphArea}, {"textarea", row.textArea}});
+    box->SetBounds(10, 10, 100, 30);
+    EXPECT_EQ(100, box->Width());
+    EXPECT_EQ(16, box->Height());
+    EXPECT_EQ(row.text, box->TextRect());
+    EXPECT_EQ(row.glyph, box->GlyphRect());
+    box->SetChecked(true);
+    EXPECT_EQ(GlyphPixels(*box->SkinData(), kChecked, PaintedBlock(box, row.glyph.Left, 11, 1, 1)[0]),
+              PaintedBlock(box, row.glyph.Left, row.glyph.Top, 8, 8));
+    delete box;
+  }
+}
