@@ -1,10 +1,12 @@
 #pragma once
 // Skinned controls: the bases, the re-skin and tool-bar seams, the labels, panels, status
-// bar, bevel and buttons.
+// bar, bevel, buttons, check boxes, radio buttons and their groups.
 #include "skin/controls/Skinctrls_Bases.h"
 #include "skin/controls/Skinctrls_Bevel.h"
 #include "skin/controls/Skinctrls_Button.h"
 #include "skin/controls/Skinctrls_ButtonLabel.h"
+#include "skin/controls/Skinctrls_CheckGroups.h"
+#include "skin/controls/Skinctrls_CheckRadio.h"
 #include "skin/controls/Skinctrls_Classes.h"
 #include "skin/controls/Skinctrls_GraphicBases.h"
 #include "skin/controls/Skinctrls_Label.h"

@@ -4,8 +4,7 @@
 
 #include "classlib/windowing/Action.h"
 #include "skin/data/Skindata_SkinData.h"
-#include "skin/data/Skindata_Strings.h"
-#include "skin/data/Speffbmp.h"
+#include "skin/controls/Skinctrls_Faces.h"
 #include "skin/data/Sputils_Compose.h"
 
 namespace {
@@ -33,9 +32,7 @@ TspSkinButton::~TspSkinButton() {
 // Properties
 
 void TspSkinButton::SetImageList(TCustomImageList* value) {
-  if (imageList_ != nullptr && imageList_ != value) RemoveFreeNotification(imageList_);
-  imageList_ = value;
-  if (value != nullptr) FreeNotification(value);
+  ReplaceReference(*this, imageList_, value);
   Repaint();
 }
 
@@ -245,12 +242,7 @@ void TspSkinButton::BuildSkinFace(TBitmap& face) {
     PrepareFace(*this, active);
     CreateButtonImage(&face, SR, false, false);
     CreateButtonImage(&active, look_->ActiveSkinRect, false, true);
-    face.FreeContext();
-    active.FreeContext();
-    TspEffectBmp normal(face.Handle());
-    const TspEffectBmp hot(active.Handle());
-    normal.MorphByKind(look_->MorphKind, &hot, morphKf_);
-    normal.Draw(face.Canvas()->Handle(), 0, 0);
+    BlendFaces(face, active, look_->MorphKind, morphKf_);
     return;
   }
   const bool animating = animateTimer_ != nullptr && animateTimer_->Enabled();
@@ -282,10 +274,7 @@ void TspSkinButton::CreateStretchButtonImage(TBitmap* B, const TRect& R, bool AD
   DrawFaceContent(B, content, ADown, AMouseIn);
 }
 
-void TspSkinButton::SetContentCharset(TCanvas* canvas) {
-  TspResourceStrData* strings = skinData_ != nullptr ? skinData_->ResourceStrData() : nullptr;
-  canvas->Font()->SetCharset(strings != nullptr ? strings->CharSet() : DefaultFont()->Charset());
-}
+void TspSkinButton::SetContentCharset(TCanvas* canvas) { SetCaptionCharset(canvas, skinData_, DefaultFont()); }
 
 void TspSkinButton::SelectSkinFont(TCanvas* canvas, bool ADown, bool AMouseIn) {
   TFont* font = canvas->Font();

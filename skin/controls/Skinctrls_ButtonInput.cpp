@@ -1,17 +1,14 @@
 // TspSkinButton: clicking, mouse, keys and focus, groups, and the three timers (repeat,
 // cross-fade, frame animation).
-#include <cmath>
-
 #include "classlib/windowing/Action.h"
 #include "classlib/windowing/Button.h"
 #include "classlib/windowing/ControlActionLink.h"
 #include "skin/controls/Skinctrls_Button.h"
+#include "skin/controls/Skinctrls_Faces.h"
 
 namespace {
 
 constexpr unsigned kRepeatDelay = 500;
-constexpr unsigned kMorphInterval = 20;
-constexpr double kMorphStep = 0.2;
 
 bool Running(const TTimer* timer) { return timer != nullptr && timer->Enabled(); }
 
@@ -318,7 +315,7 @@ void TspSkinButton::DoRepeat() {
 
 void TspSkinButton::StartMorph() {
   if (Running(morphTimer_)) return;
-  RestartTimer(morphTimer_, kMorphInterval, TNotifyEvent(this, &TspSkinButton::MorphTick));
+  RestartTimer(morphTimer_, kFaceMorphInterval, TNotifyEvent(this, &TspSkinButton::MorphTick));
 }
 
 void TspSkinButton::StopMorph() { Stop(morphTimer_); }
@@ -331,13 +328,7 @@ void TspSkinButton::DoMorph() {
     StopMorph();
     return;
   }
-  // Kept on tenths, so the fade reaches its ends exactly.
-  if (toActive && morphKf_ < 1) morphKf_ = std::round((morphKf_ + kMorphStep) * 10) / 10;
-  else if (!toActive && morphKf_ > 0) morphKf_ = std::round((morphKf_ - kMorphStep) * 10) / 10;
-  else {
-    morphKf_ = end;
-    StopMorph();
-  }
+  if (!StepFaceMorph(morphKf_, toActive)) StopMorph();
   Repaint();
 }
 

@@ -29,9 +29,7 @@ void MouseButtonInput(DWORD flags) {
   SendInput(1, &input, sizeof(input));
 }
 
-}  // namespace
-
-std::string WriteButtonSkin(const std::string& name, const TLookKeys& changes) {
+TLookKeys ButtonLookKeys(const TLookKeys& changes) {
   TLookKeys look = {{"pictureindex", "0"},       {"maskpictureindex", "-1"},   {"cursorindex", "-1"},
                     {"skinrect", "0,0,16,12"},    {"clientrect", "2,2,14,10"}, {"lefttoppoint", "0,0"},
                     {"righttoppoint", "0,0"},     {"leftbottompoint", "0,0"},  {"rightbottompoint", "0,0"},
@@ -42,20 +40,32 @@ std::string WriteButtonSkin(const std::string& name, const TLookKeys& changes) {
                     {"animateinterval", "25"},    {"showfocus", "0"},          {"morphing", "0"},
                     {"morphkind", "mkdefault"}};
   for (const auto& [key, value] : changes) look[key] = value;
+  return look;
+}
+
+}  // namespace
+
+std::string WriteSkinWithLook(const std::string& name, const std::string& look, const TLookKeys& keys) {
   std::map<std::string, std::string> overrides;
-  for (const auto& [key, value] : look) overrides["button/" + key] = value;
+  for (const auto& [key, value] : keys) overrides[look + "/" + key] = value;
   return skintest::WriteTestSkin(name, overrides);
 }
 
-TspSkinData* ButtonSkin(const TLookKeys& changes) {
-  static std::map<TLookKeys, std::unique_ptr<TspSkinData>> loaded;
-  std::unique_ptr<TspSkinData>& skin = loaded[changes];
+TspSkinData* SkinWithLook(const std::string& look, const TLookKeys& keys) {
+  static std::map<std::pair<std::string, TLookKeys>, std::unique_ptr<TspSkinData>> loaded;
+  std::unique_ptr<TspSkinData>& skin = loaded[{look, keys}];
   if (skin == nullptr) {
     skin = std::make_unique<TspSkinData>(nullptr);
-    skin->LoadFromFile(WriteButtonSkin("buttons_skin" + std::to_string(loaded.size()), changes).c_str());
+    skin->LoadFromFile(WriteSkinWithLook(look + "_skin" + std::to_string(loaded.size()), look, keys).c_str());
   }
   return skin.get();
 }
+
+std::string WriteButtonSkin(const std::string& name, const TLookKeys& changes) {
+  return WriteSkinWithLook(name, "button", ButtonLookKeys(changes));
+}
+
+TspSkinData* ButtonSkin(const TLookKeys& changes) { return SkinWithLook("button", ButtonLookKeys(changes)); }
 
 TspDataSkinButtonControl& ButtonLook(TspSkinData& skin) {
   return dynamic_cast<TspDataSkinButtonControl&>(*skin.CtrlList[skin.GetControlIndex("button")]);

@@ -26,6 +26,11 @@ constexpr int kFrames = 3;
 
 using TLookKeys = std::map<std::string, std::string>;
 
+// Writes the test skin with the keys of `look` set as given; answers the description's
+// path. Loaded, once per look and keys for the whole program (loading is slow).
+std::string WriteSkinWithLook(const std::string& name, const std::string& look, const TLookKeys& keys);
+TspSkinData* SkinWithLook(const std::string& look, const TLookKeys& keys);
+
 // Writes a skin whose "button" look is the one above, without fade or frame animation;
 // `changes` ("key" -> value) alter the look. Answers the description's path.
 std::string WriteButtonSkin(const std::string& name, const TLookKeys& changes = {});
