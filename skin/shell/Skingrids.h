@@ -173,8 +173,9 @@ class TspSkinCustomGrid : public TspSkinControl {
   // ---- look ----
   void GetSkinData() override;
   void ChangeSkinData() override;
-  // The look in use, or null when the grid draws its plain look.
-  const TspGridLook* Look() const { return LookIndex() != -1 ? &look_ : nullptr; }
+  // The look in use, or null when the grid draws its plain look (also once its skin data
+  // is gone, before the next paint reads the look again).
+  const TspGridLook* Look() const { return LookIndex() != -1 && SkinData() != nullptr ? &look_ : nullptr; }
   // The text area of a cell with the look's text rectangles.
   TRect GetNewTextRect(const TRect& cellRect, TGridDrawState state) const;
 

@@ -17,11 +17,17 @@ class TProbeGrid : public TspSkinCustomGrid {
   using TspSkinCustomGrid::MoveCurrent;
 
   std::vector<std::string> log;
+  // Every DrawCell as "col,row:" and its state's letters (X fixed, S selected, F focused).
+  std::vector<std::string> drawn;
   int refuseSizeChanges = 0;  // SizeChanged raises this many times
 
  protected:
   void DrawCell(int col, int row, const TRect&, TGridDrawState state) override {
-    if (state.Contains(gdFocused)) log.push_back("focused " + std::to_string(col) + "," + std::to_string(row));
+    std::string cell = std::to_string(col) + "," + std::to_string(row) + ":";
+    if (state.Contains(gdFixed)) cell += "X";
+    if (state.Contains(gdSelected)) cell += "S";
+    if (state.Contains(gdFocused)) cell += "F";
+    drawn.push_back(cell);
   }
   void SizeChanged(int oldColCount, int oldRowCount) override {
     log.push_back("size " + std::to_string(oldColCount) + "x" + std::to_string(oldRowCount));

@@ -215,6 +215,25 @@ TEST(GridExtents, InsertingAndRemovingKeepTheOtherValues) {
   EXPECT_FALSE(extents.Exists());
 }
 
+TEST_F(GridModel, AttachedScrollBarsAreEnabledHiddenFollowTheGridAndAreForgottenWhenFreed) {
+  auto horizontal = std::make_unique<TspSkinScrollBar>(nullptr);
+  auto vertical = std::make_unique<TspSkinScrollBar>(nullptr);
+  horizontal->SetEnabled(false);
+  grid->SetHScrollBar(horizontal.get());
+  grid->SetVScrollBar(vertical.get());
+  EXPECT_TRUE(horizontal->Enabled());
+  EXPECT_FALSE(horizontal->Visible());
+  EXPECT_FALSE(vertical->Visible());
+  grid->SetVisible(false);
+  grid->SetVisible(true);
+  EXPECT_TRUE(horizontal->Visible());
+  EXPECT_TRUE(vertical->Visible());
+  horizontal.reset();
+  EXPECT_EQ(nullptr, grid->HScrollBar());
+  EXPECT_EQ(vertical.get(), grid->VScrollBar());
+  grid.reset();  // the grid lets go of the bar it still holds: freeing the bar tells no one
+}
+
 // Hands `value` (form text) to the grid's definition `name`.
 void ReadDefinedValue(TPersistent* target, const char* name, const char* value) {
   TFormObject text = ParseFormText(AnsiString("object X: TX\n  ") + name + " = " + value + "\nend\n", "grid.form");

@@ -165,5 +165,51 @@ TEST_F(GridPaint, TransparentWithoutLookFillsOnlySelectedAndFixedCells) {
   EXPECT_EQ(Rgb(clAqua), Pixel(327, 5));  // nothing fills the free area
 }
 
+TEST_F(GridPaint, EveryShownCellIsDrawnOnceWithItsState) {
+  grid->SetColCount(3);
+  grid->SetRowCount(3);
+  grid->SetColWidths(2, 400);  // wider than the grid: drawn cut
+  SelectTwoCells();
+  grid->SetFocus();
+  testsupport::ServeApplication(30);
+  grid->drawn.clear();
+  Redraw();
+  EXPECT_EQ((std::vector<std::string>{"0,0:X", "1,0:X", "2,0:X", "0,1:X", "0,2:X", "1,1:SF", "2,1:S", "1,2:", "2,2:"}),
+            grid->drawn);
+}
+
+TEST_F(GridPaint, TextRectanglesFollowTheLooksTextParts) {
+  skin = LoadGridSkin("grid_text", {{"grid/fixedcelltextrect", "2,3,18,17"}, {"grid/celltextrect", "4,2,16,18"}});
+  grid->SetSkinData(skin.get());
+  struct Case {
+    const char* name;
+    bool useSkinHeight;
+    TRect cell;
+    TGridDrawState state;
+    TRect expected;
+  };
+  const Case cases[] = {
+      {"fixed", true, Rect(0, 0, 64, 20), {gdFixed}, Rect(2, 3, 62, 17)},
+      {"plain", true, Rect(65, 21, 129, 41), {}, Rect(69, 23, 125, 39)},
+      {"selected, cells taller than the part", false, Rect(65, 21, 129, 51), {gdSelected}, Rect(69, 23, 125, 49)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    grid->SetUseSkinCellHeight(c.useSkinHeight);
+    EXPECT_EQ(c.expected, grid->GetNewTextRect(c.cell, c.state));
+  }
+  grid->SetSkinData(nullptr);
+  EXPECT_EQ(Rect(65, 21, 129, 51), grid->GetNewTextRect(Rect(65, 21, 129, 51), {}));
+}
+
+TEST_F(GridPaint, RightToLeftDrawsTheFixedColumnAtTheRightEdge) {
+  grid->SetRightToLeft(true);
+  Redraw();
+  EXPECT_EQ(Rgb(clBtnFace), Pixel(320, 36));
+  EXPECT_EQ(Rgb(clBtnFace), Pixel(300, 10));
+  EXPECT_EQ(Rgb(clWindow), Pixel(200, 36));
+  EXPECT_EQ(Rgb(clWindow), Pixel(2, 36));  // the free strip is now at the left
+}
+
 }  // namespace
 }  // namespace gridtest
