@@ -38,34 +38,14 @@ using TGridDrawState = TSet<TGridDrawStateFlag>;
 
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 
-// The look a grid copied from its skin entry ("grid" unless SkinDataName says otherwise).
+// The look a grid found for its paint: the skin's entry ("grid" unless SkinDataName says
+// otherwise, valid until the skin changes) with its pictures and cell parts.
 struct TspGridLook {
-  TBitmap* Picture = nullptr;    // the picture the three cell rectangles point into
+  const TspDataSkinGridControl* Entry = nullptr;  // every value of the look, by its key
+  TBitmap* Picture = nullptr;    // the picture the three cell parts point into
   TBitmap* BGPicture = nullptr;  // tiled behind the cells, or none
-  TRect FixedCellRect;
-  TRect SelectCellRect;
-  TRect FocusCellRect;
-  int FixedCellLeftOffset = 0;
-  int FixedCellRightOffset = 0;
-  TRect FixedCellTextRect;
-  int CellLeftOffset = 0;
-  int CellRightOffset = 0;
-  TRect CellTextRect;
-  TColor LinesColor = 0;
-  TColor BGColor = 0;
-  AnsiString FontName = "Arial";
-  int FontHeight = 14;
-  TFontStyles FontStyle;
-  TColor FontColor = 0;
-  TColor SelectFontColor = 0;
-  TColor FocusFontColor = 0;
-  AnsiString FixedFontName = "Arial";
-  int FixedFontHeight = 14;
-  TFontStyles FixedFontStyle;
-  TColor FixedFontColor = 0;
-  bool CellStretchEffect = false;
-  bool FixedCellStretchEffect = false;
-  bool ShowFocus = false;
+  TRect SelectCellRect;          // the focused-cell part when the skin gives none
+  TRect FocusCellRect;           // the selected-cell part when the skin gives none
 };
 
 class TspSkinCustomGrid : public TspSkinControl {
@@ -227,8 +207,8 @@ class TspSkinCustomGrid : public TspSkinControl {
   void AttachScrollBar(TspSkinScrollBar*& bar, TspSkinScrollBar* value);
   void ReadExtents(const TValueReader& value, bool columns);
   void ChangeGridOrientation(bool rightToLeft);
-  void CopyLook(const TspDataSkinGridControl& entry);
-  void SetCellFont(const AnsiString& name, int height, const TFontStyles& style, TColor color);
+  void TakeLook(const TspDataSkinGridControl& entry);
+  void SetCellFont(bool fixed, TColor color);
   void PaintBackground();
   void PaintWallPaper(TCanvas* canvas);
   // Fills `image` (the control's size) with what lies under the grid, when Transparent.

@@ -49,48 +49,27 @@ bool InGridRect(int col, int row, const TGridRect& rect) {
 // ---- look ----
 
 void TspSkinCustomGrid::GetSkinData() {
-  look_.Picture = look_.BGPicture = nullptr;
+  look_ = TspGridLook();
   TspSkinControl::GetSkinData();
   if (lookIndex_ == -1) return;
   const auto* entry = dynamic_cast<const TspDataSkinGridControl*>(skinData_->CtrlList[lookIndex_].get());
-  if (entry != nullptr) CopyLook(*entry);
-  if (entry == nullptr || IsNullRect(look_.FixedCellRect)) {
+  if (entry == nullptr || IsNullRect(entry->FixedCellRect)) {
     lookIndex_ = -1;
-    look_.Picture = look_.BGPicture = nullptr;
+    return;
   }
+  TakeLook(*entry);
 }
 
-void TspSkinCustomGrid::CopyLook(const TspDataSkinGridControl& entry) {
+void TspSkinCustomGrid::TakeLook(const TspDataSkinGridControl& entry) {
   const auto picture = [this](int index) -> TBitmap* {
     const auto& pictures = skinData_->ActivePictures;
     return index >= 0 && index < static_cast<int>(pictures.size()) ? pictures[index].get() : nullptr;
   };
+  look_.Entry = &entry;
   look_.Picture = picture(entry.PictureIndex);
   look_.BGPicture = picture(entry.BGPictureIndex);
-  look_.FixedCellRect = entry.FixedCellRect;
   look_.SelectCellRect = IsNullRect(entry.SelectCellRect) ? entry.FocusCellRect : entry.SelectCellRect;
   look_.FocusCellRect = IsNullRect(entry.FocusCellRect) ? look_.SelectCellRect : entry.FocusCellRect;
-  look_.FixedCellLeftOffset = entry.FixedCellLeftOffset;
-  look_.FixedCellRightOffset = entry.FixedCellRightOffset;
-  look_.FixedCellTextRect = entry.FixedCellTextRect;
-  look_.CellLeftOffset = entry.CellLeftOffset;
-  look_.CellRightOffset = entry.CellRightOffset;
-  look_.CellTextRect = entry.CellTextRect;
-  look_.LinesColor = entry.LinesColor;
-  look_.BGColor = entry.BGColor;
-  look_.FontName = entry.FontName;
-  look_.FontHeight = entry.FontHeight;
-  look_.FontStyle = entry.FontStyle;
-  look_.FontColor = entry.FontColor;
-  look_.SelectFontColor = entry.SelectFontColor;
-  look_.FocusFontColor = entry.FocusFontColor;
-  look_.FixedFontName = entry.FixedFontName;
-  look_.FixedFontHeight = entry.FixedFontHeight;
-  look_.FixedFontStyle = entry.FixedFontStyle;
-  look_.FixedFontColor = entry.FixedFontColor;
-  look_.CellStretchEffect = entry.CellStretchEffect;
-  look_.FixedCellStretchEffect = entry.FixedCellStretchEffect;
-  look_.ShowFocus = entry.ShowFocus;
 }
 
 void TspSkinCustomGrid::ChangeSkinData() {
@@ -107,24 +86,24 @@ void TspSkinCustomGrid::ChangeSkinData() {
 TRect TspSkinCustomGrid::GetNewTextRect(const TRect& cellRect, TGridDrawState state) const {
   if (Look() == nullptr) return cellRect;
   const bool fixed = state.Contains(gdFixed);
-  const TRect& skinRect = fixed ? look_.FixedCellRect : look_.SelectCellRect;
-  const TRect& textRect = fixed ? look_.FixedCellTextRect : look_.CellTextRect;
+  const TRect& skinRect = fixed ? look_.Entry->FixedCellRect : look_.SelectCellRect;
+  const TRect& textRect = fixed ? look_.Entry->FixedCellTextRect : look_.Entry->CellTextRect;
   if (IsNullRect(textRect)) return cellRect;
-  const int extraHeight = useSkinCellHeight_ ? 0 : cellRect.Height() - look_.FixedCellRect.Height();
+  const int extraHeight = useSkinCellHeight_ ? 0 : cellRect.Height() - look_.Entry->FixedCellRect.Height();
   const int extraWidth = cellRect.Width() - skinRect.Width();
   return Bounds(cellRect.Left + textRect.Left, cellRect.Top + textRect.Top, textRect.Width() + extraWidth,
                 textRect.Height() + extraHeight);
 }
 
-// The skin's font (or the grid's in `color`), in the charset of the skin's texts when it
-// has a string table.
-void TspSkinCustomGrid::SetCellFont(const AnsiString& name, int height, const TFontStyles& style, TColor color) {
+// The skin's font of fixed or other cells (or the grid's font) in `color`, in the charset
+// of the skin's texts when it has a string table.
+void TspSkinCustomGrid::SetCellFont(bool fixed, TColor color) {
+  const TspDataSkinGridControl& entry = *look_.Entry;
   TFont* font = Canvas()->Font();
   if (useSkinFont_) {
-    font->SetName(name);
-    font->SetHeight(height);
-    font->SetStyle(style);
-    font->SetCharset(Font()->Charset());
+    font->SetName(fixed ? entry.FixedFontName : entry.FontName);
+    font->SetHeight(fixed ? entry.FixedFontHeight : entry.FontHeight);
+    font->SetStyle(fixed ? entry.FixedFontStyle : entry.FontStyle);
   } else {
     font->Assign(Font());
   }
@@ -176,7 +155,7 @@ void TspSkinCustomGrid::SetParentImage(TBitmap& image) {
 
 // The lines of the fixed corner, the column titles, the row titles and the scrollable cells.
 void TspSkinCustomGrid::PaintLines(const TGridDrawInfo& info) {
-  TColor lineColor = Look() != nullptr ? look_.LinesColor : gridLineColor_;
+  TColor lineColor = Look() != nullptr ? look_.Entry->LinesColor : gridLineColor_;
   if (Color() == clSilver) lineColor = clGray;
   const int fixedRight = info.HorzAxis.FixedEnd, fixedBottom = info.VertAxis.FixedEnd;
   const int right = info.HorzAxis.CellsEnd, bottom = info.VertAxis.CellsEnd;
@@ -264,8 +243,8 @@ void TspSkinCustomGrid::DrawOneCell(int col, int row, const TRect& where, TGridD
     } else if (state.Contains(gdSelected) || focused || state.Contains(gdFixed)) {
       DrawSkinCell(where, state);
     } else {
-      SetCellFont(look_.FontName, look_.FontHeight, look_.FontStyle, look_.FontColor);
-      if (look_.BGPicture == nullptr && !transparent_) FillCell(where, look_.BGColor);
+      SetCellFont(false, look_.Entry->FontColor);
+      if (look_.BGPicture == nullptr && !transparent_) FillCell(where, look_.Entry->BGColor);
     }
   }
   DrawCell(col, row, where, state);
@@ -300,20 +279,21 @@ void TspSkinCustomGrid::DrawPlainCell(const TRect& where, TGridDrawState state, 
 void TspSkinCustomGrid::DrawSkinCell(const TRect& where, TGridDrawState state) {
   const int width = where.Width(), height = where.Height();
   const bool focused = state.Contains(gdFocused), rowSelect = options_.Contains(goRowSelect);
+  const TspDataSkinGridControl& entry = *look_.Entry;
   const TRect* part = &look_.SelectCellRect;
-  int leftOffset = look_.CellLeftOffset, rightOffset = look_.CellRightOffset;
-  bool stretch = look_.CellStretchEffect;
+  int leftOffset = entry.CellLeftOffset, rightOffset = entry.CellRightOffset;
+  bool stretch = entry.CellStretchEffect;
   if (state.Contains(gdFixed)) {
-    part = &look_.FixedCellRect;
-    leftOffset = look_.FixedCellLeftOffset;
-    rightOffset = look_.FixedCellRightOffset;
-    stretch = look_.FixedCellStretchEffect;
-    SetCellFont(look_.FixedFontName, look_.FixedFontHeight, look_.FixedFontStyle, look_.FixedFontColor);
+    part = &entry.FixedCellRect;
+    leftOffset = entry.FixedCellLeftOffset;
+    rightOffset = entry.FixedCellRightOffset;
+    stretch = entry.FixedCellStretchEffect;
+    SetCellFont(true, entry.FixedFontColor);
   } else if (focused || rowSelect) {
     part = &look_.FocusCellRect;
-    SetCellFont(look_.FontName, look_.FontHeight, look_.FontStyle, look_.FocusFontColor);
+    SetCellFont(false, entry.FocusFontColor);
   } else {
-    SetCellFont(look_.FontName, look_.FontHeight, look_.FontStyle, look_.SelectFontColor);
+    SetCellFont(false, entry.SelectFontColor);
   }
   TBitmap cell;
   if (useSkinCellHeight_) {
@@ -324,7 +304,7 @@ void TspSkinCustomGrid::DrawSkinCell(const TRect& where, TGridDrawState state) {
     cell.SetSize(width, height);
     cell.Canvas()->StretchDraw(Rect(0, 0, width, height), &composed);
   }
-  if (look_.ShowFocus && focused && !rowSelect) {
+  if (entry.ShowFocus && focused && !rowSelect) {
     cell.Canvas()->Brush()->SetStyle(bsSolid);
     cell.Canvas()->Brush()->SetColor(skinData_->SkinColors->BtnFace);
     cell.Canvas()->DrawFocusRect(Rect(0, 0, cell.Width(), cell.Height()));
@@ -336,7 +316,7 @@ void TspSkinCustomGrid::DrawSkinCell(const TRect& where, TGridDrawState state) {
 // What the cells leave free right of and below them, unless a picture or the parent shows.
 void TspSkinCustomGrid::PaintFreeArea(const TGridDrawInfo& info) {
   if ((Look() != nullptr && look_.BGPicture != nullptr) || transparent_) return;
-  const TColor color = Look() != nullptr ? look_.BGColor : Color();
+  const TColor color = Look() != nullptr ? look_.Entry->BGColor : Color();
   const TGridAxisDrawInfo &horz = info.HorzAxis, &vert = info.VertAxis;
   if (horz.CellsEnd < horz.ClientExtent) FillCell(Rect(horz.CellsEnd, 0, horz.ClientExtent + 1, vert.CellsEnd), color);
   if (vert.CellsEnd < vert.ClientExtent) FillCell(Rect(0, vert.CellsEnd, horz.ClientExtent, vert.ClientExtent), color);
