@@ -116,19 +116,18 @@ void TspSkinCustomGrid::InvalidateFrom(const TGridDrawInfo& oldInfo) {
 }
 
 void TspSkinCustomGrid::SetFixedCols(int value) {
-  if (value == fixedCols_) return;
-  if (value < 0) InvalidOp("Grid index out of range");
-  if (value >= colCount_) InvalidOp("Fixed column count must be less than column count");
-  fixedCols_ = value;
-  Initialize();
-  InvalidateGrid();
+  SetFixedCount(fixedCols_, value, colCount_, "Fixed column count must be less than column count");
 }
 
 void TspSkinCustomGrid::SetFixedRows(int value) {
-  if (value == fixedRows_) return;
+  SetFixedCount(fixedRows_, value, rowCount_, "Fixed row count must be less than row count");
+}
+
+void TspSkinCustomGrid::SetFixedCount(int& fixedCount, int value, int count, const char* tooMany) {
+  if (value == fixedCount) return;
   if (value < 0) InvalidOp("Grid index out of range");
-  if (value >= rowCount_) InvalidOp("Fixed row count must be less than row count");
-  fixedRows_ = value;
+  if (value >= count) InvalidOp(tooMany);
+  fixedCount = value;
   Initialize();
   InvalidateGrid();
 }
@@ -149,10 +148,16 @@ void TspSkinCustomGrid::SetDefaultRowHeight(int value) {
   InvalidateGrid();
 }
 
+// The value of cell `index` in a block made (every cell `defaultValue`) when absent;
+// "Grid index out of range" for a cell the axis does not have.
+int TspSkinCustomGrid::PrepareExtent(TGridExtents& extents, int count, int defaultValue, int index) {
+  extents.Ensure(count, defaultValue);
+  if (index < 0 || index >= count) InvalidOp("Grid index out of range");
+  return extents.Value(index, defaultValue);
+}
+
 void TspSkinCustomGrid::SetColWidths(int index, int value) {
-  colWidths_.Ensure(colCount_, defaultColWidth_);
-  if (index < 0 || index >= colCount_) InvalidOp("Grid index out of range");
-  const int old = colWidths_.Value(index, defaultColWidth_);
+  const int old = PrepareExtent(colWidths_, colCount_, defaultColWidth_, index);
   if (value == old) return;
   ResizeCol(index, old, value);
   colWidths_.Set(index, value);
@@ -160,9 +165,7 @@ void TspSkinCustomGrid::SetColWidths(int index, int value) {
 }
 
 void TspSkinCustomGrid::SetRowHeights(int index, int value) {
-  rowHeights_.Ensure(rowCount_, defaultRowHeight_);
-  if (index < 0 || index >= rowCount_) InvalidOp("Grid index out of range");
-  const int old = rowHeights_.Value(index, defaultRowHeight_);
+  const int old = PrepareExtent(rowHeights_, rowCount_, defaultRowHeight_, index);
   if (value == old) return;
   ResizeRow(index, old, value);
   rowHeights_.Set(index, value);
@@ -170,8 +173,7 @@ void TspSkinCustomGrid::SetRowHeights(int index, int value) {
 }
 
 void TspSkinCustomGrid::SetTabStops(int index, bool value) {
-  tabStops_.Ensure(colCount_, 1);
-  if (index < 0 || index >= colCount_) InvalidOp("Grid index out of range");
+  PrepareExtent(tabStops_, colCount_, 1, index);
   tabStops_.Set(index, value ? 1 : 0);
 }
 
@@ -227,6 +229,13 @@ bool TspSkinCustomGrid::SelectCell(int, int) { return true; }
 
 // ---- options and colours ----
 
+template <class T>
+void TspSkinCustomGrid::StoreAndInvalidate(T& field, T value) {
+  if (value == field) return;
+  field = value;
+  InvalidateGrid();
+}
+
 void TspSkinCustomGrid::SetOptions(TGridOptions value) {
   if (value == options_) return;
   if (value.Contains(goRowSelect)) value.Exclude(goAlwaysShowEditor);
@@ -235,17 +244,9 @@ void TspSkinCustomGrid::SetOptions(TGridOptions value) {
   InvalidateGrid();
 }
 
-void TspSkinCustomGrid::SetGridLineWidth(int value) {
-  if (value == gridLineWidth_) return;
-  gridLineWidth_ = value;
-  InvalidateGrid();
-}
+void TspSkinCustomGrid::SetGridLineWidth(int value) { StoreAndInvalidate(gridLineWidth_, value); }
 
-void TspSkinCustomGrid::SetFixedColor(TColor value) {
-  if (value == fixedColor_) return;
-  fixedColor_ = value;
-  InvalidateGrid();
-}
+void TspSkinCustomGrid::SetFixedColor(TColor value) { StoreAndInvalidate(fixedColor_, value); }
 
 void TspSkinCustomGrid::SetGridLineColor(TColor value) {
   if (value == gridLineColor_) return;
@@ -259,17 +260,9 @@ void TspSkinCustomGrid::SetBorderStyle(TBorderStyle value) {
   if (HandleAllocated()) RecreateWnd();
 }
 
-void TspSkinCustomGrid::SetTransparent(bool value) {
-  if (value == transparent_) return;
-  transparent_ = value;
-  InvalidateGrid();
-}
+void TspSkinCustomGrid::SetTransparent(bool value) { StoreAndInvalidate(transparent_, value); }
 
-void TspSkinCustomGrid::SetRightToLeft(bool value) {
-  if (value == rightToLeft_) return;
-  rightToLeft_ = value;
-  InvalidateGrid();
-}
+void TspSkinCustomGrid::SetRightToLeft(bool value) { StoreAndInvalidate(rightToLeft_, value); }
 
 // ---- current cell and selection ----
 

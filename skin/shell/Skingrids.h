@@ -201,6 +201,10 @@ class TspSkinCustomGrid : public TspSkinControl {
 
   TGridAxisDrawInfo AxisInfo(bool columns) const;
   void UpdateExtents();
+  template <class T>
+  void StoreAndInvalidate(T& field, T value);
+  void SetFixedCount(int& fixedCount, int value, int count, const char* tooMany);
+  static int PrepareExtent(TGridExtents& extents, int count, int defaultValue, int index);
   void ApplySize(int colCount, int rowCount, const TGridDrawInfo* oldInfo);
   void InvalidateFrom(const TGridDrawInfo& oldInfo);
   static void MoveAdjust(int& position, int fromIndex, int toIndex);
