@@ -75,8 +75,9 @@ void TspSkinCustomGrid::TakeLook(const TspDataSkinGridControl& entry) {
 void TspSkinCustomGrid::ChangeSkinData() {
   GetSkinData();
   SetCursor(crDefault);
+  // A look without cell parts gives no height: rows of 0 pixels would hide the whole grid.
   const int skinRowHeight = look_.SelectCellRect.Height();
-  if (Look() != nullptr && useSkinCellHeight_ && defaultRowHeight_ != skinRowHeight) {
+  if (Look() != nullptr && useSkinCellHeight_ && skinRowHeight > 0 && defaultRowHeight_ != skinRowHeight) {
     SetDefaultRowHeight(skinRowHeight);
   } else {
     InvalidateGrid();

@@ -93,14 +93,26 @@ TEST_F(GridPaint, TheLookDrawsCellPartsLinesAndBackground) {
 }
 
 TEST_F(GridPaint, UseSkinCellHeightTakesTheSelectedPartsHeightOnASkinChange) {
-  skin = LoadGridSkin("grid_height");
-  for (bool useSkinHeight : {false, true}) {
-    SCOPED_TRACE(useSkinHeight);
+  struct Case {
+    const char* name;
+    bool useSkinHeight;
+    const char* selectedPart;
+    int expected;
+  };
+  const Case cases[] = {
+      {"on", true, "20,0,40,20", 20},
+      {"off", false, "20,0,40,20", 24},
+      {"no cell parts: no height to take", true, "0,0,0,0", 24},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto cellSkin = LoadGridSkin("grid_height", {{"grid/selectcellrect", c.selectedPart},
+                                                 {"grid/focuscellrect", c.selectedPart}});
     TProbeGrid probe(nullptr);
     probe.SetParent(form);
-    probe.SetUseSkinCellHeight(useSkinHeight);
-    probe.SetSkinData(skin.get());
-    EXPECT_EQ(useSkinHeight ? 20 : 24, probe.DefaultRowHeight());
+    probe.SetUseSkinCellHeight(c.useSkinHeight);
+    probe.SetSkinData(cellSkin.get());
+    EXPECT_EQ(c.expected, probe.DefaultRowHeight());
   }
 }
 
