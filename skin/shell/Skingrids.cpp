@@ -271,6 +271,8 @@ TGridRect TspSkinCustomGrid::Selection() const {
           std::max(anchor_.Y, current_.Y)};
 }
 
+// `show` (scroll the cell into view) takes effect once the grid scrolls; the old and the
+// new selection are repainted whole.
 void TspSkinCustomGrid::MoveCurrent(int col, int row, bool moveAnchor, bool show) {
   (void)show;
   if (col < 0 || row < 0 || col >= colCount_ || row >= rowCount_) InvalidOp("Grid index out of range");
