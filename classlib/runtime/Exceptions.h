@@ -45,6 +45,8 @@ CLASSLIB_EXCEPTION(EWriteError, EStreamError)
 CLASSLIB_EXCEPTION(EResNotFound, Exception)
 CLASSLIB_EXCEPTION(EIniFileException, Exception)
 CLASSLIB_EXCEPTION(EMaskException, Exception)
+// A grid asked to change its rows or columns in a way it cannot.
+CLASSLIB_EXCEPTION(EInvalidGridOperation, Exception)
 // A path that names nothing the operation can use.
 CLASSLIB_EXCEPTION(EInvalidPath, Exception)
 
