@@ -6,6 +6,7 @@
 #include "framed/FrLabel.h"
 #include "framed/FrPanel.h"
 #include "framed/FrRadChk.h"
+#include "framed/FrRadGrp.h"
 #include "framed/FrSplit.h"
 
 namespace {
@@ -25,6 +26,7 @@ void InitializeFramed() {
   RegisterSplitterClasses();
   RegisterButtonClasses();
   RegisterRadioCheckClasses();
+  RegisterRadioGroupClasses();
 }
 
 void FinalizeFramed() {
