@@ -173,5 +173,86 @@ class TFrControlButton : public TGraphicControl {
   TTimer* repeatTimer_ = nullptr;
 };
 
+// The framed push button: Default (Enter, and the default look while no other push button
+// has the focus) and Cancel (Escape) roles, a ModalResult for its form, and grouping into
+// mutually exclusive down buttons. Drawn by the visual styles, with graded hot-track edges
+// (HotTrack, which also makes it transparent) or in classic 3D.
+class TFrButton : public TFrCustomButton {
+  CLASSLIB_CLASS(TFrButton, TFrCustomButton)
+ public:
+  explicit TFrButton(TComponent* owner);
+
+  TAlignment Alignment() const { return alignment_; }
+  virtual void SetAlignment(TAlignment value) { StoreAndRepaint(alignment_, value); }
+  bool Default() const { return default_; }
+  virtual void SetDefault(bool value);
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool value) { cancel_ = value; }
+  bool AllowAllUp() const { return allowAllUp_; }
+  virtual void SetAllowAllUp(bool value);
+  int GroupIndex() const { return groupIndex_; }
+  virtual void SetGroupIndex(int value);
+  // Only a grouped button goes down; a down one rises only with AllowAllUp.
+  bool Down() const { return down_; }
+  virtual void SetDown(bool value);
+  TModalResult ModalResult() const { return modalResult_; }
+  void SetModalResult(TModalResult value) { modalResult_ = value; }
+  bool ShowDownPattern() const { return showDownPattern_; }
+  virtual void SetShowDownPattern(bool value) { StoreAndRepaint(showDownPattern_, value); }
+  bool ShowFocusRect() const { return showFocusRect_; }
+  virtual void SetShowFocusRect(bool value) { StoreAndRepaint(showFocusRect_, value); }
+  void SetHotTrack(bool value) override;
+
+  // The button shows itself as the form's default one.
+  bool Active() const { return active_; }
+
+  void Click() override;
+  void Dispatch(TMessage& message) override;
+  void KeyDown(WORD& key, TShiftState shift) override;
+  void KeyUp(WORD& key, TShiftState shift) override;
+  void DefineProperties(TFiler* filer) override;
+
+ protected:
+  virtual void GetCaptionRect(TRect& rect);
+  virtual void DrawButtonCaption();
+  // An 8 x 8 dither of Color and silver (gray on a silver button).
+  virtual void MakeDownPattern(TBitmap* bitmap);
+  void CreateWnd() override;
+  void Paint() override;
+  void RepaintDisplay() override { Invalidate(); }
+  void ChangeState() override;
+
+ private:
+  bool Grouped() const { return groupIndex_ != 0; }
+  bool Pressed() const { return state_ >= 2 || ShowDownVersion(); }
+  // The plain look: neither pressed, hovered nor the default one.
+  bool ShowsPlain() const { return Grouped() || (!active_ && !Focused()) || ShowDownVersion(); }
+  void NotifyGroup();
+  void FocusChanged(TMessage& message);
+  void DialogKey(TMessage& message);
+  void GroupButtonDown(TMessage& message);
+  // The face painters answer the rectangle inside the edges they drew.
+  TRect PaintStyledFace(const TRect& rect);
+  TRect PaintHotTrackFace(TRect rect);
+  TRect PaintDisabledHotTrackFace(TRect rect);
+  TRect PaintClassicFace(TRect rect);
+  void HotTrackRings(TRect& rect, TColor light, TColor dark);
+  void PaintDownPattern(const TRect& rect);
+
+  TAlignment alignment_ = taCenter;
+  bool allowAllUp_ = false;
+  bool cancel_ = false;
+  bool default_ = false;
+  int groupIndex_ = 0;
+  bool down_ = false;
+  TModalResult modalResult_ = mrNone;
+  bool showDownPattern_ = true;
+  bool showFocusRect_ = true;
+  int state_ = 0;  // 0 up, 3 down in a group
+  bool active_ = false;
+  bool clicking_ = false;
+  bool spacePressed_ = false;
+};
+
 // Registers the buttons' properties for form resources.
 void RegisterButtonClasses();

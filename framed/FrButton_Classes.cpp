@@ -15,6 +15,12 @@ const TIdentTable& ControlButtonStyleIdents() {
   return table;
 }
 
+const TIdentTable& AlignmentIdents() {
+  static const TIdentTable table("TAlignment",
+                                 {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}});
+  return table;
+}
+
 }  // namespace
 
 void RegisterButtonClasses() {
@@ -52,4 +58,17 @@ void RegisterButtonClasses() {
        ColorProperty<C>("Color", &C::SetColor, clBtnFace),
        EventProperty<C>("OnMouseEnter", &C::OnMouseEnter),
        EventProperty<C>("OnMouseLeave", &C::OnMouseLeave)});
+  using P = TFrButton;
+  RegisterClassProperties(
+      P::StaticClass(),
+      {EnumProperty<P, TAlignment>("Alignment", &P::SetAlignment, AlignmentIdents(), "taCenter"),
+       BoolProperty<P>("AllowAllUp", &P::SetAllowAllUp, false),
+       BoolProperty<P>("Cancel", &P::SetCancel, false),
+       BoolProperty<P>("Default", &P::SetDefault, false),
+       IntegerProperty<P>("GroupIndex", &P::SetGroupIndex, 0),
+       BoolProperty<P>("Down", &P::SetDown, false),
+       IntegerProperty<P>("ModalResult", &P::SetModalResult, 0),
+       BoolProperty<P>("ShowDownPattern", &P::SetShowDownPattern, true),
+       BoolProperty<P>("ShowFocusRect", &P::SetShowFocusRect, true),
+       ColorProperty<P>("Color", &P::SetColor, clBtnFace)});
 }
