@@ -76,15 +76,7 @@ void TFrCustomGlyphButton::CustomGlyphsChanged(TObject*) {
 }
 
 void TFrCustomGlyphButton::SetFrameController(TFrFrameController* value) {
-  if (value == frameController_) return;
-  if (frameController_ != nullptr) {
-    frameController_->DetachControl(this);
-    RemoveFreeNotification(frameController_);
-  }
-  frameController_ = value;
-  if (frameController_ == nullptr) return;
-  FreeNotification(frameController_);
-  frameController_->AttachControl(this);
+  SwitchFrameController(this, frameController_, value);
 }
 
 void TFrCustomGlyphButton::Notification(TComponent* component, TOperation operation) {

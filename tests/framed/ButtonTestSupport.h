@@ -1,6 +1,6 @@
 #pragma once
 // What the framed button tests share: a panel on the suite's form that hosts one test's
-// controls, click counting, and held mouse buttons and keys (real input).
+// controls and click counting.
 #include <windows.h>
 
 #include <memory>
@@ -47,13 +47,6 @@ class Host {
  private:
   TFrPanel* panel_;
 };
-
-// A left press held at a point of the control, and its release where the pointer is.
-void HoldLeft(TControl* control, int x, int y);
-void ReleaseLeft();
-// A key held down, and its release.
-void HoldKey(WORD virtualKey);
-void ReleaseKey(WORD virtualKey);
 
 // One form on screen for all tests of a suite.
 class OnForm : public ::testing::Test {

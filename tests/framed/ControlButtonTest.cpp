@@ -64,7 +64,7 @@ TEST_F(FramedControlButton, HoldingRepeatsAtEachTick) {
     button->SetRepeatClicks(true);
     TCounter clicks;
     button->OnClick = clicks.Event();
-    buttontests::HoldLeft(button, 10, 10);
+    testsupport::HoldMouse(button, 10, 10);
     TTimer* timer = button->RepeatTimer();
     ASSERT_NE(nullptr, timer);
     EXPECT_TRUE(timer->Enabled());
@@ -76,7 +76,7 @@ TEST_F(FramedControlButton, HoldingRepeatsAtEachTick) {
     timer->OnTimer(timer);
     EXPECT_EQ(2, clicks.count);
     if (!c.releaseInside) testsupport::MoveMouse(button, 10, 100);
-    buttontests::ReleaseLeft();
+    testsupport::ReleaseMouse();
     EXPECT_FALSE(timer->Enabled());
     EXPECT_FALSE(button->Down());
     EXPECT_EQ(c.clicksAfterRelease, clicks.count) << "released inside " << c.releaseInside;

@@ -97,10 +97,10 @@ TEST_F(FramedPushButton, SpaceClicksOnce) {
   TCounter clicks;
   button->OnClick = clicks.Event();
   button->SetFocus();
-  buttontests::HoldKey(VK_SPACE);
+  testsupport::HoldKey(VK_SPACE);
   EXPECT_TRUE(button->ShowDownVersion());
   EXPECT_EQ(0, clicks.count);
-  buttontests::ReleaseKey(VK_SPACE);
+  testsupport::ReleaseKey(VK_SPACE);
   EXPECT_FALSE(button->ShowDownVersion());
   EXPECT_EQ(1, clicks.count);
 }

@@ -267,15 +267,15 @@ TEST_F(FramedRadioCheck, SpaceTogglesOnceAndEscapeCancels) {
     TCounter clicks;
     box->OnClick = clicks.Event();
     box->SetFocus();
-    buttontests::HoldKey(VK_SPACE);
+    testsupport::HoldKey(VK_SPACE);
     EXPECT_TRUE(box->ShowDownVersion());
     EXPECT_EQ(cbUnchecked, box->State());
     if (c.escape) {
-      buttontests::HoldKey(VK_ESCAPE);
-      buttontests::ReleaseKey(VK_ESCAPE);
+      testsupport::HoldKey(VK_ESCAPE);
+      testsupport::ReleaseKey(VK_ESCAPE);
       EXPECT_FALSE(box->ShowDownVersion());
     }
-    buttontests::ReleaseKey(VK_SPACE);
+    testsupport::ReleaseKey(VK_SPACE);
     EXPECT_FALSE(box->ShowDownVersion());
     EXPECT_EQ(c.after, box->State()) << "escape " << c.escape;
     EXPECT_EQ(c.clicks, clicks.count) << "escape " << c.escape;
@@ -287,14 +287,14 @@ TEST_F(FramedRadioCheck, PressReleasedOutsideChangesNothing) {
   auto* box = host.Add<TFrCheckBox>(10, 10, 120, 20, "Outside");
   TCounter clicks;
   box->OnClick = clicks.Event();
-  buttontests::HoldLeft(box, 5, 8);
+  testsupport::HoldMouse(box, 5, 8);
   EXPECT_TRUE(box->ShowDownVersion());
   testsupport::MoveMouse(box, 5, 100);
   EXPECT_FALSE(box->ShowDownVersion());
   testsupport::MoveMouse(box, 6, 8);
   EXPECT_TRUE(box->ShowDownVersion());
   testsupport::MoveMouse(box, 5, 100);
-  buttontests::ReleaseLeft();
+  testsupport::ReleaseMouse();
   EXPECT_FALSE(box->ShowDownVersion());
   EXPECT_EQ(cbUnchecked, box->State());
   EXPECT_EQ(0, clicks.count);

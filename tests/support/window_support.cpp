@@ -89,6 +89,27 @@ void Drag(TControl* control, int fromX, int fromY, int toX, int toY, TMouseButto
   ServeApplication(60);
 }
 
+void HoldMouse(TControl* control, int x, int y, TMouseButton button) {
+  MoveMouse(control, x, y);
+  MouseButton(button, true);
+  ServeApplication(40);
+}
+
+void ReleaseMouse(TMouseButton button) {
+  MouseButton(button, false);
+  ServeApplication(40);
+}
+
+void HoldKey(WORD virtualKey) {
+  Key(virtualKey, true);
+  ServeApplication(40);
+}
+
+void ReleaseKey(WORD virtualKey) {
+  Key(virtualKey, false);
+  ServeApplication(40);
+}
+
 void PressKey(WORD virtualKey, TShiftState shift) {
   Modifiers(shift, true);
   Key(virtualKey, true);

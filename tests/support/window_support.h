@@ -86,6 +86,12 @@ void Click(TControl* control, int x, int y, TMouseButton button = mbLeft, TShift
 void DoubleClick(TControl* control, int x, int y, TMouseButton button = mbLeft);
 // Presses at (fromX, fromY), moves in a few steps to (toX, toY) and releases there.
 void Drag(TControl* control, int fromX, int fromY, int toX, int toY, TMouseButton button = mbLeft);
+// A mouse button held down at a point of the control, and its release where the pointer is.
+void HoldMouse(TControl* control, int x, int y, TMouseButton button = mbLeft);
+void ReleaseMouse(TMouseButton button = mbLeft);
+// A key held down, and its release (for what happens in between).
+void HoldKey(WORD virtualKey);
+void ReleaseKey(WORD virtualKey);
 // Holds the modifier keys of `shift` (ssShift, ssCtrl, ssAlt) around one key stroke.
 void PressKey(WORD virtualKey, TShiftState shift = {});
 // Types printable characters (letters, digits, blanks and punctuation) one by one.
