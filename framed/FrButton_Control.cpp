@@ -181,7 +181,6 @@ void TFrControlButton::Paint() {
   PaintButtonFace(rect);
   if (glyph_->Empty()) return;
   const TPoint size = GetGlyphSize();
-  rect = ClientRect();
   rect = CenteredBounds(Rect(rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1), size.X, size.Y);
   if (down_) {
     const int dy = StylesActive() ? 0 : 1;
@@ -226,19 +225,18 @@ void TFrControlButton::PaintButtonFace(TRect& rect) {
     PaintPlainFace(rect);
     return;
   }
-  // The thumb's border falls outside the control: drawn over a larger area off screen.
-  auto face = std::make_unique<TBitmap>();
-  face->SetSize(rect.Width(), rect.Height());
-  face->Canvas()->CopyRect(Rect(0, 0, rect.Width(), rect.Height()), Canvas(), rect);
-  const TRect grown = Rect(rect.Left - 1, rect.Top - 2, rect.Right + 2, rect.Bottom + 2);
-  TCanvas* own = Canvas();
-  const int state = down_ ? 2 : Hot() ? 1 : !Enabled() ? 3 : 0;
   if (!down_ && !Hot() && flat_) {
-    own->Brush()->SetColor(Color());
-    own->FillRect(rect);
+    Canvas()->Brush()->SetColor(Color());
+    Canvas()->FillRect(rect);
   } else {
+    // The thumb's border falls outside the control: drawn over a larger area off screen.
+    auto face = std::make_unique<TBitmap>();
+    face->SetSize(rect.Width(), rect.Height());
+    face->Canvas()->CopyRect(Rect(0, 0, rect.Width(), rect.Height()), Canvas(), rect);
+    const int state = down_ ? 2 : Hot() ? 1 : !Enabled() ? 3 : 0;
+    const TRect grown = Rect(rect.Left - 1, rect.Top - 2, rect.Right + 2, rect.Bottom + 2);
     ThemeServices->PaintElement(face->Canvas()->Handle(), TThemeServices::ScrollBarElement(18 + state), grown);
-    own->Draw(0, 0, face.get());
+    Canvas()->Draw(0, 0, face.get());
   }
   rect = Rect(rect.Left + 2, rect.Top + 2, rect.Right - 2, rect.Bottom - 2);
 }
