@@ -8,6 +8,7 @@
 #include "classlib/stdctrls/Edit.h"
 #include "classlib/windowing/Button.h"
 #include "framed/FrButton.h"
+#include "framed/FrCommon_Colors.h"
 
 namespace {
 
@@ -124,6 +125,19 @@ TEST_F(FramedPushButton, AClickSetsTheFormsModalResult) {
   testsupport::Click(button, 20, 10);
   EXPECT_EQ(mrYes, form_->ModalResult());
   form_->SetModalResult(mrNone);
+}
+
+TEST_F(FramedPushButton, HotTrackShowsTheParentBehindTheRoundedCorners) {
+  Host host(form_);
+  auto* button = host.Add<TFrButton>(10, 10, 75, 25, "Round");
+  button->SetHotTrack(true);
+  EXPECT_TRUE(button->Transparent());
+  host.Panel()->Repaint();
+  button->Repaint();
+  EXPECT_EQ(static_cast<COLORREF>(buttontests::kBack), testsupport::ControlPixel(button, 0, 0));
+  EXPECT_EQ(static_cast<COLORREF>(buttontests::kBack), testsupport::ControlPixel(button, 74, 24));
+  EXPECT_EQ(static_cast<COLORREF>(ColorToRGB(DarkenColor(clBtnFace, 20))), testsupport::ControlPixel(button, 1, 1));
+  EXPECT_EQ(static_cast<COLORREF>(ColorToRGB(LightenColor(clBtnFace, 20))), testsupport::ControlPixel(button, 73, 23));
 }
 
 // A form class without a resource: the test hands it a text.
