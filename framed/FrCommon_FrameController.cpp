@@ -286,3 +286,15 @@ void RegisterFrameControllerClasses() {
        EnumProperty<R, TFrRegKey>("RegKey", &R::SetRegKey, RegKeyIdents(), "hkeyCurrentUser"),
        SetProperty<R, TFrRegAccessKey>("RegAccess", &R::SetRegAccess, RegAccessIdents(), "[keyAllAccess]")});
 }
+
+void SwitchFrameController(TComponent* client, TFrFrameController*& field, TFrFrameController* value) {
+  if (value == field) return;
+  if (field != nullptr) {
+    field->DetachControl(client);
+    client->RemoveFreeNotification(field);
+  }
+  field = value;
+  if (field == nullptr) return;
+  client->FreeNotification(field);
+  field->AttachControl(client);
+}

@@ -132,5 +132,9 @@ class TFrFrameController : public TComponent {
   int holdCount_ = 0;
 };
 
+// Moves `client` from the controller held in `field` to `value`: the old one forgets it,
+// the new one attaches it (pushing its settings) and tells it when it is freed.
+void SwitchFrameController(TComponent* client, TFrFrameController*& field, TFrFrameController* value);
+
 // Registers the frame controller's and the storage holder's properties for form resources.
 void RegisterFrameControllerClasses();

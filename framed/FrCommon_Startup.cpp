@@ -1,9 +1,12 @@
 #include <objbase.h>
 
 #include "classlib/windowing/Application.h"
+#include "framed/FrButton.h"
 #include "framed/FrCommon.h"
 #include "framed/FrLabel.h"
 #include "framed/FrPanel.h"
+#include "framed/FrRadChk.h"
+#include "framed/FrRadGrp.h"
 #include "framed/FrSplit.h"
 
 namespace {
@@ -21,6 +24,9 @@ void InitializeFramed() {
   RegisterPanelClasses();
   RegisterLabelClasses();
   RegisterSplitterClasses();
+  RegisterButtonClasses();
+  RegisterRadioCheckClasses();
+  RegisterRadioGroupClasses();
 }
 
 void FinalizeFramed() {

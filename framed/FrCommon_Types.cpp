@@ -76,3 +76,8 @@ const TIdentTable& SplitterStyleIdents() {
   static const TIdentTable table("TSplitterStyle", {{"ssStandard", ssStandard}, {"ssGroove", ssGroove}, {"ssBump", ssBump}});
   return table;
 }
+
+const TIdentTable& HotTrackColorTypeIdents() {
+  static const TIdentTable table("TFrHotTrackColorType", {{"htctComplement", htctComplement}, {"htctActual", htctActual}});
+  return table;
+}

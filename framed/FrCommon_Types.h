@@ -42,3 +42,4 @@ const TIdentTable& SplitterStyleIdents();
 const TIdentTable& PathTypeIdents();
 const TIdentTable& RegKeyIdents();
 const TIdentTable& RegAccessIdents();
+const TIdentTable& HotTrackColorTypeIdents();

@@ -1,6 +1,7 @@
 // The labels' properties for form resources. Layout, Alignment and the other label
 // properties are the class library's.
 #include "classlib/formres/PropertyBinders.h"
+#include "framed/FrCommon_Properties.h"
 #include "framed/FrLabel.h"
 
 namespace {
@@ -21,15 +22,6 @@ const TIdentTable& CenterPointIdents() {
                                                   {"cpLowerCenter", cpLowerCenter},
                                                   {"cpLowerRight", cpLowerRight}});
   return table;
-}
-
-// A Word property: a value outside 0..65535 is an error of the resource.
-template <class T, class Setter>
-TPropertyInfo WordProperty(const char* name, Setter setter, int defaultValue) {
-  return IntegerProperty<T>(name, [setter, name](T* object, int value) {
-    if (value < 0 || value > 0xFFFF) throw EFormValueError(AnsiString(name) + " out of range");
-    std::invoke(setter, object, static_cast<uint16_t>(value));
-  }, defaultValue);
 }
 
 }  // namespace

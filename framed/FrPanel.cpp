@@ -74,15 +74,7 @@ void TFrCustomPanel::SetTransparent(bool value) {
 }
 
 void TFrCustomPanel::SetFrameController(TFrFrameController* value) {
-  if (value == frameController_) return;
-  if (frameController_ != nullptr) {
-    frameController_->DetachControl(this);
-    RemoveFreeNotification(frameController_);
-  }
-  frameController_ = value;
-  if (frameController_ == nullptr) return;
-  FreeNotification(frameController_);
-  frameController_->AttachControl(this);
+  SwitchFrameController(this, frameController_, value);
 }
 
 void TFrCustomPanel::Notification(TComponent* component, TOperation operation) {

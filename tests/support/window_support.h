@@ -88,6 +88,12 @@ void DoubleClick(TControl* control, int x, int y, TMouseButton button = mbLeft);
 void Drag(TControl* control, int fromX, int fromY, int toX, int toY, TMouseButton button = mbLeft);
 // Presses at the first point, moves through the others one step each and releases at the last.
 void DragAlong(TControl* control, const std::vector<TPoint>& path, TMouseButton button = mbLeft);
+// A mouse button held down at a point of the control, and its release where the pointer is.
+void HoldMouse(TControl* control, int x, int y, TMouseButton button = mbLeft);
+void ReleaseMouse(TMouseButton button = mbLeft);
+// A key held down, and its release (for what happens in between).
+void HoldKey(WORD virtualKey);
+void ReleaseKey(WORD virtualKey);
 // Holds the modifier keys of `shift` (ssShift, ssCtrl, ssAlt) around one key stroke.
 void PressKey(WORD virtualKey, TShiftState shift = {});
 // Types printable characters (letters, digits, blanks and punctuation) one by one.

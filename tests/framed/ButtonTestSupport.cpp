@@ -1,0 +1,9 @@
+#include <gtest/gtest.h>
+
+#include "ButtonTestSupport.h"
+
+namespace buttontests {
+
+TForm* OnForm::form_ = nullptr;
+
+}  // namespace buttontests
