@@ -285,6 +285,11 @@ void TspSkinImagesMenuPopupWindow::MouseUp(TMouseButton button, TShiftState shif
 }
 
 void TspSkinImagesMenuPopupWindow::WndProc(TMessage& message) {
+  // A closed window waits to be freed and may outlive its menu: it touches it no more.
+  if (closing_) {
+    TCustomControl::WndProc(message);
+    return;
+  }
   switch (message.Msg) {
     case WM_MOUSEACTIVATE:
       message.Result = MA_NOACTIVATE;
@@ -304,7 +309,7 @@ void TspSkinImagesMenuPopupWindow::WndProc(TMessage& message) {
     case WM_LBUTTONDBLCLK: {
       const POINT at{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
       RECT client{0, 0, Width(), Height()};
-      if (!closing_ && !PtInRect(&client, at)) {
+      if (!PtInRect(&client, at)) {
         Hide(false);
         return;
       }

@@ -51,7 +51,7 @@ TspDataSkinMenuItem* TspSkinImagesMenuPopupWindow::GetMenuItemData() const {
 }
 
 void TspSkinImagesMenuPopupWindow::Paint() {
-  if (menu_->Images() == nullptr) return;
+  if (closing_ || menu_->Images() == nullptr) return;
   DecideSkinned();
   TBitmap buffer;
   buffer.SetPixelFormat(pf24bit);

@@ -21,6 +21,12 @@ namespace {
 constexpr int kCell = 26;  // 16 px pictures
 constexpr int kRow = kCell + 1;
 
+HWND TspSkinHintWindowOf(TspSkinHint& hint) {
+  for (int i = 0; i < hint.ComponentCount(); ++i)
+    if (auto* window = dynamic_cast<TspSkinHintWindow*>(hint.Components(i))) return window->Handle();
+  return nullptr;
+}
+
 TColor PictureColour(int index) { return static_cast<TColor>(RGB(20 * index, 255 - 20 * index, 100)); }
 
 struct TEventLog : public TObject {
@@ -35,12 +41,28 @@ struct TEventLog : public TObject {
   void Message(MSG&, bool&) {}
 };
 
+class TMainForm : public TForm {
+ public:
+  explicit TMainForm(TComponent* owner) : TForm(owner, CreateNew) {}
+};
+
 class ImagesMenuTest : public ::testing::Test {
  protected:
-  void SetUp() override {
+  // One form serves every case (showing a form is slow under Wine).
+  static void SetUpTestSuite() {
     InitializeGraphics();
-    form.reset(ShowTestForm(400, 300));
-    images = new TImageList(form.get());
+    if (Application->MainForm() == nullptr) {
+      TMainForm* main = nullptr;
+      Application->CreateForm(main);
+    }
+    form = ShowTestForm(400, 300);
+  }
+  static void TearDownTestSuite() {
+    delete form;
+    form = nullptr;
+  }
+  void SetUp() override {
+    images = new TImageList(form);
     images->SetSize(16, 16);
     for (int i = 0; i < 10; ++i) {
       TBitmap picture;
@@ -50,7 +72,7 @@ class ImagesMenuTest : public ::testing::Test {
       picture.Canvas()->FillRect(Rect(0, 0, 16, 16));
       images->Add(&picture, nullptr);
     }
-    menu = new TspSkinImagesMenu(form.get());
+    menu = new TspSkinImagesMenu(form);
     menu->SetImages(images);
     menu->SetColumnsCount(4);
     for (int i = 0; i < 10; ++i) menu->ImagesItems()->Add()->SetImageIndex(i);
@@ -61,13 +83,14 @@ class ImagesMenuTest : public ::testing::Test {
     menu->CloseHook = TNotifyEvent(&log, &TEventLog::CloseHook);
     for (int i = 0; i < 10; ++i) Item(i)->OnClick = TNotifyEvent(&log, &TEventLog::ItemClicked);
     Application->OnMessage = TMessageEvent(&log, &TEventLog::Message);
-    MoveMouse(form.get(), 390, 290);
+    MoveMouse(form, 390, 290);
   }
   void TearDown() override {
-    menu->Hide();
+    delete menu;
+    delete images;
+    for (TControl* control : made) delete control;
     ServeApplication(20);
     Application->OnMessage = nullptr;
-    form.reset();
   }
   TspImagesMenuItem* Item(int i) const { return menu->ImagesItems()->Items(i); }
   TspSkinImagesMenuPopupWindow* Open(int x = 100, int y = 100) {
@@ -80,11 +103,14 @@ class ImagesMenuTest : public ::testing::Test {
     ServeApplication(30);
   }
 
-  std::unique_ptr<TForm> form;
+  static TForm* form;
+  std::vector<TControl*> made;
   TImageList* images = nullptr;
   TspSkinImagesMenu* menu = nullptr;
   TEventLog log;
 };
+
+TForm* ImagesMenuTest::form = nullptr;
 
 TEST_F(ImagesMenuTest, PicturesFillRowsOfColumnsCountAndAHeaderStartsANewRow) {
   TspImagesMenuItem* header = menu->ImagesItems()->Add();
@@ -105,6 +131,23 @@ TEST_F(ImagesMenuTest, PicturesFillRowsOfColumnsCountAndAHeaderStartsANewRow) {
   EXPECT_EQ(window->GetItemFromPoint(Point(5 + kCell, 5)), 0);  // edges included
   // The picture of item 5 is drawn inside its cell.
   EXPECT_EQ(ColorToRGB(PictureColour(5)), ControlPixel(window, 5 + kCell + 12, 5 + kRow + 12));
+}
+
+TEST_F(ImagesMenuTest, AnItemsHintShowsWhileTheMouseIsOverIt) {
+  std::unique_ptr<TspSkinHint> hint(new TspSkinHint(Application->MainForm()));
+  Application->HintPause = 10;
+  menu->SetSkinHint(hint.get());
+  Item(5)->SetHint("five");
+  TspSkinImagesMenuPopupWindow* window = Open();
+  MoveMouse(window, 5 + kCell + 12, 5 + kRow + 12);
+  EXPECT_EQ(window->ActiveItem(), 5);
+  ASSERT_TRUE(ServeUntil([&] { return hint->IsVisible(); }, 2000));
+  EXPECT_EQ(WindowText(TspSkinHintWindowOf(*hint)), "five");
+  MoveMouse(window, 5 + 12, 5 + 12);  // item 0 has no hint
+  EXPECT_EQ(window->ActiveItem(), 0);
+  EXPECT_FALSE(hint->IsVisible());
+  menu->Hide();
+  Application->HintPause = 500;
 }
 
 TEST_F(ImagesMenuTest, ColumnsCountTakesOnlyOneToFifty) {
@@ -186,7 +229,7 @@ TEST_F(ImagesMenuTest, AClickOutsideClosesWithoutAChoice) {
   menu->SetItemIndex(2);
   ASSERT_NE(Open(), nullptr);
   EXPECT_FALSE(Application->OnMessage == TMessageEvent(&log, &TEventLog::Message));
-  Click(form.get(), 380, 20);
+  Click(form, 380, 20);
   ServeApplication(30);
   EXPECT_EQ(menu->PopupWindow(), nullptr);
   EXPECT_EQ(menu->ItemIndex(), 2);
@@ -224,8 +267,9 @@ TEST_F(ImagesMenuTest, NearTheScreenBottomThePopupOpensAboveItsRectangle) {
 }
 
 TEST_F(ImagesMenuTest, ABoundButtonShowsTheChosenItemsImage) {
-  auto* button = new TspSkinButton(form.get());
-  button->SetParent(form.get());
+  auto* button = new TspSkinButton(form);
+  made.push_back(button);
+  button->SetParent(form);
   button->SetBounds(20, 200, 80, 40);
   button->SetSkinImagesMenu(menu);
   button->SetUseImagesMenuImage(true);
