@@ -9,4 +9,5 @@ void InitializeSkinControls() {
   RegisterSkinLabels();
   RegisterSkinRanges();
   RegisterSkinButtons();
+  RegisterSkinHintsAndImagesMenus();
 }

@@ -9,3 +9,4 @@ void RegisterSkinMenuClasses();
 void RegisterSkinLabels();
 void RegisterSkinRanges();
 void RegisterSkinButtons();
+void RegisterSkinHintsAndImagesMenus();
