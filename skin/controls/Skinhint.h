@@ -51,7 +51,6 @@ class TspSkinHintWindow : public THintWindow {
   // The text size, widened by `extraWidth` to the skin's client margin.
   void FitToLook(int& width, int& height, int extraWidth);
   void ApplyTranslucency(TspSkinHint* hint);
-  void FadeIn(int value);
   void SetHintWindowRegion();
   void DrawFace(TBitmap* buffer);
   void DrawPlainText(TCanvas* canvas);

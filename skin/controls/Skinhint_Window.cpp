@@ -129,7 +129,8 @@ void TspSkinHintWindow::Show(const TRect& rect, const AnsiString& text, bool ext
   SetWindowPos(Handle(), HWND_TOPMOST, r.Left, r.Top, width, height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
   Invalidate();
   Update();
-  if (hint->AlphaBlendSupport() && hint->AlphaBlend && hint->AlphaBlendAnimation) FadeIn(hint->AlphaBlendValue());
+  if (hint->AlphaBlendSupport() && hint->AlphaBlend && hint->AlphaBlendAnimation)
+    FadeInAlphaBlend(Handle(), hint->AlphaBlendValue(), kFadeStep, kFadeTickMs, [this] { Update(); });
 }
 
 void TspSkinHintWindow::ApplyTranslucency(TspSkinHint* hint) {
@@ -146,21 +147,6 @@ void TspSkinHintWindow::ApplyTranslucency(TspSkinHint* hint) {
   if (value != alphaBlendValueApplied_) {
     if (!hint->AlphaBlendAnimation) SetAlphaBlendTransparent(handle, value);
     alphaBlendValueApplied_ = value;
-  }
-}
-
-void TspSkinHintWindow::FadeIn(int value) {
-  int current = 0;
-  DWORD last = GetTickCount();
-  while (current < value) {
-    if (GetTickCount() - last <= kFadeTickMs) {
-      Sleep(1);
-      continue;
-    }
-    last = GetTickCount();
-    current = std::min(current + kFadeStep, value);
-    SetAlphaBlendTransparent(Handle(), current);
-    Update();
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include "classlib/windowing/ControlMessages.h"
 #include "skin/controls/Skinimagesmenu.h"
+#include "skin/controls/Skinmenus_Item.h"
+#include "skin/controls/Skinmenus_Window.h"
 #include "skin/data/Sputils_Regions.h"
 #include "skin/data/Sputils_System.h"
 
@@ -14,26 +16,11 @@ constexpr int kDefaultOffset = 5;
 constexpr int kFadeStep = 10;
 constexpr DWORD kFadeTickMs = 5;
 
+// What closes a popup menu closes the grid too, except a left click (the grid's own
+// clicks come this way while it holds the capture), and so do system keys.
 bool ClosesThePopup(UINT message) {
-  switch (message) {
-    case WM_MOVE:
-    case WM_SIZE:
-    case WM_ACTIVATE:
-    case WM_KILLFOCUS:
-    case WM_CANCELMODE:
-    case WM_MOUSEACTIVATE:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
-    case WM_SYSKEYDOWN:
-    case WM_SYSCHAR:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_PARENTNOTIFY:
-      return true;
-    default:
-      return false;
-  }
+  if (message == WM_SYSKEYDOWN || message == WM_SYSCHAR) return true;
+  return message != WM_LBUTTONDOWN && CanMenuClose(message);
 }
 }  // namespace
 
@@ -51,11 +38,7 @@ TspSkinImagesMenuPopupWindow::~TspSkinImagesMenuPopupWindow() {
 
 void TspSkinImagesMenuPopupWindow::CreateParams(TCreateParams& params) {
   TCustomControl::CreateParams(params);
-  params.Style = WS_POPUP;
-  params.ExStyle = WS_EX_TOOLWINDOW;
-  params.WndParent = nullptr;
-  params.WindowClass.style |= CS_SAVEBITS;
-  if (CheckWXP()) params.WindowClass.style |= CS_DROPSHADOW;
+  SetPopupWindowParams(params);
 }
 
 TBitmap* TspSkinImagesMenuPopupWindow::SkinPicture(int index) const {
@@ -185,17 +168,7 @@ void TspSkinImagesMenuPopupWindow::Show(const TRect& rect) {
 
 void TspSkinImagesMenuPopupWindow::FadeIn() {
   Application->ProcessMessages();
-  int value = 0;
-  DWORD last = GetTickCount();
-  while (value < menu_->AlphaBlendValue()) {
-    if (GetTickCount() - last <= kFadeTickMs) {
-      Sleep(1);
-      continue;
-    }
-    last = GetTickCount();
-    value = std::min(value + kFadeStep, menu_->AlphaBlendValue());
-    SetAlphaBlendTransparent(Handle(), value);
-  }
+  FadeInAlphaBlend(Handle(), menu_->AlphaBlendValue(), kFadeStep, kFadeTickMs);
 }
 
 void TspSkinImagesMenuPopupWindow::Hide(bool chosen) {
