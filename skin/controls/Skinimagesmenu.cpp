@@ -15,6 +15,7 @@ void TspImagesMenuItem::Assign(TPersistent* source) {
   SetImageIndex(item->ImageIndex());
   SetCaption(item->Caption());
   button_ = item->Button();
+  header_ = item->Header();
   hint_ = item->Hint();
 }
 

@@ -19,7 +19,7 @@ class TspImagesMenuItem : public TCollectionItem {
   CLASSLIB_CLASS(TspImagesMenuItem, TCollectionItem)
  public:
   explicit TspImagesMenuItem(TCollection* collection);
-  // Copies ImageIndex, Caption, Button and Hint of another item.
+  // Copies ImageIndex, Caption, Button, Header and Hint of another item.
   void Assign(TPersistent* source) override;
 
   int ImageIndex() const { return imageIndex_; }

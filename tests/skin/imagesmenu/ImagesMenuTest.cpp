@@ -150,6 +150,26 @@ TEST_F(ImagesMenuTest, AnItemsHintShowsWhileTheMouseIsOverIt) {
   Application->HintPause = 500;
 }
 
+TEST_F(ImagesMenuTest, AssignedItemsAreCopiesWithTheirKind) {
+  TspSkinImagesMenu other(nullptr);
+  TspImagesMenuItem* header = other.ImagesItems()->Add();
+  header->SetHeader(true);
+  header->SetCaption("Colours");
+  TspImagesMenuItem* button = other.ImagesItems()->Add();
+  button->SetButton(true);
+  button->SetImageIndex(3);
+  button->SetHint("three");
+  menu->SetImagesItems(other.ImagesItems());
+  ASSERT_EQ(menu->ImagesItems()->Count(), 2);
+  EXPECT_TRUE(Item(0)->Header());
+  EXPECT_EQ(Item(0)->Caption(), AnsiString("Colours"));
+  EXPECT_TRUE(Item(1)->Button());
+  EXPECT_FALSE(Item(1)->Header());
+  EXPECT_EQ(Item(1)->ImageIndex(), 3);
+  EXPECT_EQ(Item(1)->Hint(), AnsiString("three"));
+  EXPECT_NE(Item(1), button);
+}
+
 TEST_F(ImagesMenuTest, ColumnsCountTakesOnlyOneToFifty) {
   struct Case {
     int value, expected;
