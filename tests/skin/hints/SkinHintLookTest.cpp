@@ -12,6 +12,7 @@
 #include "skin/controls/Skinctrls_Bases.h"
 #include "skin/controls/Skinhint.h"
 #include "skin/data/Sputils_Compose.h"
+#include "RegionData.h"
 #include "skin/data/Sputils_Regions.h"
 #include "skin/data/Sputils_System.h"
 #include "tests/support/window_support.h"
@@ -47,20 +48,6 @@ TMovedLook MovedTo(int w, int h) {
   const int dw = w - 120, dh = h - 90;
   return {kLT, Point(kRT.X + dw, kRT.Y), Point(kLB.X, kLB.Y + dh), Point(kRB.X + dw, kRB.Y + dh),
           Rect(kClient.Left, kClient.Top, kClient.Right + dw, kClient.Bottom + dh)};
-}
-
-std::vector<uint8_t> DataOf(HRGN region) {
-  std::vector<uint8_t> data(GetRegionData(region, 0, nullptr));
-  GetRegionData(region, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
-  return data;
-}
-
-std::vector<uint8_t> WindowRegionData(HWND window) {
-  HRGN copy = CreateRectRgn(0, 0, 0, 0);
-  std::vector<uint8_t> data;
-  if (GetWindowRgn(window, copy) != ERROR) data = DataOf(copy);
-  DeleteObject(copy);
-  return data;
 }
 
 // Pixels that are nearly black (text ink) inside `r` of `bitmap`.
@@ -163,7 +150,7 @@ TEST_F(SkinHintLook, MaskedHintsKeepTheirRegionAndLeakNone) {
     HRGN expected = nullptr;
     CreateSkinRegion(expected, kLT, kRT, kLB, kRB, kClient, m.lt, m.rt, m.lb, m.rb, m.client,
                      skin->ActivePictures[4].get(), w, h);
-    ASSERT_EQ(DataOf(expected), WindowRegionData(window->Handle())) << "activation " << i;
+    ASSERT_EQ(skintest::RegionData(expected), skintest::WindowRegionData(window->Handle())) << "activation " << i;
     DeleteObject(expected);
     if (i % 100 == 0) ServeApplication(0);
   }
@@ -176,7 +163,7 @@ TEST_F(SkinHintLook, MaskedHintsKeepTheirRegionAndLeakNone) {
   skin->HintWindow->MaskPictureIndex = -1;
   Show("square");
   EXPECT_EQ(Window()->Region(), nullptr);
-  EXPECT_TRUE(WindowRegionData(Window()->Handle()).empty());
+  EXPECT_TRUE(skintest::WindowRegionData(Window()->Handle()).empty());
 }
 
 TEST_F(SkinHintLook, LayeredOpacityFollowsTheSettings) {
