@@ -10,4 +10,5 @@ void InitializeSkinControls() {
   RegisterSkinRanges();
   RegisterSkinButtons();
   RegisterSkinChecks();
+  RegisterSkinHintsAndImagesMenus();
 }

@@ -10,3 +10,4 @@ void RegisterSkinLabels();
 void RegisterSkinRanges();
 void RegisterSkinButtons();
 void RegisterSkinChecks();
+void RegisterSkinHintsAndImagesMenus();

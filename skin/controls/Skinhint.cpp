@@ -1,97 +1,15 @@
 #include "skin/controls/Skinhint.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "classlib/windowing/Forms.h"
-#include "classlib/windowing/Screen.h"
+#include "skin/controls/Skinctrls_Link.h"
+#include "skin/data/Sputils_System.h"
 
 namespace {
-constexpr int kTextMargin = 2;
 constexpr int kShortHintPause = 100;
-// A placed hint keeps this gap to the point when it flips left or up.
-constexpr int kFlipGap = 2;
 }  // namespace
-
-// --- TspSkinHintWindow -------------------------------------------------------
-
-TspSkinHintWindow::TspSkinHintWindow(TComponent* owner) : THintWindow(owner) {}
-
-void TspSkinHintWindow::CreateParams(TCreateParams& params) {
-  THintWindow::CreateParams(params);
-  params.Style &= ~WS_BORDER;
-}
-
-TspSkinHint* TspSkinHintWindow::FindHintComponent() {
-  TCustomForm* mainForm = Application->MainForm();
-  if (mainForm == nullptr) return nullptr;
-  for (int i = 0; i < mainForm->ComponentCount(); ++i) {
-    auto* hint = dynamic_cast<TspSkinHint*>(mainForm->Components(i));
-    if (hint != nullptr && hint->Active() && !hint->ComponentState().Contains(csDestroying))
-      return hint;
-  }
-  return nullptr;
-}
-
-void TspSkinHintWindow::ApplyFont(TspSkinHint* hint) {
-  Canvas()->Font()->Assign(hint->DefaultFont());
-}
-
-void TspSkinHintWindow::CalcHintSize(const AnsiString& text, int& width, int& height) {
-  TRect r = Rect(0, 0, 0, 0);
-  DrawTextA(Canvas()->Handle(), text.c_str(), text.Length(), r.AsRECT(), DT_CALCRECT);
-  width = r.Width() + 2 * kTextMargin;
-  height = r.Height() + 2 * kTextMargin;
-}
-
-void TspSkinHintWindow::ActivateHint(const TRect& rect, const AnsiString& text) {
-  TspSkinHint* hint = FindHintComponent();
-  if (hint == nullptr) return;
-  const AnsiString shown = hint->CheckText(text);
-  SetCaption(shown);
-  ApplyFont(hint);
-  int width = 0, height = 0;
-  CalcHintSize(shown, width, height);
-  TRect r = Bounds(rect.Left, rect.Top, width, height);
-  if (r.Right > Screen->Width()) r = Bounds(r.Left - width - kFlipGap, r.Top, width, height);
-  if (r.Bottom > Screen->Height()) r = Bounds(r.Left, r.Top - height - kFlipGap, width, height);
-  SetBoundsRect(r);
-  SetWindowPos(Handle(), HWND_TOPMOST, r.Left, r.Top, width, height,
-               SWP_SHOWWINDOW | SWP_NOACTIVATE);
-  Invalidate();
-}
-
-void TspSkinHintWindow::Paint() {
-  TspSkinHint* hint = FindHintComponent();
-  const AnsiString text = Caption();
-  if (hint == nullptr || text.IsEmpty()) return;
-  TCanvas* canvas = Canvas();
-  const TRect bounds = ClientRect();
-  canvas->Brush()->SetColor(clInfoBk);
-  canvas->FillRect(bounds);
-  canvas->Brush()->SetColor(clBtnShadow);
-  canvas->FrameRect(bounds);
-  ApplyFont(hint);
-  canvas->Font()->SetColor(clInfoText);
-  HDC dc = canvas->Handle();
-  SelectObject(dc, canvas->Font()->Handle());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ColorToRGB(clInfoText));
-  TRect r = Rect(kTextMargin, kTextMargin, bounds.Right - kTextMargin, bounds.Bottom - kTextMargin);
-  DrawTextA(dc, text.c_str(), text.Length(), r.AsRECT(), 0);
-}
-
-void TspSkinHintWindow::WndProc(TMessage& message) {
-  switch (message.Msg) {
-    case WM_NCPAINT:
-      message.Result = 0;
-      return;
-    case WM_ERASEBKGND:
-      message.Result = 1;
-      return;
-    default:
-      THintWindow::WndProc(message);
-  }
-}
 
 // --- TspSkinHint -------------------------------------------------------------
 
@@ -118,6 +36,25 @@ TspSkinHint::~TspSkinHint() {
 }
 
 void TspSkinHint::SetDefaultFont(TFont* font) { defaultFont_->Assign(font); }
+
+void TspSkinHint::SetAlphaBlendValue(int value) { alphaBlendValue_ = std::clamp(value, 0, 255); }
+
+void TspSkinHint::SetAlphaBlendSupport(bool value) {
+  alphaBlendSupport_ = value && (CheckW2KWXP() || Designing());
+}
+
+void TspSkinHint::SetSkinData(TspSkinData* value) {
+  if (skinData_ != nullptr) RemoveFreeNotification(skinData_);
+  skinData_ = value;
+  if (value != nullptr) FreeNotification(value);
+}
+
+void TspSkinHint::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation != opRemove) return;
+  if (component == skinData_) skinData_ = nullptr;
+  if (component == hintImageList_) hintImageList_ = nullptr;
+}
 
 void TspSkinHint::SetActive(bool value) {
   active_ = value;
@@ -147,21 +84,47 @@ AnsiString TspSkinHint::CheckText(const AnsiString& text) const {
   return AnsiString(result.c_str());
 }
 
+void TspSkinHint::SetHintExtras(const AnsiString& title, int imageIndex, TCustomImageList* imageList) {
+  hintTitle_ = title;
+  hintImageIndex_ = imageIndex;
+  if (hintImageList_ != nullptr && hintImageList_ != imageList) RemoveFreeNotification(hintImageList_);
+  hintImageList_ = imageList;
+  if (imageList != nullptr) FreeNotification(imageList);
+}
+
 void TspSkinHint::SelfOnShowHint(AnsiString& text, bool& canShow, THintInfo& info) {
+  SetHintExtras("", -1, nullptr);
+  if (auto* link = dynamic_cast<TspSkinLink*>(info.HintControl))
+    SetHintExtras(link->HintTitle(), link->HintImageIndex(), link->HintImageList());
   OnShowHint(text, canShow, info);
 }
 
 void TspSkinHint::ActivateHint(const TPoint& point, const AnsiString& text) {
+  SetHintExtras("", -1, nullptr);
   window_->ActivateHint(Bounds(point.X, point.Y, 0, 0), text);
 }
 
-void TspSkinHint::ActivateHint2(const AnsiString& text) {
+void TspSkinHint::ActivateHintEx(const TPoint& point, const AnsiString& title, const AnsiString& text,
+                                 int imageIndex, TCustomImageList* imageList) {
+  window_->ActivateHintEx(Bounds(point.X, point.Y, 0, 0), title, text, imageIndex, imageList);
+}
+
+void TspSkinHint::ActivateHint2(const AnsiString& text) { StartTimedHint("", text, -1, nullptr); }
+
+void TspSkinHint::ActivateHintEx2(const AnsiString& title, const AnsiString& text, int imageIndex,
+                                  TCustomImageList* imageList) {
+  StartTimedHint(title, text, imageIndex, imageList);
+}
+
+void TspSkinHint::StartTimedHint(const AnsiString& title, const AnsiString& text, int imageIndex,
+                                 TCustomImageList* imageList) {
   if (timer_ == nullptr) {
     timer_ = new TTimer(this);
     timer_->OnTimer = TNotifyEvent(this, &TspSkinHint::HintTimerFired);
   }
   timer_->SetEnabled(false);
   pendingText_ = text;
+  SetHintExtras(title, imageIndex, imageList);
   timedShowing_ = false;
   timer_->SetInterval(static_cast<unsigned>(Application->HintPause));
   timer_->SetEnabled(true);
@@ -174,7 +137,11 @@ void TspSkinHint::HintTimerFired(TObject*) {
   }
   POINT cursor{};
   GetCursorPos(&cursor);
-  ActivateHint(Point(cursor.x, cursor.y + GetCursorHeightMargin()), pendingText_);
+  const TPoint at = Point(cursor.x, cursor.y + GetCursorHeightMargin());
+  if (!hintTitle_.IsEmpty() || hintImageList_ != nullptr)
+    ActivateHintEx(at, hintTitle_, pendingText_, hintImageIndex_, hintImageList_);
+  else
+    ActivateHint(at, pendingText_);
   timedShowing_ = true;
   timer_->SetEnabled(false);
   timer_->SetInterval(static_cast<unsigned>(Application->HintHidePause));
@@ -187,6 +154,7 @@ void TspSkinHint::HideHint() {
   if (!IsVisible()) return;
   SetWindowPos(window_->Handle(), HWND_TOPMOST, 0, 0, 0, 0,
                SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE | SWP_HIDEWINDOW);
+  SetHintExtras("", -1, nullptr);
 }
 
 bool TspSkinHint::IsVisible() const { return window_->HandleAllocated() && IsWindowVisible(window_->Handle()); }

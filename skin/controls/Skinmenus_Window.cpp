@@ -13,6 +13,9 @@
 
 namespace {
 
+constexpr int kFadeStep = 10;
+constexpr DWORD kFadeTickMs = 5;
+
 TBitmap* SkinPicture(TspSkinData* skinData, int index) {
   if (skinData == nullptr || index < 0 || index >= static_cast<int>(skinData->ActivePictures.size())) return nullptr;
   return skinData->ActivePictures[static_cast<size_t>(index)].get();
@@ -73,13 +76,17 @@ TspSkinPopupWindow::~TspSkinPopupWindow() {
   items_.clear();
 }
 
-void TspSkinPopupWindow::CreateParams(TCreateParams& params) {
-  TCustomControl::CreateParams(params);
+void SetPopupWindowParams(TCreateParams& params) {
   params.Style = WS_POPUP;
   params.ExStyle = WS_EX_TOOLWINDOW;
   params.WndParent = nullptr;
   params.WindowClass.style |= CS_SAVEBITS;
   if (CheckWXP()) params.WindowClass.style |= CS_DROPSHADOW;
+}
+
+void TspSkinPopupWindow::CreateParams(TCreateParams& params) {
+  TCustomControl::CreateParams(params);
+  SetPopupWindowParams(params);
 }
 
 bool TspSkinPopupWindow::ImitatesTranslucency() const { return alphaBlend_ && !CheckW2KWXP(); }
@@ -326,19 +333,7 @@ void TspSkinPopupWindow::ShowWindowAt(int x, int y) {
   mouseTimer_->SetEnabled(true);
 }
 
-void TspSkinPopupWindow::FadeIn() {
-  int value = 0;
-  DWORD last = GetTickCount();
-  while (value < alphaBlendValue_) {
-    if (GetTickCount() - last <= 5) {
-      Sleep(1);
-      continue;
-    }
-    last = GetTickCount();
-    value = std::min(value + 10, alphaBlendValue_);
-    SetAlphaBlendTransparent(Handle(), value);
-  }
-}
+void TspSkinPopupWindow::FadeIn() { FadeInAlphaBlend(Handle(), alphaBlendValue_, kFadeStep, kFadeTickMs); }
 
 void TspSkinPopupWindow::SelectFirstItem() {
   activeIndex_ = -1;

@@ -13,6 +13,10 @@
 class TspSkinMenu;
 class TspSkinMenuItem;
 
+// The window parameters of a popup: a borderless top-most tool window without a parent
+// that saves the screen under it (and casts a shadow where the system can).
+void SetPopupWindowParams(TCreateParams& params);
+
 // One level of an open skinned popup menu: a borderless top-most tool window that never
 // takes the activation and shows the visible children of one menu item (or of two, one
 // after the other) as TspSkinMenuItem objects. It sizes itself to its items, places

@@ -1,5 +1,6 @@
 #include "skin/data/Sputils_Regions.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <type_traits>
@@ -123,4 +124,19 @@ void SetAlphaBlendTransparent(HWND Handle, int Value) {
   auto set = reinterpret_cast<TSetLayered>(
       reinterpret_cast<void*>(GetProcAddress(user32.get(), "SetLayeredWindowAttributes")));
   if (set != nullptr) set(Handle, 0, static_cast<BYTE>(Value), LWA_ALPHA);
+}
+
+void FadeInAlphaBlend(HWND Handle, int Value, int Step, DWORD TickMs, const std::function<void()>& OnStep) {
+  int current = 0;
+  DWORD last = GetTickCount();
+  while (current < Value) {
+    if (GetTickCount() - last <= TickMs) {
+      Sleep(1);
+      continue;
+    }
+    last = GetTickCount();
+    current = std::min(current + Step, Value);
+    SetAlphaBlendTransparent(Handle, current);
+    if (OnStep) OnStep();
+  }
 }

@@ -3,6 +3,7 @@
 // (blue, green and red all 0) are inside the window; the routines turn it into a window
 // region at the window's current size. Region handles handed out belong to the caller.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "classlib/graphics/Bitmap.h"
@@ -32,3 +33,6 @@ void CreateSkinSimplyRegion(HRGN& Rgn, TBitmap* Mask);
 // Sets a layered window's constant opacity (0..255); the window-library entry is looked
 // up at each call and nothing happens without it.
 void SetAlphaBlendTransparent(HWND Handle, int Value);
+// Fades a layered window in from 0 to Value: the opacity grows by Step (never beyond
+// Value) each time more than TickMs have passed; OnStep runs after each step.
+void FadeInAlphaBlend(HWND Handle, int Value, int Step, DWORD TickMs, const std::function<void()>& OnStep = {});

@@ -5,29 +5,13 @@
 #include <set>
 
 #include "SkinControlsFixtures.h"
+#include "RegionData.h"
 #include "skin/data/Sputils_Regions.h"
 #include "window_support.h"
 
 using namespace skinbases;
 
 namespace {
-
-// The region data of a region handle (empty for none).
-std::vector<uint8_t> DataOf(HRGN region) {
-  if (region == nullptr) return {};
-  std::vector<uint8_t> data(GetRegionData(region, 0, nullptr));
-  GetRegionData(region, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
-  return data;
-}
-
-// The data of the window's region (empty when it has none).
-std::vector<uint8_t> WindowRegionData(HWND window) {
-  HRGN copy = CreateRectRgn(0, 0, 0, 0);
-  std::vector<uint8_t> data;
-  if (GetWindowRgn(window, copy) != ERROR) data = DataOf(copy);
-  DeleteObject(copy);
-  return data;
-}
 
 // The region data the "button" look's mask gives at W x H.
 std::vector<uint8_t> MaskRegionData(TspSkinData& skin, int W, int H) {
@@ -36,7 +20,7 @@ std::vector<uint8_t> MaskRegionData(TspSkinData& skin, int W, int H) {
   CreateSkinRegion(region, Point(10, 10), Point(110, 10), Point(10, 80), Point(110, 80), Rect(10, 10, 110, 80),
                    Point(10, 10), Point(110 + dx, 10), Point(10, 80 + dy), Point(110 + dx, 80 + dy),
                    Rect(10, 10, 110 + dx, 80 + dy), skin.ActivePictures[3].get(), W, H);
-  std::vector<uint8_t> data = DataOf(region);
+  std::vector<uint8_t> data = skintest::RegionData(region);
   DeleteObject(region);
   return data;
 }
@@ -70,21 +54,21 @@ TEST_F(SkinBasesRegion, TheWindowTakesTheMasksOutlineAtItsSize) {
   ASSERT_NE(nullptr, control->WindowRegion());
   const std::vector<uint8_t> expected = MaskRegionData(*skin, 150, 100);
   ASSERT_FALSE(expected.empty());
-  EXPECT_EQ(expected, WindowRegionData(control->Handle()));
+  EXPECT_EQ(expected, skintest::WindowRegionData(control->Handle()));
 
   control->SetBounds(10, 10, 200, 130);
-  EXPECT_EQ(MaskRegionData(*skin, 200, 130), WindowRegionData(control->Handle()));
+  EXPECT_EQ(MaskRegionData(*skin, 200, 130), skintest::WindowRegionData(control->Handle()));
 }
 
 TEST_F(SkinBasesRegion, TheRegionGoesWithTheMask) {
   control->SetSkinDataName("panel");
   control->ChangeSkinData();
   EXPECT_EQ(nullptr, control->WindowRegion());
-  EXPECT_TRUE(WindowRegionData(control->Handle()).empty());
+  EXPECT_TRUE(skintest::WindowRegionData(control->Handle()).empty());
 
   control->SetSkinDataName("button");
   control->ChangeSkinData();
-  EXPECT_EQ(MaskRegionData(*skin, 150, 100), WindowRegionData(control->Handle()));
+  EXPECT_EQ(MaskRegionData(*skin, 150, 100), skintest::WindowRegionData(control->Handle()));
 }
 
 TEST_F(SkinBasesRegion, ReskinsAndResizesLeaveNoRegionBehind) {
@@ -105,11 +89,11 @@ TEST_F(SkinBasesRegion, ReskinsAndResizesLeaveNoRegionBehind) {
   std::set<HRGN> released(control->handedRegions.begin(), control->handedRegions.end());
   released.erase(current);
   for (HRGN region : released) EXPECT_EQ(0u, GetObjectType(region)) << region;
-  EXPECT_EQ(MaskRegionData(*skin, control->Width(), control->Height()), WindowRegionData(control->Handle()));
+  EXPECT_EQ(MaskRegionData(*skin, control->Width(), control->Height()), skintest::WindowRegionData(control->Handle()));
 }
 
 TEST_F(SkinBasesRegion, ANewWindowTakesTheOutlineAgain) {
   control->RecreateWnd();
   testsupport::ServeApplication(50);
-  EXPECT_EQ(MaskRegionData(*skin, 150, 100), WindowRegionData(control->Handle()));
+  EXPECT_EQ(MaskRegionData(*skin, 150, 100), skintest::WindowRegionData(control->Handle()));
 }
