@@ -100,10 +100,15 @@ void TspListBox::WndProc(TMessage& message) {
 void TspListBox::AfterMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_ERASEBKGND:
+      OuterControl->UpDateScrollBar();
+      return;
     case LB_ADDSTRING:
     case LB_INSERTSTRING:
+      OuterControl->ItemAdded(static_cast<int>(message.Result));
+      return;
     case LB_DELETESTRING:
-      OuterControl->UpDateScrollBar();
+    case LB_RESETCONTENT:
+      OuterControl->ItemsRemoved();
       return;
     case WM_LBUTTONDBLCLK:
       OuterControl->ListBoxDblClick();

@@ -2,6 +2,7 @@
 // list and the skin bars, and the bars that mirror the inner list's hidden scroll state.
 #include <algorithm>
 
+#include "classlib/runtime/SysUtils.h"
 #include "skin/boxes/Skinboxes_ListBox.h"
 
 namespace {
@@ -86,7 +87,7 @@ void TspSkinCustomListBox::UpdateColumnsBar() {
   const int rows = listBox_->Height() / std::max(listBox_->ItemHeight(), 1);
   if (info.nMax > info.nMin && info.nPos <= info.nMax && Columns() <= info.nMax && rows * Columns() < count) {
     if (scrollBar_ == nullptr) ShowScrollBar();
-    scrollBar_->SetRange(info.nMin, info.nMax, info.nPos, Columns());
+    MirrorInBar(scrollBar_, info.nMin, info.nMax, info.nPos, Columns(), scrollBar_->LargeChange());
   } else if (scrollBar_ != nullptr) {
     HideScrollBar();
   }
@@ -96,14 +97,42 @@ int TspSkinCustomListBox::GetFullItemWidth(int index, TCanvas* canvas) {
   return canvas->TextWidth(listBox_->Items()->Strings(index));
 }
 
+// The widest item is measured once for a font and kept up to date as items come: a full
+// measure on every added item would make filling a long list quadratic.
 int TspSkinCustomListBox::MaxItemWidth(TCanvas* canvas) {
-  int widest = 0;
-  for (int i = 0; i < listBox_->Items()->Count(); ++i) widest = std::max(widest, GetFullItemWidth(i, canvas));
-  return widest;
+  const TFont* font = canvas->Font();
+  const AnsiString fontKey = font->Name() + "|" + IntToStr(font->Height()) + "|" +
+                             IntToStr(static_cast<int>(font->Style().Bits())) + "|" + IntToStr(font->Charset());
+  if (widest_ < 0 || fontKey != widestFont_) {
+    widest_ = 0;
+    for (int i = 0; i < listBox_->Items()->Count(); ++i) widest_ = std::max(widest_, GetFullItemWidth(i, canvas));
+    widestFont_ = fontKey;
+  } else {
+    for (int index : addedItems_)
+      if (index >= 0 && index < listBox_->Items()->Count()) widest_ = std::max(widest_, GetFullItemWidth(index, canvas));
+  }
+  addedItems_.clear();
+  return widest_;
+}
+
+void TspSkinCustomListBox::ItemAdded(int index) {
+  if (horizontalExtent_ && widest_ >= 0) addedItems_.push_back(index);
+  UpDateScrollBar();
+}
+
+void TspSkinCustomListBox::ItemsRemoved() {
+  ForgetItemWidths();
+  UpDateScrollBar();
+}
+
+void TspSkinCustomListBox::ForgetItemWidths() {
+  widest_ = -1;
+  addedItems_.clear();
 }
 
 void TspSkinCustomListBox::UpdateHorizontalBar() {
   if (!horizontalExtent_ || skinChanging_) {
+    ForgetItemWidths();
     if (hScrollBar_ != nullptr) HideHScrollBar();
     return;
   }
@@ -121,10 +150,9 @@ void TspSkinCustomListBox::UpdateHorizontalBar() {
     return;
   }
   if (hScrollBar_ == nullptr) ShowHScrollBar();
-  hScrollBar_->SetRange(0, widest, hScrollBar_->Position(), visible);
   const int step = canvas.TextWidth("0");
-  hScrollBar_->SetSmallChange(step);
-  hScrollBar_->SetLargeChange(step);
+  MirrorInBar(hScrollBar_, 0, widest, hScrollBar_->Position(), visible, step);
+  if (hScrollBar_->SmallChange() != step) hScrollBar_->SetSmallChange(step);
 }
 
 void TspSkinCustomListBox::UpdateRowsBar() {
@@ -138,11 +166,18 @@ void TspSkinCustomListBox::UpdateRowsBar() {
   const int rows = listBox_->Height() / std::max(listBox_->ItemHeight(), 1);
   if (info.nMax > info.nMin && info.nPos <= info.nMax && rows < count) {
     if (scrollBar_ == nullptr) ShowScrollBar();
-    scrollBar_->SetRange(info.nMin, info.nMax, info.nPos, rows);
-    scrollBar_->SetLargeChange(rows);
+    MirrorInBar(scrollBar_, info.nMin, info.nMax, info.nPos, rows, rows);
   } else if (scrollBar_ != nullptr) {
     HideScrollBar();
   }
+}
+
+// Sets a bar's values; an unchanged bar is not repainted.
+void TspSkinCustomListBox::MirrorInBar(TspSkinScrollBar* bar, int min, int max, int position, int pageSize,
+                                       int largeChange) {
+  if (bar->Min() != min || bar->Max() != max || bar->Position() != position || bar->PageSize() != pageSize)
+    bar->SetRange(min, max, position, pageSize);
+  if (bar->LargeChange() != largeChange) bar->SetLargeChange(largeChange);
 }
 
 TspSkinScrollBar* TspSkinCustomListBox::NewBar(TScrollBarKind kind, TNotifyEvent onChange) {

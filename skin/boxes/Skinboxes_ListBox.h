@@ -194,6 +194,12 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   void HideHScrollBar();
   // The width item `index` needs on `canvas`.
   virtual int GetFullItemWidth(int index, TCanvas* canvas);
+  // The inner list added an item at `index`, or removed items: the bars follow.
+  void ItemAdded(int index);
+  void ItemsRemoved();
+  // The next horizontal update measures every item again (for a GetFullItemWidth that
+  // changes its answers).
+  void ForgetItemWidths();
 
   // Caption buttons: 0 up, 1 down, 2 check; R in control coordinates.
   struct TCaptionButton {
@@ -262,6 +268,7 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   void UpdateHorizontalBar();
   void UpdateRowsBar();
   int MaxItemWidth(TCanvas* canvas);
+  void MirrorInBar(TspSkinScrollBar* bar, int min, int max, int position, int pageSize, int largeChange);
   TspSkinScrollBar* NewBar(TScrollBarKind kind, TNotifyEvent onChange);
   // The skin data names of the bars for the current look and bars.
   void NameRowsBar();
@@ -289,6 +296,9 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   TspSkinScrollBar* hScrollBar_ = nullptr;
   TCustomImageList* images_ = nullptr;
   TspListBoxLook look_;
+  int widest_ = -1;  // the widest item measured in widestFont_, -1 unknown
+  AnsiString widestFont_;
+  std::vector<int> addedItems_;  // added since the last measure
   TRect listRect_, listBoxRect_, captionRect_;
   std::array<TCaptionButton, 3> buttons_{};
   int imageIndex_ = -1;

@@ -10,6 +10,8 @@ converter_test(skin_boxes_tests skin
     ${CMAKE_CURRENT_LIST_DIR}/boxes/ListBoxSkinTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/boxes/ListBoxItemsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/boxes/ListBoxCaptionTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/boxes/ListBoxFormTest.cpp
   LIBS skin_boxes skin_test_support window_test_support classlib_formres
   SERIAL TIMEOUT 120)
 target_include_directories(skin_boxes_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/controls ${CMAKE_CURRENT_LIST_DIR}/ranges)
+add_form_resources(skin_boxes_tests ${CMAKE_CURRENT_LIST_DIR}/boxes/ListBoxForm.form)

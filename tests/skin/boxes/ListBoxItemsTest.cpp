@@ -1,6 +1,7 @@
 // What the rows show besides their text and how wide rows scroll: images, tab stops, the
 // horizontal bar with its offset, columns, and items kept over a new window.
 #include <algorithm>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -140,6 +141,29 @@ TEST_F(ListBoxRows, AWideItemGetsAHorizontalBarThatShiftsTheText) {
   testsupport::ServeApplication(30);
   EXPECT_EQ(nullptr, list->HScrollBar());
   EXPECT_EQ(0, list->ListBox()->HorizontalOffset());
+}
+
+TEST_F(ListBoxRows, AWideItemIsMeasuredWhereverItArrives) {
+  const AnsiString wide(std::string(60, 'W').c_str());
+  const std::function<void(TStrings*)> arrivals[] = {
+      [&](TStrings* items) { items->Add(wide); },
+      [&](TStrings* items) { items->Insert(1, wide); },
+      [&](TStrings* items) { items->SetStrings(2, wide); },
+  };
+  int way = 0;
+  for (const auto& arrive : arrivals) {
+    list->Clear();
+    list->SetHorizontalExtent(true);
+    Fill(5);
+    ASSERT_EQ(nullptr, list->HScrollBar()) << way;
+    arrive(list->Items());
+    testsupport::ServeApplication(20);
+    ASSERT_NE(nullptr, list->HScrollBar()) << way;
+    EXPECT_GT(list->HScrollBar()->Max(), list->ListBox()->Width()) << way;
+    list->SetHorizontalExtent(false);
+    EXPECT_EQ(nullptr, list->HScrollBar()) << way;
+    ++way;
+  }
 }
 
 TEST_F(ListBoxRows, WideningTheListEatsTheOffset) {
