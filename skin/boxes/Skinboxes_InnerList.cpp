@@ -110,6 +110,9 @@ void TspListBox::AfterMessage(TMessage& message) {
     case LB_RESETCONTENT:
       OuterControl->ItemsRemoved();
       return;
+    case WM_SETREDRAW:
+      OuterControl->SetBarsDeferred(message.WParam == FALSE);
+      return;
     case WM_LBUTTONDBLCLK:
       OuterControl->ListBoxDblClick();
       return;

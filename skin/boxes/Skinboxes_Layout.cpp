@@ -71,7 +71,7 @@ void TspSkinCustomListBox::CalcRects() {
 // The bars
 
 void TspSkinCustomListBox::UpDateScrollBar() {
-  if (listBox_ == nullptr || !listBox_->HandleAllocated()) return;
+  if (listBox_ == nullptr || !listBox_->HandleAllocated() || barsDeferred_) return;
   if (Columns() > 0) {
     UpdateColumnsBar();
     return;
@@ -116,8 +116,17 @@ int TspSkinCustomListBox::MaxItemWidth(TCanvas* canvas) {
 }
 
 void TspSkinCustomListBox::ItemAdded(int index) {
+  if (barsDeferred_) {
+    ForgetItemWidths();  // one measure of all items when the list draws again
+    return;
+  }
   if (horizontalExtent_ && widest_ >= 0) addedItems_.push_back(index);
   UpDateScrollBar();
+}
+
+void TspSkinCustomListBox::SetBarsDeferred(bool value) {
+  barsDeferred_ = value;
+  if (!value) UpDateScrollBar();
 }
 
 void TspSkinCustomListBox::ItemsRemoved() {

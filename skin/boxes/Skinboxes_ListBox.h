@@ -197,6 +197,9 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   // The inner list added an item at `index`, or removed items: the bars follow.
   void ItemAdded(int index);
   void ItemsRemoved();
+  // While the inner list does not redraw (its items are being updated), the bars wait;
+  // they follow once when it redraws again.
+  void SetBarsDeferred(bool value);
   // The next horizontal update measures every item again (for a GetFullItemWidth that
   // changes its answers).
   void ForgetItemWidths();
@@ -315,6 +318,7 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   bool skinChanging_ = false;
   bool captionMode_ = false;
   bool waitMode_ = false;
+  bool barsDeferred_ = false;
 };
 
 class TspSkinListBox : public TspSkinCustomListBox {

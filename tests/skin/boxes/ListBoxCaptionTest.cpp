@@ -155,3 +155,24 @@ TEST_F(ListBoxCaption, WithoutTheStripNoButtonReacts) {
   EXPECT_TRUE(list->timer.empty());
   list->SetSkinData(nullptr);
 }
+
+TEST_F(ListBoxCaption, ADisabledListShowsTheSecondGlyphSlice) {
+  TBitmap glyph;  // two 8 x 8 slices, red and blue; the lower-left pixel is the clear colour
+  glyph.SetPixelFormat(pf24bit);
+  glyph.SetSize(16, 8);
+  glyph.Canvas()->Brush()->SetColor(clWhite);
+  glyph.Canvas()->FillRect(Rect(0, 0, 16, 8));
+  glyph.Canvas()->Brush()->SetColor(clRed);
+  glyph.Canvas()->FillRect(Rect(0, 0, 8, 7));
+  glyph.Canvas()->Brush()->SetColor(clBlue);
+  glyph.Canvas()->FillRect(Rect(8, 0, 16, 7));
+  list->SetGlyph(&glyph);
+  list->SetNumGlyphs(2);
+  for (const auto& [enabled, colour] : {std::pair{true, clRed}, std::pair{false, clBlue}}) {
+    list->SetEnabled(enabled);
+    list->Repaint();
+    // The strip's caption rectangle starts at (3, 2); the glyph is centred in its 16 rows.
+    EXPECT_EQ(ColorToRGB(colour), testsupport::ControlPixel(list.get(), 6, 7)) << enabled;
+  }
+  list->SetEnabled(true);
+}

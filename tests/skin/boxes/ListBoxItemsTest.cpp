@@ -166,6 +166,22 @@ TEST_F(ListBoxRows, AWideItemIsMeasuredWhereverItArrives) {
   }
 }
 
+TEST_F(ListBoxRows, ItemsAddedInAnUpdateGetTheirBarsWhenItEnds) {
+  list->SetHorizontalExtent(true);
+  list->SetSorted(true);
+  TStrings* items = list->Items();
+  items->BeginUpdate();
+  for (int i = 0; i < 30; ++i) items->Add(AnsiString(("item " + std::to_string(i)).c_str()));
+  items->Add(AnsiString(("item 1" + std::string(60, 'W')).c_str()));  // sorted into the middle
+  EXPECT_EQ(nullptr, list->ScrollBar());
+  EXPECT_EQ(nullptr, list->HScrollBar());
+  items->EndUpdate();
+  ASSERT_NE(nullptr, list->ScrollBar());
+  EXPECT_EQ(30, list->ScrollBar()->Max());
+  ASSERT_NE(nullptr, list->HScrollBar());
+  EXPECT_GT(list->HScrollBar()->Max(), list->ListBox()->Width());
+}
+
 TEST_F(ListBoxRows, WideningTheListEatsTheOffset) {
   for (const auto& [widening, offset] : {std::pair{30, 20}, std::pair{80, 0}, std::pair{-10, 60}}) {
     TspListBox* inner = list->ListBox();
