@@ -43,8 +43,6 @@ TTimes Time(L* list, TStrings* items, int rows) {
   for (int i = 0; i < kItems; ++i) items->Add(ItemText(i));
   items->EndUpdate();
   const auto filled = TClock::now();
-  std::printf("filled %d items in %.0f ms\n", kItems, Millis(start, filled));
-  std::fflush(stdout);
   int pages = 0;
   for (int top = 0; top < kItems; top += rows, ++pages) {
     list->SetTopIndex(top);
