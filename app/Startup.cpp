@@ -13,6 +13,7 @@
 #include "engine/Quorinvcenvloader.h"
 #include "framed/FrCommon.h"
 #include "imaging/Imaging.h"
+#include "skin/boxes/Skinboxes_ListBox.h"
 #include "skin/controls/Skinctrls_Classes.h"
 #include "skin/data/Skindata.h"
 #include "skin/form/Formskinner.h"
@@ -29,6 +30,7 @@ void InitializeLibraries() {
   imaging::InitializeImaging();
   InitializeSkinData();
   InitializeSkinControls();
+  InitializeSkinBoxes();
   InitializeFormSkinner();
   InitializeShellControls();
   InitializeFramed();

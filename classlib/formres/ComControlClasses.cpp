@@ -17,8 +17,6 @@ const TIdentTable kTabPositions("TTabPosition", {{"tpTop", tpTop}, {"tpBottom", 
                                                  {"tpRight", tpRight}});
 const TIdentTable kSectionStyles("THeaderSectionStyle", {{"hsText", hsText}, {"hsOwnerDraw", hsOwnerDraw}});
 const TIdentTable kHeaderStyles("THeaderStyle", {{"hsButtons", hsButtons}, {"hsFlat", hsFlat}});
-const TIdentTable kAlignments("TAlignment", {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify},
-                                             {"taCenter", taCenter}});
 const TIdentTable kViewStyles("TViewStyle", {{"vsIcon", vsIcon}, {"vsSmallIcon", vsSmallIcon}, {"vsList", vsList},
                                              {"vsReport", vsReport}});
 const TIdentTable kOrientations("TTrackBarOrientation", {{"trHorizontal", trHorizontal}, {"trVertical", trVertical}});
@@ -60,7 +58,7 @@ void RegisterHeader() {
        IntegerProperty<THeaderSection>("MinWidth", &THeaderSection::SetMinWidth, 0),
        IntegerProperty<THeaderSection>("MaxWidth", &THeaderSection::SetMaxWidth, 10000),
        IntegerProperty<THeaderSection>("ImageIndex", &THeaderSection::SetImageIndex, -1),
-       EnumProperty<THeaderSection, TAlignment>("Alignment", &THeaderSection::SetAlignment, kAlignments,
+       EnumProperty<THeaderSection, TAlignment>("Alignment", &THeaderSection::SetAlignment, AlignmentIdents(),
                                                 "taLeftJustify"),
        EnumProperty<THeaderSection, THeaderSectionStyle>("Style", &THeaderSection::SetStyle, kSectionStyles, "hsText"),
        BoolProperty<THeaderSection>("AllowClick", &THeaderSection::SetAllowClick, true)});
@@ -84,7 +82,7 @@ void RegisterListView() {
   RegisterClassProperties(TListColumn::StaticClass(),
                           {StringProperty<TListColumn>("Caption", &TListColumn::SetCaption),
                            IntegerProperty<TListColumn>("Width", &TListColumn::SetWidth, 50),
-                           EnumProperty<TListColumn, TAlignment>("Alignment", &TListColumn::SetAlignment, kAlignments,
+                           EnumProperty<TListColumn, TAlignment>("Alignment", &TListColumn::SetAlignment, AlignmentIdents(),
                                                                  "taLeftJustify")});
   RegisterClassProperties(
       TCustomListView::StaticClass(),

@@ -132,6 +132,12 @@ void RegisterStandardControls() {
 
 const TIdentTable& AlignIdents() { return kAligns; }
 
+const TIdentTable& AlignmentIdents() {
+  static const TIdentTable table("TAlignment",
+                                 {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}, {"taCenter", taCenter}});
+  return table;
+}
+
 const TIdentTable& ScrollBarKindIdents() {
   static const TIdentTable table("TScrollBarKind", {{"sbHorizontal", sbHorizontal}, {"sbVertical", sbVertical}});
   return table;

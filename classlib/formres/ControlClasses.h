@@ -9,5 +9,7 @@ void InitializeControlClasses();
 class TIdentTable;
 // The names of TAlign, for classes that register Align again with a default of their own.
 const TIdentTable& AlignIdents();
+// The names of TAlignment, for every class with an Alignment property.
+const TIdentTable& AlignmentIdents();
 // The names of TScrollBarKind, for the controls that draw their own scroll bars.
 const TIdentTable& ScrollBarKindIdents();

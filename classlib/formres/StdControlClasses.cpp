@@ -33,8 +33,6 @@ const TIdentTable kBrushStyles("TBrushStyle", {{"bsSolid", bsSolid}, {"bsClear",
                                                {"bsHorizontal", bsHorizontal}, {"bsVertical", bsVertical},
                                                {"bsFDiagonal", bsFDiagonal}, {"bsBDiagonal", bsBDiagonal},
                                                {"bsCross", bsCross}, {"bsDiagCross", bsDiagCross}});
-const TIdentTable kAlignments("TAlignment", {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify},
-                                             {"taCenter", taCenter}});
 const TIdentTable kLayouts("TTextLayout", {{"tlTop", tlTop}, {"tlCenter", tlCenter}, {"tlBottom", tlBottom}});
 const TIdentTable kShapes("TShapeType", {{"stRectangle", stRectangle}, {"stSquare", stSquare},
                                          {"stRoundRect", stRoundRect}, {"stRoundSquare", stRoundSquare},
@@ -151,7 +149,7 @@ void RegisterMenusAndActions() {
 void RegisterGraphicControls() {
   RegisterClassProperties(
       TCustomLabel::StaticClass(),
-      {EnumProperty<TCustomLabel, TAlignment>("Alignment", &TCustomLabel::SetAlignment, kAlignments, "taLeftJustify"),
+      {EnumProperty<TCustomLabel, TAlignment>("Alignment", &TCustomLabel::SetAlignment, AlignmentIdents(), "taLeftJustify"),
        BoolProperty<TCustomLabel>("AutoSize", &TCustomLabel::SetAutoSize, true),
        BoolProperty<TCustomLabel>("WordWrap", &TCustomLabel::SetWordWrap, false),
        EnumProperty<TCustomLabel, TTextLayout>("Layout", &TCustomLabel::SetLayout, kLayouts, "tlTop"),
@@ -194,7 +192,7 @@ void RegisterContainers() {
        IntegerProperty<TCustomPanel>("BevelWidth", &TCustomPanel::SetBevelWidth, 1),
        IntegerProperty<TCustomPanel>("BorderWidth", &TCustomPanel::SetBorderWidth, 0),
        EnumProperty<TCustomPanel, TFormBorderStyle>("BorderStyle", &TCustomPanel::SetBorderStyle, kBorderStyles, "bsNone"),
-       EnumProperty<TCustomPanel, TAlignment>("Alignment", &TCustomPanel::SetAlignment, kAlignments, "taCenter"),
+       EnumProperty<TCustomPanel, TAlignment>("Alignment", &TCustomPanel::SetAlignment, AlignmentIdents(), "taCenter"),
        ColorProperty<TCustomPanel>("Color", &TCustomPanel::SetColor, clBtnFace)});
   RegisterClassProperties(TPanel::StaticClass(), {});
   RegisterClassProperties(TCustomFrame::StaticClass(),
@@ -229,7 +227,7 @@ void RegisterEdits() {
       TCustomMemo::StaticClass(),
       {StringsProperty<TCustomMemo>("Lines", &TCustomMemo::Lines),
        BoolProperty<TCustomMemo>("AutoSelect", &TCustomMemo::SetAutoSelect, false),
-       EnumProperty<TCustomMemo, TAlignment>("Alignment", &TCustomMemo::SetAlignment, kAlignments, "taLeftJustify"),
+       EnumProperty<TCustomMemo, TAlignment>("Alignment", &TCustomMemo::SetAlignment, AlignmentIdents(), "taLeftJustify"),
        EnumProperty<TCustomMemo, TScrollStyle>("ScrollBars", &TCustomMemo::SetScrollBars, kScrollStyles, "ssNone"),
        BoolProperty<TCustomMemo>("WordWrap", &TCustomMemo::SetWordWrap, true),
        BoolProperty<TCustomMemo>("WantReturns", &TCustomMemo::SetWantReturns, true),

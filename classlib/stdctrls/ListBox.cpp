@@ -1,5 +1,7 @@
 #include "classlib/stdctrls/ListBox.h"
 
+#include <algorithm>
+
 #include "classlib/runtime/Exceptions.h"
 #include "classlib/runtime/Format.h"
 
@@ -38,12 +40,14 @@ void TCustomListBox::CreateParams(TCreateParams& params) {
   if (sorted_) params.Style |= LBS_SORT;
   if (multiSelect_) params.Style |= extendedSelect_ ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
   if (!integralHeight_) params.Style |= LBS_NOINTEGRALHEIGHT;
+  if (columns_ > 0) params.Style |= LBS_MULTICOLUMN | WS_HSCROLL;
   if (borderStyle_ == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TCustomListBox::CreateHandleState() {
   TWinControl::CreateHandleState();
   if (style_ == lbOwnerDrawFixed) SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, itemHeight_);
+  SetColumnWidth();
   TStringList* kept = saved_;
   saved_ = new TStringList;
   for (int i = 0; i < kept->Count(); ++i) items_->AddObject(kept->Strings(i), kept->Objects(i));
@@ -113,6 +117,22 @@ void TCustomListBox::SetIntegralHeight(bool value) { SetProperty(integralHeight_
 void TCustomListBox::SetSorted(bool value) {
   saved_->SetSorted(value);
   SetProperty(sorted_, value);
+}
+
+void TCustomListBox::SetColumns(int value) {
+  value = std::max(value, 0);
+  if (value == columns_) return;
+  const bool recreate = (value > 0) != (columns_ > 0);
+  columns_ = value;
+  if (recreate) RecreateWnd();
+  else SetColumnWidth();
+}
+
+void TCustomListBox::SetColumnWidth() {
+  if (columns_ <= 0 || !HandleAllocated()) return;
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  SendMessageA(Handle(), LB_SETCOLUMNWIDTH, static_cast<WPARAM>(std::max<LONG>(client.right / columns_, 1)), 0);
 }
 
 void TCustomListBox::SetBorderStyle(TFormBorderStyle value) {
@@ -224,6 +244,10 @@ void TCustomListBox::Dispatch(TMessage& message) {
       return;
     case CN_DRAWITEM:
       CNDrawItem(message);
+      return;
+    case WM_SIZE:
+      TWinControl::Dispatch(message);
+      SetColumnWidth();
       return;
     default:
       TWinControl::Dispatch(message);

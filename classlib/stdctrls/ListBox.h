@@ -39,6 +39,10 @@ class TCustomListBox : public TWinControl, protected TItemHost {
   void SetExtendedSelect(bool value);
   bool Sorted() const { return sorted_; }
   void SetSorted(bool value);
+  // More than 0: the items flow in that many columns across the client width, scrolled
+  // sideways (the window's horizontal scroll state).
+  int Columns() const { return columns_; }
+  void SetColumns(int value);
   bool IntegralHeight() const { return integralHeight_; }
   void SetIntegralHeight(bool value);
   TFormBorderStyle BorderStyle() const { return borderStyle_; }
@@ -72,12 +76,14 @@ class TCustomListBox : public TWinControl, protected TItemHost {
  private:
   void CNDrawItem(TMessage& message);
   void SetProperty(bool& field, bool value);
+  void SetColumnWidth();
 
   TStrings* items_;
   TStringList* saved_ = nullptr;  // the items while there is no window
   TPaintCanvas* canvas_;
   TListBoxStyle style_ = lbStandard;
   int itemHeight_ = 16;
+  int columns_ = 0;
   bool multiSelect_ = false;
   bool extendedSelect_ = true;
   bool sorted_ = false;

@@ -5,50 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/boxes/Skinboxes_ListBox.h"
+#include "ListBoxFixtures.h"
 #include "window_support.h"
 
-namespace {
+using namespace boxtest;
 
-class ListBox : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { form = testsupport::ShowTestForm(400, 300); }
-  static void TearDownTestSuite() {
-    delete form;
-    form = nullptr;
-  }
-
-  void SetUp() override {
-    list = std::make_unique<TspSkinListBox>(nullptr);
-    list->SetParent(form);
-    list->SetBounds(10, 10, 150, 200);
-  }
-
-  void Fill(int count) {
-    for (int i = 0; i < count; ++i) list->Items()->Add(AnsiString(("item " + std::to_string(i)).c_str()));
-    testsupport::ServeApplication(30);
-  }
-
-  void Wheel(int delta) {
-    SendMessageA(list->ListBox()->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
-  }
-
-  static TForm* form;
-  std::unique_ptr<TspSkinListBox> list;
-};
-
-TForm* ListBox::form = nullptr;
-
-struct TSenderLog {
-  TObject* sender = nullptr;
-  int count = 0;
-  void Fire(TObject* s) {
-    sender = s;
-    ++count;
-  }
-};
-
-}  // namespace
+using ListBox = ListBoxTest;
 
 TEST_F(ListBox, ThirtyRowsGetARowBarOverTheWholeRangeThatMovesTheList) {
   Fill(30);
