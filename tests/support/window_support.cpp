@@ -97,6 +97,8 @@ void DragAlong(TControl* control, const std::vector<TPoint>& path, TMouseButton 
   for (size_t i = 1; i < path.size(); ++i) MoveMouse(control, path[i].X, path[i].Y);
   MouseButton(button, false);
   ServeApplication(60);
+}
+
 void HoldMouse(TControl* control, int x, int y, TMouseButton button) {
   MoveMouse(control, x, y);
   MouseButton(button, true);
