@@ -1,6 +1,8 @@
 #include "skin/shell/Skingrids.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <limits>
 
 #include "classlib/formres/Filer.h"
 #include "classlib/formres/FormError.h"
@@ -220,6 +222,73 @@ void TspSkinCustomGrid::DeleteColumn(int index) {
 void TspSkinCustomGrid::DeleteRow(int index) {
   MoveRow(index, rowCount_ - 1);
   SetRowCount(rowCount_ - 1);
+}
+
+// ---- inserting and removing ----
+
+void TspSkinCustomGrid::AdjustSize(int index, int amount, bool rows) {
+  if (amount == 0) return;
+  const int count = rows ? rowCount_ : colCount_;
+  if (index < 0 || index > count) InvalidOp("Grid index out of range");
+  const int64_t newCount = int64_t{count} + amount;
+  if (newCount < std::max(index, 1)) InvalidOp("Too many rows or columns deleted");
+  if (newCount > std::numeric_limits<int>::max()) InvalidOp("Grid too large for operation");
+  // The cells that move: every one behind `index`, the fixed titles of the other axis too.
+  TGridRect moveRect{rows ? 0 : fixedCols_, rows ? fixedRows_ : 0, colCount_ - 1, rowCount_ - 1};
+  int& moveStart = rows ? moveRect.Top : moveRect.Left;
+  int& moveEnd = rows ? moveRect.Bottom : moveRect.Right;
+  const int firstShown = rows ? topLeft_.Y : topLeft_.X;
+  moveStart = index;
+  if (int64_t{index} + std::abs(int64_t{amount}) <= firstShown) moveEnd = firstShown - 1;
+  const int64_t movement = InsertMovement(index, amount, rows);
+
+  TGridExtents& extents = rows ? rowHeights_ : colWidths_;
+  const TGridExtents oldExtents = extents, oldTabStops = tabStops_;
+  extents.Resize(index, amount, rows ? defaultRowHeight_ : defaultColWidth_);
+  if (!rows) tabStops_.Resize(index, amount, 1);
+  TGridCoord newCurrent = current_;
+  InsertAdjust(rows ? newCurrent.Y : newCurrent.X, index, amount, static_cast<int>(newCount));
+  // The anchor moves with its cell as well, so that the selection the cells carried along
+  // is the one repainted when the selection collapses on the current cell.
+  InsertAdjust(rows ? anchor_.Y : anchor_.X, index, amount, static_cast<int>(newCount));
+  try {
+    ChangeSize(rows ? colCount_ : static_cast<int>(newCount), rows ? static_cast<int>(newCount) : rowCount_);
+  } catch (...) {
+    extents = oldExtents;  // ChangeSize put the counts back; the sizes go back to their cells
+    tabStops_ = oldTabStops;
+    throw;
+  }
+  ScrollMovedCells(moveRect, movement, rows);
+  if (!(newCurrent == current_)) MoveCurrent(newCurrent.X, newCurrent.Y, true, true);
+}
+
+// How far the cells behind `index` move, in pixels with their lines: back by the removed
+// cells' sizes, on by default-sized new ones.
+int64_t TspSkinCustomGrid::InsertMovement(int index, int amount, bool rows) const {
+  const int lineWidth = AxisInfo(!rows).LineWidth;
+  if (amount > 0) return int64_t{amount} * ((rows ? defaultRowHeight_ : defaultColWidth_) + lineWidth);
+  int64_t removed = 0;
+  for (int cell = index; cell < index - amount; ++cell) removed += (rows ? RowHeights(cell) : ColWidths(cell)) + lineWidth;
+  return -removed;
+}
+
+// A position inside the removed cells lands on `index` (the last cell when none is left
+// behind them); one behind them moves with them.
+void TspSkinCustomGrid::InsertAdjust(int& position, int index, int amount, int newCount) {
+  if (position < index) return;
+  position = amount < 0 && position < index - amount ? index : position + amount;
+  position = std::min(position, newCount - 1);
+}
+
+void TspSkinCustomGrid::ScrollMovedCells(const TGridRect& moveRect, int64_t movement, bool rows) {
+  if (!HandleAllocated()) return;
+  const TRect area = GridRectToScreenRect(moveRect, true);
+  if (area.IsEmpty()) return;
+  const int limit = rows ? ClientHeight() : ClientWidth();
+  const int pixels = static_cast<int>(std::clamp<int64_t>(movement, -limit, limit));
+  const int dx = rows ? 0 : (rightToLeft_ ? -pixels : pixels);
+  ::ScrollWindow(Handle(), dx, rows ? pixels : 0, area.AsRECT(), area.AsRECT());
+  ::UpdateWindow(Handle());
 }
 
 void TspSkinCustomGrid::ColumnMoved(int, int) {}

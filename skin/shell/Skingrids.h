@@ -3,6 +3,8 @@
 // widths and per-row heights, a current cell and a rectangular selection, painted from
 // the skin's "grid" look or, without a usable look, from system colours. Descendants draw
 // the cells' content (DrawCell).
+#include <cstdint>
+
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/runtime/Sets.h"
 #include "classlib/windowing/Forms.h"
@@ -174,6 +176,11 @@ class TspSkinCustomGrid : public TspSkinControl {
   // Counts changed to new values (FixedCols/FixedRows follow); when any step raises, the
   // old counts come back and the exception goes on.
   void ChangeSize(int newColCount, int newRowCount);
+  // Inserts (amount > 0) or removes (amount < 0) rows or columns at `index`: the single
+  // sizes and the current cell move with the cells behind them, and the shown cells are
+  // scrolled along. "Grid index out of range" for an index outside 0..count, "Too many rows
+  // or columns deleted" when fewer than the cells before `index` (or none) would be left.
+  virtual void AdjustSize(int index, int amount, bool rows);
   void Initialize();
   virtual void DrawCell(int col, int row, const TRect& rect, TGridDrawState state) = 0;
   virtual bool SelectCell(int col, int row);
@@ -208,6 +215,9 @@ class TspSkinCustomGrid : public TspSkinControl {
   void ApplySize(int colCount, int rowCount, const TGridDrawInfo* oldInfo);
   void InvalidateFrom(const TGridDrawInfo& oldInfo);
   static void MoveAdjust(int& position, int fromIndex, int toIndex);
+  int64_t InsertMovement(int index, int amount, bool rows) const;
+  static void InsertAdjust(int& position, int index, int amount, int newCount);
+  void ScrollMovedCells(const TGridRect& moveRect, int64_t movement, bool rows);
   void AttachScrollBar(TspSkinScrollBar*& bar, TspSkinScrollBar* value);
   void ReadExtents(const TValueReader& value, bool columns);
   void ChangeGridOrientation(bool rightToLeft);

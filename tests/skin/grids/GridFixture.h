@@ -12,6 +12,7 @@ class TProbeGrid : public TspSkinCustomGrid {
   CLASSLIB_CLASS(TProbeGrid, TspSkinCustomGrid)
  public:
   explicit TProbeGrid(TComponent* owner) : TspSkinCustomGrid(owner) {}
+  using TspSkinCustomGrid::AdjustSize;
   using TspSkinCustomGrid::ChangeSize;
   using TspSkinCustomGrid::MoveAnchor;
   using TspSkinCustomGrid::MoveCurrent;

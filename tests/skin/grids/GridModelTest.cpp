@@ -175,6 +175,77 @@ TEST_F(GridModel, ARefusedSizeChangeRestoresTheOldCountsAndPassesTheException) {
   EXPECT_EQ(33, grid->RowHeights(1));
 }
 
+TEST_F(GridModel, InsertingAndRemovingCarriesSizesTabStopsAndTheCurrentCell) {
+  struct Case {
+    const char* name;
+    bool rows;
+    int index, amount, current;
+    std::vector<int> sizes;  // every cell's size afterwards; cell i started as 10 + i
+    int expectedCurrent;
+  };
+  const Case cases[] = {
+      {"cols insert at start", false, 0, 2, 2, {64, 64, 10, 11, 12, 13, 14}, 4},
+      {"cols insert in middle", false, 2, 1, 2, {10, 11, 64, 12, 13, 14}, 3},
+      {"cols insert at end", false, 5, 2, 4, {10, 11, 12, 13, 14, 64, 64}, 4},
+      {"cols remove at start", false, 0, -1, 2, {11, 12, 13, 14}, 1},
+      {"cols remove in middle", false, 1, -2, 2, {10, 13, 14}, 1},
+      {"cols remove at end", false, 3, -2, 4, {10, 11, 12}, 2},
+      {"rows insert at start", true, 0, 1, 1, {24, 10, 11, 12, 13, 14}, 2},
+      {"rows insert in middle", true, 3, 2, 4, {10, 11, 12, 24, 24, 13, 14}, 6},
+      {"rows insert at end", true, 5, 1, 3, {10, 11, 12, 13, 14, 24}, 3},
+      {"rows remove at start", true, 0, -2, 4, {12, 13, 14}, 2},
+      {"rows remove in middle", true, 2, -1, 3, {10, 11, 13, 14}, 2},
+      {"rows remove at end", true, 2, -3, 3, {10, 11}, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TProbeGrid probe(nullptr);
+    for (int i = 0; i < 5; ++i) c.rows ? probe.SetRowHeights(i, 10 + i) : probe.SetColWidths(i, 10 + i);
+    probe.SetTabStops(3, false);
+    probe.MoveCurrent(c.rows ? 2 : c.current, c.rows ? c.current : 2, true, false);
+    probe.log.clear();
+    probe.AdjustSize(c.index, c.amount, c.rows);
+    const int count = static_cast<int>(c.sizes.size());
+    EXPECT_EQ(count, c.rows ? probe.RowCount() : probe.ColCount());
+    EXPECT_EQ(5, c.rows ? probe.ColCount() : probe.RowCount());
+    std::vector<int> sizes;
+    for (int i = 0; i < count; ++i) sizes.push_back(c.rows ? probe.RowHeights(i) : probe.ColWidths(i));
+    EXPECT_EQ(c.sizes, sizes);
+    for (int i = 0; i < probe.ColCount(); ++i) {  // the cleared tab stop stays with the column of width 13
+      EXPECT_EQ(c.rows ? i != 3 : probe.ColWidths(i) != 13, probe.TabStops(i)) << i;
+    }
+    const TGridCoord expected{c.rows ? 2 : c.expectedCurrent, c.rows ? c.expectedCurrent : 2};
+    EXPECT_EQ((TGridRect{expected.X, expected.Y, expected.X, expected.Y}), probe.Selection());  // anchor too
+    EXPECT_EQ((std::vector<std::string>{"size 5x5"}), probe.log);
+  }
+}
+
+TEST_F(GridModel, RefusedInsertsAndRemovalsChangeNothing) {
+  for (int i = 0; i < 5; ++i) grid->SetColWidths(i, 10 + i);
+  struct Case {
+    const char* name;
+    int index, amount;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"index below 0", -1, 1, "Grid index out of range"},
+      {"index past the count", 6, 2, "Grid index out of range"},
+      {"more removed than behind the index", 3, -3, "Too many rows or columns deleted"},
+      {"every cell removed", 0, -5, "Too many rows or columns deleted"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(c.message, GridError([&] { grid->AdjustSize(c.index, c.amount, false); }));
+  }
+  grid->refuseSizeChanges = 1;
+  EXPECT_THROW(grid->AdjustSize(1, -2, false), EInvalidOperation);
+  EXPECT_EQ(5, grid->ColCount());
+  EXPECT_EQ((std::vector<int>{10, 11, 12, 13, 14}),
+            (std::vector<int>{grid->ColWidths(0), grid->ColWidths(1), grid->ColWidths(2), grid->ColWidths(3),
+                              grid->ColWidths(4)}));
+  EXPECT_EQ((TGridRect{1, 1, 1, 1}), grid->Selection());
+}
+
 TEST(GridExtents, ResizingChecksIndexCountAndSize) {
   struct Case {
     const char* name;

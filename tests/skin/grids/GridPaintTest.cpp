@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -32,6 +33,12 @@ std::unique_ptr<TspSkinData> LoadGridSkin(const std::string& folder,
   auto skin = std::make_unique<TspSkinData>(nullptr);
   skin->LoadFromFile(skintest::WriteTestSkin(folder, values).c_str());
   return skin;
+}
+
+// The index of the first pixel where two captures differ, -1 when none does.
+int FirstDifference(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
+  const auto [atA, atB] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+  return atA == a.end() && atB == b.end() ? -1 : static_cast<int>(atA - a.begin());
 }
 
 COLORREF Rgb(TColor color) { return static_cast<COLORREF>(ColorToRGB(color)); }
@@ -68,6 +75,17 @@ class GridPaint : public ::testing::Test {
   void SelectTwoCells() {
     grid->MoveCurrent(1, 1, true, false);
     grid->MoveAnchor({2, 1});
+  }
+  // The pixels along rows y = 30 and y = 60 and columns x = 40 and x = 100.
+  std::vector<COLORREF> Strips() {
+    std::vector<COLORREF> pixels;
+    for (int y : {30, 60}) {
+      for (int x = 0; x < grid->ClientWidth(); ++x) pixels.push_back(Pixel(x, y));
+    }
+    for (int x : {40, 100}) {
+      for (int y = 0; y < grid->ClientHeight(); ++y) pixels.push_back(Pixel(x, y));
+    }
+    return pixels;
   }
 
   static TForm* form;
@@ -212,6 +230,30 @@ TEST_F(GridPaint, TextRectanglesFollowTheLooksTextParts) {
   }
   grid->SetSkinData(nullptr);
   EXPECT_EQ(Rect(65, 21, 129, 51), grid->GetNewTextRect(Rect(65, 21, 129, 51), {}));
+}
+
+TEST_F(GridPaint, InsertedAndRemovedCellsLeaveTheScreenAsAFullRepaintWould) {
+  struct Case {
+    const char* name;
+    bool rows;
+    int index, amount;
+  };
+  for (const Case& c : {Case{"column inserted", false, 1, 1}, Case{"columns removed", false, 1, -2},
+                        Case{"row inserted", true, 2, 1}, Case{"row removed", true, 1, -1}}) {
+    SCOPED_TRACE(c.name);
+    SetUp();
+    grid->SetColWidths(1, 30);
+    grid->SetColWidths(2, 90);
+    grid->SetRowHeights(1, 14);
+    grid->SetRowHeights(2, 40);
+    SelectTwoCells();
+    Redraw();
+    grid->AdjustSize(c.index, c.amount, c.rows);
+    testsupport::ServeApplication(20);
+    const std::vector<COLORREF> shown = Strips();
+    Redraw();
+    EXPECT_EQ(-1, FirstDifference(shown, Strips()));
+  }
 }
 
 TEST_F(GridPaint, RightToLeftDrawsTheFixedColumnAtTheRightEdge) {
