@@ -225,6 +225,10 @@ void TCustomListBox::CNDrawItem(TMessage& message) {
 void TCustomListBox::KeyPress(char& key) {
   TWinControl::KeyPress(key);
   if (static_cast<unsigned char>(key) < ' ') return;
+  if (!autoComplete_) {
+    key = 0;  // the system list would select by the first letter
+    return;
+  }
   const DWORD now = GetTickCount();
   if (now - lastKeyTime_ > 1000) filter_ = AnsiString();
   lastKeyTime_ = now;

@@ -17,7 +17,8 @@ TOwnerDrawState OwnerDrawState(UINT itemState);
 // through the virtual GetItemData/SetItemData (DeleteString and ResetContent are virtual
 // too, for lists that keep more per item); items and data outlive a recreated window and
 // are kept while there is none. Owner-drawn items come through CN_DRAWITEM to DrawItem
-// (OnDrawItem, else the text) on Canvas. Typed letters search the items incrementally.
+// (OnDrawItem, else the text) on Canvas. While AutoComplete is on (the default) typed letters
+// search the items incrementally; while it is off they leave the selection alone.
 class TCustomListBox : public TWinControl, protected TItemHost {
   CLASSLIB_CLASS(TCustomListBox, TWinControl)
  public:
@@ -56,6 +57,8 @@ class TCustomListBox : public TWinControl, protected TItemHost {
   // The item at a client point; -1 when none (with `existing`) or the nearest item.
   int ItemAtPos(const TPoint& pos, bool existing);
   TRect ItemRect(int index);
+  bool AutoComplete() const { return autoComplete_; }
+  void SetAutoComplete(bool value) { autoComplete_ = value; }
 
   TDrawItemEvent OnDrawItem;
   void Dispatch(TMessage& message) override;
@@ -88,6 +91,7 @@ class TCustomListBox : public TWinControl, protected TItemHost {
   bool extendedSelect_ = true;
   bool sorted_ = false;
   bool integralHeight_ = false;
+  bool autoComplete_ = true;
   TFormBorderStyle borderStyle_ = bsSingle;
   int savedIndex_ = -1;
   AnsiString filter_;  // the letters typed for the incremental search

@@ -1,6 +1,7 @@
 #include "classlib/formres/ClassProperties.h"
 #include "classlib/formres/ControlClasses.h"
 #include "classlib/formres/PropertyBinders.h"
+#include "classlib/windowing/Menus.h"
 #include "skin/boxes/Skinboxes_ListBox.h"
 
 namespace {
@@ -25,6 +26,9 @@ void RegisterListBox() {
        EnumProperty<C, TAlignment>("Alignment", &C::SetAlignment, AlignmentIdents(), "taLeftJustify"),
        IntegerProperty<C>("DefaultItemHeight", &C::SetDefaultItemHeight, 20),
        ObjectProperty<C>("ListBoxFont", &C::ListBoxFont),
+       IntegerProperty<C>("ListBoxTabOrder", &C::SetListBoxTabOrder),
+       BoolProperty<C>("ListBoxTabStop", &C::SetListBoxTabStop, true),
+       ReferenceProperty<C, TPopupMenu>("ListBoxPopupMenu", &C::SetListBoxPopupMenu),
        EventProperty<C>("OnUpButtonClick", &C::OnUpButtonClick),
        EventProperty<C>("OnDownButtonClick", &C::OnDownButtonClick),
        EventProperty<C>("OnCheckButtonClick", &C::OnCheckButtonClick), EventProperty<C>("OnDrawItem", &C::OnDrawItem),

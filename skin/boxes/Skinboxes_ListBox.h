@@ -139,6 +139,15 @@ class TspSkinCustomListBox : public TspSkinCustomControl {
   TCanvas* ListCanvas() const { return listBox_->Canvas(); }
   TFont* ListBoxFont() const { return listBox_->Font(); }
   void SetListBoxFont(TFont* value) { listBox_->Font()->Assign(value); }
+  int ListBoxTabOrder() const { return listBox_->TabOrder(); }
+  void SetListBoxTabOrder(int value) { listBox_->SetTabOrder(value); }
+  bool ListBoxTabStop() const { return listBox_->TabStop(); }
+  void SetListBoxTabStop(bool value) { listBox_->SetTabStop(value); }
+  TPopupMenu* ListBoxPopupMenu() const { return listBox_->PopupMenu(); }
+  void SetListBoxPopupMenu(TPopupMenu* value) { listBox_->SetPopupMenu(value); }
+  // The inner list's incremental search of typed letters.
+  bool AutoComplete() const { return listBox_->AutoComplete(); }
+  void SetAutoComplete(bool value) { listBox_->SetAutoComplete(value); }
   void Clear();
 
   int Columns() const { return listBox_->Columns(); }

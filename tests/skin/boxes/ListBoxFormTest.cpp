@@ -5,6 +5,7 @@
 #include "classlib/formres/FormResource.h"
 #include "classlib/formres/PropertyBinders.h"
 #include "classlib/graphics/ImageList.h"
+#include "classlib/windowing/Menus.h"
 #include "skin/boxes/Skinboxes_ListBox.h"
 
 namespace {
@@ -15,6 +16,7 @@ class TListBoxForm : public TForm {
   explicit TListBoxForm(TComponent* owner) : TForm(owner) { ReadFormResource(this, StaticClass()); }
 
   TImageList* Images = nullptr;
+  TPopupMenu* FilesMenu = nullptr;
   TspSkinListBox* Files = nullptr;
   TspSkinListBox* Steps = nullptr;
   int clicks = 0;
@@ -27,7 +29,8 @@ class ListBoxForm : public ::testing::Test {
     skinbases::RegisterTestControls();
     InitializeSkinBoxes();
     RegisterFormClass(TListBoxForm::StaticClass(), {Handler("FilesClick", &TListBoxForm::FilesClick)},
-                      {Field("Images", &TListBoxForm::Images), Field("Files", &TListBoxForm::Files),
+                      {Field("Images", &TListBoxForm::Images), Field("FilesMenu", &TListBoxForm::FilesMenu),
+                       Field("Files", &TListBoxForm::Files),
                        Field("Steps", &TListBoxForm::Steps)});
   }
 };
@@ -47,6 +50,9 @@ TEST_F(ListBoxForm, AFormPlacesTheListsWithTheirItemsAndModes) {
   EXPECT_EQ(18, files->ListBox()->ItemHeight());
   ASSERT_EQ(2, files->TabWidths()->Count());
   EXPECT_EQ(AnsiString("120"), files->TabWidths()->Strings(1));
+  EXPECT_FALSE(files->ListBox()->TabStop());
+  EXPECT_EQ(form->FilesMenu, files->ListBox()->PopupMenu());
+  EXPECT_NE(nullptr, form->FilesMenu);
   files->ListBoxClick();
   EXPECT_EQ(1, form->clicks);
 

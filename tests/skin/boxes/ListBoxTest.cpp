@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "ListBoxFixtures.h"
+#include "classlib/windowing/Menus.h"
 #include "window_support.h"
 
 using namespace boxtest;
@@ -115,4 +116,44 @@ TEST_F(ListBox, AnEmptyListShowsTheWindowColourOverTheWholeList) {
   TControl* inner = list->ListBox();
   for (const auto& [x, y] : {std::pair{1, 1}, std::pair{inner->Width() - 2, inner->Height() - 2}})
     EXPECT_EQ(ColorToRGB(clWindow), testsupport::ControlPixel(inner, x, y)) << x << "," << y;
+}
+
+TEST_F(ListBox, TabOrderTabStopMenuAndSearchPassThroughToTheInnerList) {
+  Fill(30);
+  ASSERT_NE(nullptr, list->ScrollBar());  // a second child to order the inner list against
+  TspListBox* inner = list->ListBox();
+  EXPECT_EQ(0, inner->TabOrder());
+  list->SetListBoxTabOrder(1);
+  EXPECT_EQ(1, inner->TabOrder());
+  EXPECT_EQ(1, list->ListBoxTabOrder());
+
+  EXPECT_TRUE(list->ListBoxTabStop());
+  list->SetListBoxTabStop(false);
+  EXPECT_FALSE(inner->TabStop());
+
+  EXPECT_TRUE(list->AutoComplete());
+  list->SetAutoComplete(false);
+  EXPECT_FALSE(inner->AutoComplete());
+
+  {
+    TPopupMenu menu(nullptr);
+    list->SetListBoxPopupMenu(&menu);
+    EXPECT_EQ(&menu, inner->PopupMenu());
+    EXPECT_EQ(nullptr, list->PopupMenu());
+  }
+  EXPECT_EQ(nullptr, list->ListBoxPopupMenu());  // a freed menu is forgotten
+}
+
+TEST_F(ListBox, ATypedLetterSelectsTheMatchingItemOnlyWithAutoComplete) {
+  for (const char* name : {"alpha", "bravo", "charlie"}) list->Items()->Add(name);
+  list->ListBox()->SetFocus();
+  // Off first: the search keeps the letters typed within a second.
+  for (const bool autoComplete : {false, true}) {
+    SCOPED_TRACE(autoComplete);
+    list->SetItemIndex(0);
+    list->SetAutoComplete(autoComplete);
+    testsupport::TypeText("c");
+    testsupport::ServeApplication(20);
+    EXPECT_EQ(autoComplete ? 2 : 0, list->ItemIndex());
+  }
 }
