@@ -1,7 +1,10 @@
 #include "framed/FrSplit.h"
 
+#include <algorithm>
+
 #include "classlib/formres/Filer.h"
 #include "classlib/runtime/SysUtils.h"
+#include "classlib/windowing/Forms.h"
 
 namespace {
 
@@ -54,13 +57,15 @@ TFrSplitterPane::TFrSplitterPane(TComponent* owner, TFrSplitter* splitter)
 
 void TFrSplitterPane::ReadState(TFormReader& reader) { reader.SetOwner(reader.Root()); }
 
-// The pane's empty area belongs to the splitter: the mouse goes through it.
+// The pane's empty area belongs to the splitter: the mouse goes through it. Entering and
+// leaving the pane repaints it.
 void TFrSplitterPane::Dispatch(TMessage& message) {
   if (message.Msg == WM_NCHITTEST) {
     message.Result = HTTRANSPARENT;
     return;
   }
   TFrCustomPanel::Dispatch(message);
+  if (message.Msg == CM_MOUSEENTER || message.Msg == CM_MOUSELEAVE) Invalidate();
 }
 
 void TFrSplitterPane::SetPaneVisible(bool value) {
@@ -306,6 +311,7 @@ void TFrSplitter::UpdatePanes() {
   if (upperLeft_ == nullptr || lowerRight_ == nullptr || ComponentState().Contains(csLoading)) return;
   DisableAlign();
   const TRect r = PaneArea();
+  laidOutArea_ = r;
   const bool first = upperLeft_->Visible();
   const bool second = lowerRight_->Visible();
   const bool both = first && second;
@@ -398,9 +404,31 @@ void TFrSplitter::DefineProperties(TFiler* filer) {
 
 void TFrSplitter::AdoptNamedControls(const std::vector<AnsiString>& names, TFrSplitterPane* pane) {
   if (Owner() == nullptr) return;
+  std::vector<TControl*> controls;
   for (const AnsiString& name : names) {
-    if (auto* control = dynamic_cast<TControl*>(Owner()->FindComponent(name))) control->SetParent(pane);
+    if (auto* control = dynamic_cast<TControl*>(Owner()->FindComponent(name))) controls.push_back(control);
   }
+  auto tabOrder = [](TControl* control) {
+    auto* windowed = dynamic_cast<TWinControl*>(control);
+    return windowed != nullptr ? windowed->TabOrder() : -1;
+  };
+  std::stable_sort(controls.begin(), controls.end(),
+                   [&](TControl* a, TControl* b) { return tabOrder(a) < tabOrder(b); });
+  for (TControl* control : controls) control->SetParent(pane);
+}
+
+void TFrSplitter::ShowControl(TControl* control) {
+  auto* pane = dynamic_cast<TFrSplitterPane*>(control);
+  if (pane == nullptr || (pane != upperLeft_ && pane != lowerRight_)) {
+    TFrCustomPanel::ShowControl(control);
+    return;
+  }
+  if (ComponentState().Contains(csLoading) || pane->Visible()) return;
+  TCustomForm* form = GetParentForm(this);
+  if (form != nullptr && form->ActiveControl() != nullptr && ContainsControl(form->ActiveControl())) {
+    form->SetActiveControl(this);
+  }
+  pane->SetPaneVisible(true);
 }
 
 void TFrSplitter::Loaded() {
@@ -419,7 +447,9 @@ void TFrSplitter::CreateParams(TCreateParams& params) {
   params.Style |= WS_CLIPCHILDREN;
 }
 
+// Realigning also follows a changed BorderWidth, which moves the area the panes share.
 void TFrSplitter::AlignControls(TControl* control, TRect& rect) {
   if (ComponentState().Contains(csLoading)) return;
   TFrCustomPanel::AlignControls(control, rect);
+  if (PaneArea() != laidOutArea_) UpdatePanes();
 }

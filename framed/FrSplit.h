@@ -139,8 +139,12 @@ class TFrSplitter : public TFrCustomPanel {
   // "BarSize", the hot spot's collapsed state and the names of each pane's children;
   // the older "PositionMin" and "PositionMax" are read and dropped.
   void DefineProperties(TFiler* filer) override;
-  // The bar's cursors and the hot spot's highlight under the pointer.
+  // The bar's cursors and the hot spot's highlight under the pointer; showing the splitter
+  // repaints both panes.
   void Dispatch(TMessage& message) override;
+  // Showing a hidden pane (Show() of the pane) makes it visible and lays the panes out again;
+  // when the form's active control lies inside the splitter, the splitter takes its place.
+  void ShowControl(TControl* control) override;
 
   TNotifyEvent OnChange;
   TPositionChangingEvent OnChanging;
@@ -181,7 +185,8 @@ class TFrSplitter : public TFrCustomPanel {
   void ResizeByPercent();
   void ResizeUpperLeftFixed();
   void ResizeLowerRightFixed();
-  // Moves the controls named in `names` (the owner's components) into `pane`.
+  // Moves the controls named in `names` (the owner's components) into `pane`, in their tab
+  // order among the splitter's children, so the pane keeps the order they were read with.
   void AdoptNamedControls(const std::vector<AnsiString>& names, TFrSplitterPane* pane);
   bool Collapsed() const { return hotSpotClosed_; }
   bool Vertical() const { return orientation_ == orVertical; }
@@ -226,6 +231,8 @@ class TFrSplitter : public TFrCustomPanel {
   int fixedExtent_ = 0;
   int preferredExtent_ = 0;
   bool resizing_ = false;
+  // The area the panes were last placed in.
+  TRect laidOutArea_;
   std::vector<AnsiString> upperLeftNames_;
   std::vector<AnsiString> lowerRightNames_;
 };

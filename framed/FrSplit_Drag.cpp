@@ -103,6 +103,14 @@ void TFrSplitter::UpdateHotSpotHighlight(bool repeatInside) {
 }
 
 void TFrSplitter::Dispatch(TMessage& message) {
+  if (message.Msg == WM_SHOWWINDOW) {
+    TFrCustomPanel::Dispatch(message);
+    if (!ComponentState().Contains(csDestroying)) {
+      upperLeft_->Invalidate();
+      lowerRight_->Invalidate();
+    }
+    return;
+  }
   if (message.Msg == CM_MOUSELEAVE) {
     TFrCustomPanel::Dispatch(message);
     UpdateHotSpotHighlight(false);

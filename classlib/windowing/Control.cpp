@@ -158,6 +158,11 @@ void TControl::RequestAlign() {
 
 bool TControl::Showing() const { return visible_ && parent_ != nullptr && parent_->Showing(); }
 
+void TControl::Show() {
+  if (parent_ != nullptr) parent_->ShowControl(this);
+  SetVisible(true);
+}
+
 void TControl::SetVisible(bool visible) {
   if (visible == visible_) return;
   VisibleChanging();

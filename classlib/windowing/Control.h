@@ -117,7 +117,8 @@ class TControl : public TComponent {
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
-  void Show() { SetVisible(true); }
+  // Lets the parents make room for the control first (a splitter shows its pane), then shows it.
+  void Show();
   void Hide() { SetVisible(false); }
   // Visible and every parent showing.
   virtual bool Showing() const;

@@ -760,6 +760,11 @@ std::vector<TWinControl*> TWinControl::TabOrderList(bool deep) const {
   return result;
 }
 
+void TWinControl::ShowControl(TControl* control) {
+  (void)control;
+  if (parent_ != nullptr) parent_->ShowControl(this);
+}
+
 bool TWinControl::CanFocus() const {
   for (const TControl* c = this; c != nullptr; c = c->Parent()) {
     if (!c->Visible() || !c->Enabled()) return false;

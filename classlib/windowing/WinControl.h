@@ -78,6 +78,9 @@ class TWinControl : public TControl {
   virtual bool CanFocus() const;
   bool Focused() const;
   virtual void SetFocus();
+  // Called by Show() of a child (`control`) before it is shown: passes the request up the
+  // parents; a container that hides its children (a splitter's pane) overrides it.
+  virtual void ShowControl(TControl* control);
   // Moves the focus to the next (or previous) control after `current` that can take it.
   void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
 

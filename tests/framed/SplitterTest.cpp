@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "classlib/formres/FormResource.h"
 #include "classlib/formres/PropertyBinders.h"
@@ -149,6 +150,61 @@ TEST_F(FramedSplitter, AVerticalSplitterStacksThePanes) {
   EXPECT_EQ(Rect(0, 30, 200, 34), splitter_->BarRect());
 }
 
+TEST_F(FramedSplitter, ABorderWidthSetByCodeMovesThePanesInside) {
+  splitter_->SetPosition(60);
+  splitter_->SetBorderWidth(5);
+  EXPECT_EQ(Rect(5, 5, 65, 95), splitter_->UpperLeftPane()->BoundsRect());
+  EXPECT_EQ(195, splitter_->LowerRightPane()->BoundsRect().Right);
+}
+
+TEST_F(FramedSplitter, ShowingAControlInAHiddenPaneShowsThePane) {
+  splitter_->SetPosition(60);
+  auto* inner = new TFrPanel(form_);
+  inner->SetParent(splitter_->UpperLeftPane());
+  inner->SetVisible(false);
+  splitter_->UpperLeftPane()->SetPaneVisible(false);
+  ASSERT_EQ(0, FirstExtent());
+  inner->Show();
+  EXPECT_TRUE(splitter_->UpperLeftPane()->Visible());
+  EXPECT_EQ(60, FirstExtent()) << "the panes are laid out again";
+  EXPECT_TRUE(inner->Visible());
+}
+
+TEST_F(FramedSplitter, ShowingAPaneMovesTheFormsActiveControlFromInsideToTheSplitter) {
+  auto* edit = new TFrPanel(form_);
+  edit->SetParent(splitter_->LowerRightPane());
+  form_->SetActiveControl(edit);
+  splitter_->UpperLeftPane()->SetPaneVisible(false);
+  splitter_->UpperLeftPane()->Show();
+  EXPECT_EQ(splitter_, form_->ActiveControl());
+  // Outside the splitter the active control stays.
+  form_->SetActiveControl(nullptr);
+  splitter_->UpperLeftPane()->SetPaneVisible(false);
+  splitter_->UpperLeftPane()->Show();
+  EXPECT_EQ(nullptr, form_->ActiveControl());
+}
+
+// Whether `control`'s window waits for a repaint.
+bool NeedsPaint(TWinControl* control) { return GetUpdateRect(control->Handle(), nullptr, FALSE) != FALSE; }
+
+TEST_F(FramedSplitter, ShowingTheSplitterAndThePointerOnAPaneRepaintThePane) {
+  TFrSplitterPane* first = splitter_->UpperLeftPane();
+  TFrSplitterPane* second = splitter_->LowerRightPane();
+  testsupport::ServeApplication(50);
+  UpdateWindow(first->Handle());
+  UpdateWindow(second->Handle());
+  ASSERT_FALSE(NeedsPaint(first));
+  SendMessageA(splitter_->Handle(), WM_SHOWWINDOW, TRUE, 0);
+  EXPECT_TRUE(NeedsPaint(first));
+  EXPECT_TRUE(NeedsPaint(second));
+  UpdateWindow(second->Handle());
+  second->Perform(CM_MOUSEENTER, 0, 0);
+  EXPECT_TRUE(NeedsPaint(second));
+  UpdateWindow(second->Handle());
+  second->Perform(CM_MOUSELEAVE, 0, 0);
+  EXPECT_TRUE(NeedsPaint(second));
+}
+
 TEST_F(FramedSplitter, AVisibleHotSpotWidensTheBarAndSitsInItsMiddle) {
   splitter_->SetHotSpotVisible(true);
   EXPECT_EQ(7, splitter_->SplitterWidth());
@@ -236,6 +292,32 @@ TEST(FramedSplitterResource, AStreamedPaneFindsItsSplitterAndItsChildrenBelongTo
   EXPECT_EQ(clWhite, form->Extra->Color());
   EXPECT_EQ(form->Extra, form->Note->Parent());
   EXPECT_EQ(form.get(), form->Note->Owner());
+}
+
+}  // namespace
+
+namespace {
+
+class TSplitterTabForm : public TForm {
+  CLASSLIB_CLASS(TSplitterTabForm, TForm)
+ public:
+  explicit TSplitterTabForm(TComponent* owner) : TForm(owner) { ReadFormResource(this, StaticClass()); }
+
+  TFrSplitter* Split = nullptr;
+  TFrPanel* First = nullptr;
+  TFrPanel* Second = nullptr;
+  TFrPanel* Third = nullptr;
+};
+
+TEST(FramedSplitterResource, ChildrenMovedIntoAPaneKeepTheTabOrderTheyWereReadWith) {
+  RegisterFormClass(TSplitterTabForm::StaticClass(), {},
+                    {Field("Split", &TSplitterTabForm::Split), Field("First", &TSplitterTabForm::First),
+                     Field("Second", &TSplitterTabForm::Second), Field("Third", &TSplitterTabForm::Third)});
+  std::unique_ptr<TSplitterTabForm> form(testsupport::ShowForm<TSplitterTabForm>(nullptr));
+  ASSERT_NE(nullptr, form->Third);
+  EXPECT_EQ(form->Split->UpperLeftPane(), form->Third->Parent());
+  const std::vector<TWinControl*> expected{form->First, form->Second, form->Third};
+  EXPECT_EQ(expected, form->Split->UpperLeftPane()->TabOrderList(false));
 }
 
 }  // namespace
