@@ -3,6 +3,7 @@
 // hit-test points, everything else the client area or the component's own (HTOBJECT).
 #include "skin/data/Sputils_Geometry.h"
 #include "skin/form/Formskinner.h"
+#include "skin/form/Formskinner_TextObjects.h"
 
 namespace {
 
@@ -60,16 +61,28 @@ int TspFormSkinner::EdgeZone(const TPoint& p) const {
   return 0;
 }
 
-// Caption objects (which answer HTCAPTION) come with the text objects.
+// A caption object answers HTCAPTION: the platform moves the form by it.
 int TspFormSkinner::NewNCHitTest(const TPoint& p) {
   CalcRects();
-  if (RollUpState || WindowState == spwsMinimized) return HTOBJECT;
+  const bool onCaption = OnCaptionObject(p);
+  if (RollUpState || WindowState == spwsMinimized) return onCaption ? HTCAPTION : HTOBJECT;
   const bool inClient = InRect(CurClRect, p);
-  if (ActiveObject != -1 && !inClient && !InSizeMove) return HTOBJECT;
+  if (ActiveObject != -1 && !onCaption && !inClient && !InSizeMove) return HTOBJECT;
   if (WindowState != spwsMaximized && Sizeable && NearEdge(p)) {
     if (const int zone = EdgeZone(p)) return zone;
   }
-  return inClient ? HTCLIENT : HTOBJECT;
+  if (inClient) return HTCLIENT;
+  return onCaption ? HTCAPTION : HTOBJECT;
+}
+
+bool TspFormSkinner::OnCaptionObject(const TPoint& p) const {
+  for (const auto& object : ObjectList) {
+    if (dynamic_cast<TspSkinCaptionObject*>(object.get()) != nullptr && CanObjectTest(object->RollUp) &&
+        InRect(object->ObjectRect, p)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 int TspFormSkinner::NewHitTest(const TPoint& p) {

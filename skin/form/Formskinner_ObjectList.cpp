@@ -6,6 +6,7 @@
 #include "skin/data/Skindata_Strings.h"
 #include "skin/data/Sputils_Geometry.h"
 #include "skin/form/Formskinner.h"
+#include "skin/form/Formskinner_TextObjects.h"
 
 namespace {
 
@@ -19,6 +20,9 @@ std::unique_ptr<TspActiveSkinObject> MakeObject(TspFormSkinner* form, TspDataSki
   if (dynamic_cast<TspDataSkinButton*>(data) != nullptr) return std::make_unique<TspSkinButtonObject>(form, data);
   if (dynamic_cast<TspDataUserObject*>(data) != nullptr) return std::make_unique<TspUserObject>(form, data);
   if (dynamic_cast<TspDataSkinSwitch*>(data) != nullptr) return std::make_unique<TspSkinSwitchObject>(form, data);
+  if (dynamic_cast<TspDataSkinCaption*>(data) != nullptr) return std::make_unique<TspSkinCaptionObject>(form, data);
+  if (dynamic_cast<TspDataSkinLabel*>(data) != nullptr) return std::make_unique<TspSkinLabelObject>(form, data);
+  if (dynamic_cast<TspDataSkinBitLabel*>(data) != nullptr) return std::make_unique<TspSkinBitLabelObject>(form, data);
   return nullptr;
 }
 
@@ -85,6 +89,7 @@ void TspFormSkinner::CheckObjects() {
       button->Visible = !button->SkinRectInAPicture || allowed;
     }
   }
+  ChooseDefaultCaption();
   CheckObjectsHint();
 }
 
@@ -126,11 +131,6 @@ int TspFormSkinner::GetIndex(const AnsiString& idName) const {
 TspActiveSkinObject* TspFormSkinner::Object(int index) const {
   return index >= 0 && index < static_cast<int>(ObjectList.size()) ? ObjectList[static_cast<size_t>(index)].get()
                                                                    : nullptr;
-}
-
-template <class Kind>
-Kind* TspFormSkinner::Find(const AnsiString& idName) const {
-  return dynamic_cast<Kind*>(Object(GetIndex(idName)));
 }
 
 bool TspFormSkinner::CanObjectTest(bool rollUp) const { return supportNCArea_ ? !rollUp : rollUp == RollUpState; }

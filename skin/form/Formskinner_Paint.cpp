@@ -47,17 +47,6 @@ void FillButtonFace(HDC dc, const TRect& r) {
   canvas->FillRect(r);
 }
 
-void ApplyInactiveEffect(TspEffectBmp& bitmap, TspInActiveEffect effect) {
-  switch (effect) {
-    case ieBrightness: bitmap.ChangeBrightness(0.5); break;
-    case ieDarkness: bitmap.ChangeDarkness(0.3); break;
-    case ieGrayScale: bitmap.GrayScale(); break;
-    case ieNoise: bitmap.AddMonoNoise(50); break;
-    case ieSplitBlur: bitmap.SplitBlur(1); break;
-    case ieInvert: bitmap.Invert(); break;
-  }
-}
-
 // The skin's active picture of `index`, or null for an index beyond the list.
 TBitmap* ActivePicture(const TspSkinData& skin, int index) {
   if (index < 0 || index >= static_cast<int>(skin.ActivePictures.size())) return nullptr;
@@ -73,6 +62,17 @@ TspDataSkinPanelControl* PanelLook(TspSkinData* skinData, const AnsiString& name
 }
 
 }  // namespace
+
+void ApplyInactiveEffect(TspEffectBmp& bitmap, TspInActiveEffect effect) {
+  switch (effect) {
+    case ieBrightness: bitmap.ChangeBrightness(0.5); break;
+    case ieDarkness: bitmap.ChangeDarkness(0.3); break;
+    case ieGrayScale: bitmap.GrayScale(); break;
+    case ieNoise: bitmap.AddMonoNoise(50); break;
+    case ieSplitBlur: bitmap.SplitBlur(1); break;
+    case ieInvert: bitmap.Invert(); break;
+  }
+}
 
 void TspFormSkinner::PaintNCSkin(HDC dc, bool useDC) {
   if (!CanNCSupport()) return;
@@ -198,11 +198,7 @@ void TspFormSkinner::PaintBackground(HDC dc) {
   if (!supportNCArea_) {
     Paint(dc);
   } else if (!SkinUsable) {
-    FillButtonFace(dc, OwnerForm->ClientRect());
-    if (!logoBitMap_->Empty()) {
-      TDCCanvas canvas(dc);
-      DrawLogoBitMap(canvas.Get());
-    }
+    PaintBGDefault(dc);
   } else if (skinData_->BGPictureIndex == -1) {
     PaintBG(dc);
   } else {
