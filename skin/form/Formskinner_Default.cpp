@@ -7,6 +7,7 @@
 #include "skin/data/Skindata_Strings.h"
 #include "skin/data/Sputils_Text.h"
 #include "skin/form/Formskinner.h"
+#include "skin/form/Formskinner_DC.h"
 #include "skin/form/Formskinner_TextObjects.h"
 
 namespace {
@@ -40,33 +41,6 @@ TspSkinStdButtonObject* FirstPictureButton(const std::vector<std::unique_ptr<Tsp
   }
   return nullptr;
 }
-
-// A canvas lent a device context for one paint.
-class TLentCanvas {
- public:
-  explicit TLentCanvas(HDC dc) { canvas_.SetHandle(dc); }
-  ~TLentCanvas() { canvas_.SetHandle(nullptr); }
-  TLentCanvas(const TLentCanvas&) = delete;
-  TLentCanvas& operator=(const TLentCanvas&) = delete;
-  TCanvas* Get() { return &canvas_; }
-
- private:
-  TCanvas canvas_;
-};
-
-// The window's own device context (frame included) for one paint.
-class TFrameDC {
- public:
-  explicit TFrameDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-  ~TFrameDC() { ReleaseDC(window_, dc_); }
-  TFrameDC(const TFrameDC&) = delete;
-  TFrameDC& operator=(const TFrameDC&) = delete;
-  HDC Handle() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
 
 // The three rings of the border, outermost first: top-left and bottom-right colours.
 void DrawDefaultBorder(TCanvas* canvas, TRect r) {
@@ -144,9 +118,9 @@ void TspFormSkinner::PaintNCDefault(HDC dc, bool useDC) {
   if (NewFormHeight == 0) NewFormHeight = OwnerForm->Height();
   if (ObjectList.empty() && !SkinUsable) LoadDefObjects();
   CalcDefRects();
-  std::unique_ptr<TFrameDC> frameDC;
+  std::unique_ptr<TWindowDC> frameDC;
   if (!useDC) {
-    frameDC = std::make_unique<TFrameDC>(OwnerForm->Handle());
+    frameDC = std::make_unique<TWindowDC>(OwnerForm->Handle());
     dc = frameDC->Handle();
   }
   const int captionHeight = GetDefCaptionHeight();
@@ -169,7 +143,7 @@ void TspFormSkinner::PaintNCDefault(HDC dc, bool useDC) {
   const int saved = SaveDC(dc);
   ExcludeClipRect(dc, kBorder, captionHeight + kBorder, NewFormWidth - kBorder, NewFormHeight - kBorder);
   BitBlt(dc, kBorder, kBorder, caption.Width(), caption.Height(), c->Handle(), 0, 0, SRCCOPY);
-  TLentCanvas canvas(dc);
+  TDCCanvas canvas(dc);
   DrawDefaultBorder(canvas.Get(), Rect(0, 0, NewFormWidth, NewFormHeight));
   RestoreDC(dc, saved);
 }
@@ -202,7 +176,7 @@ void TspFormSkinner::DrawDefaultCaptionText(TCanvas* canvas, int left, int end) 
 }
 
 void TspFormSkinner::PaintBGDefault(HDC dc) {
-  TLentCanvas canvas(dc);
+  TDCCanvas canvas(dc);
   canvas.Get()->Brush()->SetColor(clBtnFace);
   canvas.Get()->FillRect(OwnerForm->ClientRect());
   if (!logoBitMap_->Empty()) DrawLogoBitMap(canvas.Get());

@@ -1,8 +1,6 @@
 // The text objects on skinned forms: the caption's title (placement, colours by the
 // form's activity, redraw on a new caption), its hit test and dragging, the choice of the
 // default caption, label alignment and quiet text changes, picture-font labels.
-#include <thread>
-
 #include "DialogLookFixtures.h"
 #include "skin/data/Sputils_Geometry.h"
 #include "skin/form/Formskinner_TextObjects.h"
@@ -133,23 +131,8 @@ TEST_F(TextObjects, TheCaptionAnswersHTCaptionAndMovesTheDialog) {
   EXPECT_EQ(HitTest(form, x, 40), HTCLIENT);
   const int left = form->Left();
   const int top = form->Top();
-  const POINT start = WindowPoint(form, x, y);
-  CursorTo(start.x, start.y);
-  // The platform's move loop runs inside the press: another thread moves and releases.
-  std::thread user([start] {
-    for (int step = 1; step <= 4; ++step) {
-      Sleep(60);
-      SetCursorPos(start.x + 10 * step, start.y + 5 * step);
-    }
-    Sleep(60);
-    INPUT up{};
-    up.type = INPUT_MOUSE;
-    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &up, sizeof(up));
-  });
-  LeftButton(true);
-  testsupport::ServeUntil([&] { return form->Left() == left + 40 && form->Top() == top + 20; }, 3000);
-  user.join();
+  DragInPlatformLoop(WindowPoint(form, x, y), 40, 20,
+                     [&] { return form->Left() == left + 40 && form->Top() == top + 20; });
   EXPECT_EQ(form->Left(), left + 40);
   EXPECT_EQ(form->Top(), top + 20);
 }
