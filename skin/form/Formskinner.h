@@ -364,6 +364,9 @@ class TspFormSkinner : public TComponent {
   int EdgeZone(const TPoint& p) const;
   bool MinimizedSlotTaken(const TPoint& slot) const;
   bool OnCaptionObject(const TPoint& p) const;
+  // The object at P that the pointer works: the first one there, a caption only where no
+  // other object is; -1 for none.
+  int ObjectAt(const TPoint& p) const;
   void ChooseDefaultCaption();
   void CaptionsChangeActive(bool update);
   void DrawDefaultCaptionText(TCanvas* canvas, int left, int end);

@@ -75,14 +75,10 @@ int TspFormSkinner::NewNCHitTest(const TPoint& p) {
   return onCaption ? HTCAPTION : HTOBJECT;
 }
 
+// On a caption and on no object drawn over it (a caption button stays a button).
 bool TspFormSkinner::OnCaptionObject(const TPoint& p) const {
-  for (const auto& object : ObjectList) {
-    if (dynamic_cast<TspSkinCaptionObject*>(object.get()) != nullptr && CanObjectTest(object->RollUp) &&
-        InRect(object->ObjectRect, p)) {
-      return true;
-    }
-  }
-  return false;
+  const int index = ObjectAt(p);
+  return index != -1 && dynamic_cast<TspSkinCaptionObject*>(ObjectList[static_cast<size_t>(index)].get()) != nullptr;
 }
 
 int TspFormSkinner::NewHitTest(const TPoint& p) {

@@ -133,21 +133,26 @@ TspActiveSkinObject* TspFormSkinner::Object(int index) const {
                                                                    : nullptr;
 }
 
+// A caption lies under the objects drawn over it (its caption buttons): it is found only
+// where no other object is.
+int TspFormSkinner::ObjectAt(const TPoint& p) const {
+  int caption = -1;
+  for (size_t i = 0; i < ObjectList.size(); ++i) {
+    const TspActiveSkinObject& o = *ObjectList[i];
+    if (!CanObjectTest(o.RollUp) || !o.Enabled || !o.Visible || !InRect(o.ObjectRect, p.X, p.Y)) continue;
+    if (dynamic_cast<const TspSkinCaptionObject*>(&o) == nullptr) return static_cast<int>(i);
+    if (caption == -1) caption = static_cast<int>(i);
+  }
+  return caption;
+}
+
 bool TspFormSkinner::CanObjectTest(bool rollUp) const { return supportNCArea_ ? !rollUp : rollUp == RollUpState; }
 
 void TspFormSkinner::TestActive(int x, int y, bool canActivate) {
   if (ObjectList.empty() || (supportNCArea_ && !GetFormActive())) return;
   OldActiveObject = ActiveObject;
   ActiveObject = -1;
-  if (canActivate) {
-    for (size_t i = 0; i < ObjectList.size(); ++i) {
-      const TspActiveSkinObject& o = *ObjectList[i];
-      if (CanObjectTest(o.RollUp) && o.Enabled && o.Visible && InRect(o.ObjectRect, x, y)) {
-        ActiveObject = static_cast<int>(i);
-        break;
-      }
-    }
-  }
+  if (canActivate) ActiveObject = ObjectAt(Point(x, y));
   if (CaptureObject != -1 && ActiveObject != CaptureObject) ActiveObject = -1;
   if (Object(OldActiveObject) == nullptr) OldActiveObject = -1;
   if (ActiveObject == OldActiveObject) return;

@@ -152,6 +152,8 @@ bool TspFormSkinner::HandleObjectMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_NCHITTEST:
       if (supportNCArea_ ? !skinnableForm_ : !SkinUsable) return false;
+      // A borderless form has no built-in frame to hit.
+      if (supportNCArea_ && !SkinUsable && OwnerForm->BorderStyle() == bsNone) return false;
       WMNCHitTest(message);
       return true;
     case WM_SETCURSOR:

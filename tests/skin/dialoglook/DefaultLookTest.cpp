@@ -28,7 +28,7 @@ class DefaultLook : public DialogLookTest {
     textWidth = CalcTextWidthW(bitmap.Canvas(), CaptionWideText(caption));
     const int captionWidth = kWidth - 6;
     const int left = 17;                         // after the system-menu button
-    const int end = captionWidth - (kWidth - 3 - 4 * 17 - 3);  // the buttons' share
+    const int end = captionWidth - (kWidth - 3 - 4 * 17);  // the buttons' share
     const int x = left + (captionWidth - left - end) / 2 - (textWidth + 5) / 2;
     gapLeft = 3 + x - 2;
   }

@@ -13,7 +13,14 @@ using namespace formobjects;
 
 namespace {
 
-constexpr const char* kShippedFolder = "Skin\\Quorin\\";
+// A file of the shipped skin folder beside the test program.
+std::string ShippedFile(const char* name) {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  folder.erase(folder.find_last_of('\\') + 1);
+  return folder + "Skin\\Quorin\\" + name;
+}
 
 const char* const kMainButtons[] = {"Add Files", "Add Folder", "Clear Jobs", "Menu",     "iPodMenu", "Browse",
                                     "Setting",   "EditProfile", "Preview",   "StopPreview", "PausePreview",
@@ -24,9 +31,9 @@ class DefaultSkins : public DialogLookTest {
  protected:
   static void SetUpTestSuite() {
     dialogSkin_ = new TspSkinData(nullptr);
-    dialogSkin_->LoadFromFile((std::string(kShippedFolder) + "Skin.ini").c_str());
+    dialogSkin_->LoadFromFile(ShippedFile("Skin.ini").c_str());
     mainSkin_ = new TspSkinData(nullptr);
-    mainSkin_->LoadFromFile((std::string(kShippedFolder) + "MainSkin.ini").c_str());
+    mainSkin_->LoadFromFile(ShippedFile("MainSkin.ini").c_str());
   }
   static void TearDownTestSuite() {
     delete dialogSkin_;
