@@ -13,8 +13,12 @@
 // Formskinner_ObjectList.cpp (loading, tracking and addressing the skin objects),
 // Formskinner_HitTest.cpp (hit tests), Formskinner_Pointer.cpp (the pointer's dispatch to
 // the objects, dragging, magnetic edges), Formskinner_WindowState.cpp (minimise, maximise,
-// restore) and Formskinner_WndProc.cpp (the replacement window procedure).
+// restore), Formskinner_WndProc.cpp (the replacement window procedure),
+// Formskinner_Default.cpp (the built-in look without a skin), Formskinner_TextObjects.cpp
+// (labels, picture-font labels, captions) and Formskinner_Translucency.cpp (alpha
+// blending, fade-in, shadow).
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "classlib/graphics/Bitmap.h"
@@ -35,6 +39,7 @@ constexpr LRESULT kSkinnedFormAnswer = 12853;
 constexpr LRESULT kUnskinnedFormAnswer = 12852;
 constexpr LRESULT kSENCPaintAnswer = 12851;
 constexpr LPARAM kBENCPaintTag = 16802;
+constexpr UINT_PTR kFadeTimerId = 1;  // the fade-in's timer on the form's window
 
 enum TspPositionInMonitor { sppDefault, sppScreenCenter, sppDesktopCenter };
 // Scoped: the class library's TBorderIcon holds the same names.
@@ -53,6 +58,8 @@ using TspMouseLeaveEvent = TEvent<const AnsiString&>;
 using TspPaintEvent = TEvent<const AnsiString&, TCanvas*, const TRect&>;
 using TspSwitchChangeStateEvent = TEvent<const AnsiString&, TSwitchState>;
 using TspActivateCustomObjectEvent = TEvent<const AnsiString&, bool&>;
+// Paints the caption's title instead of the component: canvas, title rectangle, active.
+using TspCaptionPaintEvent = TEvent<TCanvas*, const TRect&, bool>;
 
 class TspSkinHint;
 class TspSkinStatusBar;
@@ -117,6 +124,26 @@ class TspFormSkinner : public TComponent {
   TspPaintEvent OnPaintEvent;
   TspSwitchChangeStateEvent OnSwitchChangeStateEvent;
   TspActivateCustomObjectEvent OnActivateCustomObject;
+  TspCaptionPaintEvent OnCaptionPaint;
+
+  // The built-in look without a usable skin (Formskinner_Default.cpp): caption fonts of
+  // the active and the inactive form, and the system-menu button showing the form icon.
+  TFont* DefCaptionFont() const { return defCaptionFont_.get(); }
+  void SetDefCaptionFont(TFont* value) { defCaptionFont_->Assign(value); }
+  TFont* DefInActiveCaptionFont() const { return defInActiveCaptionFont_.get(); }
+  void SetDefInActiveCaptionFont(TFont* value) { defInActiveCaptionFont_->Assign(value); }
+  bool ShowIcon = false;
+
+  // Translucency (Formskinner_Translucency.cpp): a layered form at AlphaBlendValue, and
+  // a fade-in from transparent whenever the form is shown.
+  bool AlphaBlend() const { return alphaBlend_; }
+  void SetAlphaBlend(bool value);
+  BYTE AlphaBlendValue() const { return alphaBlendValue_; }
+  void SetAlphaBlendValue(BYTE value);
+  bool AlphaBlendAnimation = false;
+  bool ShadowEnabled = false;
+  // Sets the window class's drop shadow; `reshow` hides the form around the change.
+  void EnableShadow(bool value, bool reshow);
 
   // Members the other parts of the component rely on.
   TCustomForm* OwnerForm = nullptr;
@@ -140,6 +167,8 @@ class TspFormSkinner : public TComponent {
   // The pointer's tracking (50 ms) and the morph steps (25 ms); both off at construction.
   std::unique_ptr<TTimer> MouseTimer;
   std::unique_ptr<TTimer> MorphTimer;
+  // The caption objects' activation animation (25 ms); off at construction.
+  std::unique_ptr<TTimer> AnimateTimer;
   int NewFormWidth = 0, NewFormHeight = 0;
   int ActiveObject = -1, OldActiveObject = -1, CaptureObject = -1;
   std::vector<std::unique_ptr<TspActiveSkinObject>> ObjectList;
@@ -155,6 +184,7 @@ class TspFormSkinner : public TComponent {
   std::unique_ptr<TBitmap> TopMask, BottomMask, LeftMask, RightMask;
   // The region last handed to the window (the system owns it; kept to know one is set).
   HRGN FormRegion = nullptr;
+  TRect DefCaptionRect;  // the default look's caption strip, window coordinates
 
   bool GetSkinnableForm() const { return skinnableForm_; }
   void SetSkinnableForm(bool value);
@@ -186,6 +216,18 @@ class TspFormSkinner : public TComponent {
   void GetIconSize(int& w, int& h) const;
   void DrawFormIcon(TCanvas* canvas, int x, int y);
   bool GetAutoRenderingInActiveImage() const;
+  void SetDefaultCaptionText(const AnsiString& caption);
+
+  // The default look (Formskinner_Default.cpp): a 3-pixel border, a striped caption of
+  // GetDefCaptionHeight() and caption buttons of GetDefButtonSize().
+  int GetDefButtonSize() const;
+  void LoadDefObjects();
+  void CalcDefRects();
+  TRect GetDefCaptionRect();
+  void PaintNCDefault(HDC dc, bool useDC);
+  void PaintBGDefault(HDC dc);
+  void CorrectCaptionText(TCanvas* canvas, std::wstring& text, int width);
+  int NewDefNCHitTest(const TPoint& p);
 
   // Size limits (Formskinner_Sizing.cpp). The built-in frame of a form without a usable
   // skin has a caption of GetDefCaptionHeight() and 3-pixel borders.
@@ -236,6 +278,11 @@ class TspFormSkinner : public TComponent {
   void SwitchSetState(const AnsiString& idName, TSwitchState value);
   TSwitchState SwitchGetState(const AnsiString& idName) const;
   void UserObjectDraw(const AnsiString& idName);
+  // The text objects' texts (Formskinner_TextObjects.cpp).
+  void LabelSetText(const AnsiString& idName, const AnsiString& text);
+  void BitLabelSetText(const AnsiString& idName, const AnsiString& text);
+  void CaptionSetText(const AnsiString& idName, const AnsiString& text);
+  void TestAnimate(TObject* sender);
 
   // Hit tests (Formskinner_HitTest.cpp): P in window coordinates (non-client mode) or
   // client coordinates (client mode).
@@ -310,13 +357,36 @@ class TspFormSkinner : public TComponent {
   void ResetObjectTracking();
   TspActiveSkinObject* Object(int index) const;
   template <class Kind>
-  Kind* Find(const AnsiString& idName) const;
+  Kind* Find(const AnsiString& idName) const {
+    return dynamic_cast<Kind*>(Object(GetIndex(idName)));
+  }
   bool NearEdge(const TPoint& p) const;
   int EdgeZone(const TPoint& p) const;
   bool MinimizedSlotTaken(const TPoint& slot) const;
+  bool OnCaptionObject(const TPoint& p) const;
+  // The object at P that the pointer works: the first one there, a caption only where no
+  // other object is; -1 for none.
+  int ObjectAt(const TPoint& p) const;
+  void ChooseDefaultCaption();
+  void CaptionsChangeActive(bool update);
+  void DrawDefaultCaptionText(TCanvas* canvas, int left, int end);
+  void ApplyLayered(bool layered);
+  void StartFadeIn();
+  void FadeStep();
+  void StopFade();
+  void HideTranslucent();
+  void RepaintTranslucentForm();
+  bool TranslucencyUsable() const;
 
   std::unique_ptr<TBitmap> logoBitMap_;
   std::unique_ptr<TIcon> formIcon_;
+  std::unique_ptr<TFont> defCaptionFont_;
+  std::unique_ptr<TFont> defInActiveCaptionFont_;
+  bool alphaBlend_ = false;
+  BYTE alphaBlendValue_ = 200;
+  int fadeAlpha_ = 0;
+  DWORD fadeTick_ = 0;
+  bool fading_ = false;
   bool supportNCArea_ = true;
   bool skinnableForm_ = true;
   TspSkinData* skinData_ = nullptr;
@@ -324,6 +394,10 @@ class TspFormSkinner : public TComponent {
   TspSkinHint* skinHint_ = nullptr;
   TspSkinStatusBar* statusBar_ = nullptr;
 };
+
+class TspEffectBmp;
+// Applies the skin's effect for the faces of an inactive form.
+void ApplyInactiveEffect(TspEffectBmp& bitmap, TspInActiveEffect effect);
 
 // The first TspFormSkinner the form owns (in component order), or null.
 TspFormSkinner* GetFormSkinnerComponent(TCustomForm* form);

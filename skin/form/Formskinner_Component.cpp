@@ -21,17 +21,30 @@ std::unique_ptr<TTimer> MakeTimer(TspFormSkinner* skinner, unsigned interval, vo
   return timer;
 }
 
+// A caption font of the default look: bold Arial, 14 pixels, in `color`.
+std::unique_ptr<TFont> MakeCaptionFont(TColor color) {
+  auto font = std::make_unique<TFont>();
+  font->SetName("Arial");
+  font->SetHeight(14);
+  font->SetStyle({fsBold});
+  font->SetColor(color);
+  return font;
+}
+
 }  // namespace
 
 TspFormSkinner::TspFormSkinner(TComponent* owner)
     : TComponent(owner),
       MouseTimer(MakeTimer(this, 50, &TspFormSkinner::TestMouse)),
       MorphTimer(MakeTimer(this, 25, &TspFormSkinner::TestMorph)),
+      AnimateTimer(MakeTimer(this, 25, &TspFormSkinner::TestAnimate)),
       TopMask(std::make_unique<TBitmap>()),
       BottomMask(std::make_unique<TBitmap>()),
       LeftMask(std::make_unique<TBitmap>()),
       RightMask(std::make_unique<TBitmap>()),
-      logoBitMap_(std::make_unique<TBitmap>()) {
+      logoBitMap_(std::make_unique<TBitmap>()),
+      defCaptionFont_(MakeCaptionFont(clBtnText)),
+      defInActiveCaptionFont_(MakeCaptionFont(clBtnShadow)) {
   VistaOS = IsVistaOs();
   OwnerForm = dynamic_cast<TCustomForm*>(owner);
   if (OwnerForm == nullptr) throw EInvalidCast("Invalid class typecast");
@@ -131,7 +144,7 @@ void TspFormSkinner::UpDateForm() {
 bool TspFormSkinner::GetFormActive() const { return NCActivated && Screen->ActiveForm() == OwnerForm; }
 
 void TspFormSkinner::FormChangeActive(bool update) {
-  (void)update;  // the caption objects that follow the activation come with the objects
+  CaptionsChangeActive(update);
   if (GetFormActive()) {
     OnActivate(this);
   } else {

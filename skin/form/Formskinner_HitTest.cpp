@@ -3,6 +3,7 @@
 // hit-test points, everything else the client area or the component's own (HTOBJECT).
 #include "skin/data/Sputils_Geometry.h"
 #include "skin/form/Formskinner.h"
+#include "skin/form/Formskinner_TextObjects.h"
 
 namespace {
 
@@ -60,16 +61,24 @@ int TspFormSkinner::EdgeZone(const TPoint& p) const {
   return 0;
 }
 
-// Caption objects (which answer HTCAPTION) come with the text objects.
+// A caption object answers HTCAPTION: the platform moves the form by it.
 int TspFormSkinner::NewNCHitTest(const TPoint& p) {
   CalcRects();
-  if (RollUpState || WindowState == spwsMinimized) return HTOBJECT;
+  const bool onCaption = OnCaptionObject(p);
+  if (RollUpState || WindowState == spwsMinimized) return onCaption ? HTCAPTION : HTOBJECT;
   const bool inClient = InRect(CurClRect, p);
-  if (ActiveObject != -1 && !inClient && !InSizeMove) return HTOBJECT;
+  if (ActiveObject != -1 && !onCaption && !inClient && !InSizeMove) return HTOBJECT;
   if (WindowState != spwsMaximized && Sizeable && NearEdge(p)) {
     if (const int zone = EdgeZone(p)) return zone;
   }
-  return inClient ? HTCLIENT : HTOBJECT;
+  if (inClient) return HTCLIENT;
+  return onCaption ? HTCAPTION : HTOBJECT;
+}
+
+// On a caption and on no object drawn over it (a caption button stays a button).
+bool TspFormSkinner::OnCaptionObject(const TPoint& p) const {
+  const int index = ObjectAt(p);
+  return index != -1 && dynamic_cast<TspSkinCaptionObject*>(ObjectList[static_cast<size_t>(index)].get()) != nullptr;
 }
 
 int TspFormSkinner::NewHitTest(const TPoint& p) {

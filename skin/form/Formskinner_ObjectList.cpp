@@ -6,6 +6,7 @@
 #include "skin/data/Skindata_Strings.h"
 #include "skin/data/Sputils_Geometry.h"
 #include "skin/form/Formskinner.h"
+#include "skin/form/Formskinner_TextObjects.h"
 
 namespace {
 
@@ -19,6 +20,9 @@ std::unique_ptr<TspActiveSkinObject> MakeObject(TspFormSkinner* form, TspDataSki
   if (dynamic_cast<TspDataSkinButton*>(data) != nullptr) return std::make_unique<TspSkinButtonObject>(form, data);
   if (dynamic_cast<TspDataUserObject*>(data) != nullptr) return std::make_unique<TspUserObject>(form, data);
   if (dynamic_cast<TspDataSkinSwitch*>(data) != nullptr) return std::make_unique<TspSkinSwitchObject>(form, data);
+  if (dynamic_cast<TspDataSkinCaption*>(data) != nullptr) return std::make_unique<TspSkinCaptionObject>(form, data);
+  if (dynamic_cast<TspDataSkinLabel*>(data) != nullptr) return std::make_unique<TspSkinLabelObject>(form, data);
+  if (dynamic_cast<TspDataSkinBitLabel*>(data) != nullptr) return std::make_unique<TspSkinBitLabelObject>(form, data);
   return nullptr;
 }
 
@@ -85,6 +89,7 @@ void TspFormSkinner::CheckObjects() {
       button->Visible = !button->SkinRectInAPicture || allowed;
     }
   }
+  ChooseDefaultCaption();
   CheckObjectsHint();
 }
 
@@ -128,9 +133,17 @@ TspActiveSkinObject* TspFormSkinner::Object(int index) const {
                                                                    : nullptr;
 }
 
-template <class Kind>
-Kind* TspFormSkinner::Find(const AnsiString& idName) const {
-  return dynamic_cast<Kind*>(Object(GetIndex(idName)));
+// A caption lies under the objects drawn over it (its caption buttons): it is found only
+// where no other object is.
+int TspFormSkinner::ObjectAt(const TPoint& p) const {
+  int caption = -1;
+  for (size_t i = 0; i < ObjectList.size(); ++i) {
+    const TspActiveSkinObject& o = *ObjectList[i];
+    if (!CanObjectTest(o.RollUp) || !o.Enabled || !o.Visible || !InRect(o.ObjectRect, p.X, p.Y)) continue;
+    if (dynamic_cast<const TspSkinCaptionObject*>(&o) == nullptr) return static_cast<int>(i);
+    if (caption == -1) caption = static_cast<int>(i);
+  }
+  return caption;
 }
 
 bool TspFormSkinner::CanObjectTest(bool rollUp) const { return supportNCArea_ ? !rollUp : rollUp == RollUpState; }
@@ -139,15 +152,7 @@ void TspFormSkinner::TestActive(int x, int y, bool canActivate) {
   if (ObjectList.empty() || (supportNCArea_ && !GetFormActive())) return;
   OldActiveObject = ActiveObject;
   ActiveObject = -1;
-  if (canActivate) {
-    for (size_t i = 0; i < ObjectList.size(); ++i) {
-      const TspActiveSkinObject& o = *ObjectList[i];
-      if (CanObjectTest(o.RollUp) && o.Enabled && o.Visible && InRect(o.ObjectRect, x, y)) {
-        ActiveObject = static_cast<int>(i);
-        break;
-      }
-    }
-  }
+  if (canActivate) ActiveObject = ObjectAt(Point(x, y));
   if (CaptureObject != -1 && ActiveObject != CaptureObject) ActiveObject = -1;
   if (Object(OldActiveObject) == nullptr) OldActiveObject = -1;
   if (ActiveObject == OldActiveObject) return;

@@ -10,52 +10,14 @@
 #include "skin/data/Sputils_Compose.h"
 #include "skin/data/Sputils_Geometry.h"
 #include "skin/form/Formskinner.h"
+#include "skin/form/Formskinner_DC.h"
 
 namespace {
-
-// A canvas lent a device context for one paint.
-class TDCCanvas {
- public:
-  explicit TDCCanvas(HDC dc) { canvas_.SetHandle(dc); }
-  ~TDCCanvas() { canvas_.SetHandle(nullptr); }
-  TDCCanvas(const TDCCanvas&) = delete;
-  TDCCanvas& operator=(const TDCCanvas&) = delete;
-  TCanvas* operator->() { return &canvas_; }
-  TCanvas* Get() { return &canvas_; }
-
- private:
-  TCanvas canvas_;
-};
-
-// The window's own device context (frame included) for one paint.
-class TWindowDC {
- public:
-  explicit TWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-  ~TWindowDC() { ReleaseDC(window_, dc_); }
-  TWindowDC(const TWindowDC&) = delete;
-  TWindowDC& operator=(const TWindowDC&) = delete;
-  HDC Handle() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
 
 void FillButtonFace(HDC dc, const TRect& r) {
   TDCCanvas canvas(dc);
   canvas->Brush()->SetColor(clBtnFace);
   canvas->FillRect(r);
-}
-
-void ApplyInactiveEffect(TspEffectBmp& bitmap, TspInActiveEffect effect) {
-  switch (effect) {
-    case ieBrightness: bitmap.ChangeBrightness(0.5); break;
-    case ieDarkness: bitmap.ChangeDarkness(0.3); break;
-    case ieGrayScale: bitmap.GrayScale(); break;
-    case ieNoise: bitmap.AddMonoNoise(50); break;
-    case ieSplitBlur: bitmap.SplitBlur(1); break;
-    case ieInvert: bitmap.Invert(); break;
-  }
 }
 
 // The skin's active picture of `index`, or null for an index beyond the list.
@@ -73,6 +35,17 @@ TspDataSkinPanelControl* PanelLook(TspSkinData* skinData, const AnsiString& name
 }
 
 }  // namespace
+
+void ApplyInactiveEffect(TspEffectBmp& bitmap, TspInActiveEffect effect) {
+  switch (effect) {
+    case ieBrightness: bitmap.ChangeBrightness(0.5); break;
+    case ieDarkness: bitmap.ChangeDarkness(0.3); break;
+    case ieGrayScale: bitmap.GrayScale(); break;
+    case ieNoise: bitmap.AddMonoNoise(50); break;
+    case ieSplitBlur: bitmap.SplitBlur(1); break;
+    case ieInvert: bitmap.Invert(); break;
+  }
+}
 
 void TspFormSkinner::PaintNCSkin(HDC dc, bool useDC) {
   if (!CanNCSupport()) return;
@@ -198,11 +171,7 @@ void TspFormSkinner::PaintBackground(HDC dc) {
   if (!supportNCArea_) {
     Paint(dc);
   } else if (!SkinUsable) {
-    FillButtonFace(dc, OwnerForm->ClientRect());
-    if (!logoBitMap_->Empty()) {
-      TDCCanvas canvas(dc);
-      DrawLogoBitMap(canvas.Get());
-    }
+    PaintBGDefault(dc);
   } else if (skinData_->BGPictureIndex == -1) {
     PaintBG(dc);
   } else {

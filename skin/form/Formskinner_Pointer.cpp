@@ -5,6 +5,7 @@
 
 #include "skin/data/Sputils_System.h"
 #include "skin/form/Formskinner.h"
+#include "skin/form/Formskinner_TextObjects.h"
 
 namespace {
 
@@ -45,7 +46,8 @@ void TspFormSkinner::MouseDown(TMouseButton button, int x, int y) {
     if (!supportNCArea_ && button == mbLeft && WindowState != spwsMaximized && DraggAble) StartDragg(x, y);
     return;
   }
-  if (supportNCArea_) SetCapture(OwnerForm->Handle());
+  const bool caption = dynamic_cast<TspSkinCaptionObject*>(active) != nullptr;
+  if (supportNCArea_ && !caption) SetCapture(OwnerForm->Handle());
   CaptureObject = ActiveObject;
   active->MouseDown(x, y, button);
 }
@@ -54,7 +56,7 @@ void TspFormSkinner::MouseUp(TMouseButton button, int x, int y) {
   if (!supportNCArea_) EndDragg();
   TspActiveSkinObject* captured = Object(CaptureObject);
   if (captured == nullptr) return;
-  if (supportNCArea_) ReleaseCapture();
+  if (supportNCArea_ && dynamic_cast<TspSkinCaptionObject*>(captured) == nullptr) ReleaseCapture();
   CaptureObject = -1;
   captured->MouseUp(x, y, button);
 }

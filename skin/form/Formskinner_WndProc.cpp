@@ -45,6 +45,10 @@ void TspFormSkinner::NewWndProc(TMessage& message) {
       WMShowWindow(message);
       OldWindowProc(message);
       return;
+    case WM_TIMER:
+      if (message.WParam == kFadeTimerId && TranslucencyUsable()) FadeStep();
+      OldWindowProc(message);
+      return;
     case CM_SKINFORMQUERY:
       message.Result = skinnableForm_ || !VistaOS ? kSkinnedFormAnswer : kUnskinnedFormAnswer;
       return;
@@ -66,8 +70,8 @@ bool TspFormSkinner::HandleFrameMessage(TMessage& message) {
       WMNCCalcSize(message);
       return true;
     case WM_NCPAINT:
-      if (!SkinUsable) return false;  // the built-in frame without a skin comes with the default look
-      if (OwnerForm->BorderStyle() != bsNone) PaintNCSkin(nullptr, false);
+      if (!SkinUsable && !supportNCArea_) return false;
+      PaintFrameInto(nullptr);
       message.Result = 0;
       return true;
     case WM_NCACTIVATE:
@@ -84,7 +88,9 @@ bool TspFormSkinner::HandleFrameMessage(TMessage& message) {
       return true;
     case WM_SETTEXT:
       OldWindowProc(message);
-      if (OwnerForm->BorderStyle() != bsNone) RepaintFrame();
+      if (OwnerForm->BorderStyle() == bsNone) return true;
+      if (SkinUsable) SetDefaultCaptionText(OwnerForm->Caption());
+      RepaintFrame();
       return true;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
@@ -118,6 +124,7 @@ bool TspFormSkinner::HandleSkinMessage(TMessage& message) {
       SkinUsable = false;
       MouseTimer->SetEnabled(false);
       MorphTimer->SetEnabled(false);
+      AnimateTimer->SetEnabled(false);
       ClearObjects();
       BeforeUpDateSkinControls(announced, OwnerForm);
       BeforeUpDateSkinComponents(announced);
@@ -144,7 +151,9 @@ bool TspFormSkinner::HandleSkinMessage(TMessage& message) {
 bool TspFormSkinner::HandleObjectMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_NCHITTEST:
-      if (supportNCArea_ ? !skinnableForm_ || !SkinUsable : !SkinUsable) return false;
+      if (supportNCArea_ ? !skinnableForm_ : !SkinUsable) return false;
+      // A borderless form has no built-in frame to hit.
+      if (supportNCArea_ && !SkinUsable && OwnerForm->BorderStyle() == bsNone) return false;
       WMNCHitTest(message);
       return true;
     case WM_SETCURSOR:
@@ -154,6 +163,8 @@ bool TspFormSkinner::HandleObjectMessage(TMessage& message) {
     case WM_DESTROY:
       MouseTimer->SetEnabled(false);
       MorphTimer->SetEnabled(false);
+      AnimateTimer->SetEnabled(false);
+      StopFade();
       OldWindowProc(message);
       return true;
     case WM_SYSCOMMAND:
@@ -174,7 +185,7 @@ void TspFormSkinner::WMNCHitTest(TMessage& message) {
   const TPoint screen = MessagePoint(message);
   if (supportNCArea_) {
     const TPoint p = PointToNCPoint(screen);
-    message.Result = NewNCHitTest(p);
+    message.Result = SkinUsable ? NewNCHitTest(p) : NewDefNCHitTest(p);
     if (!MouseTimer->Enabled() && message.Result == HTOBJECT) {
       TestActive(p.X, p.Y, true);
       MouseTimer->SetEnabled(true);
@@ -367,6 +378,7 @@ void TspFormSkinner::WMSize() {
     RepaintFrame();
     CreateNewRegion(true);
   }
+  RepaintTranslucentForm();
   if (supportNCArea_ && !logoBitMap_->Empty()) RepaintForm();
 }
 
@@ -392,11 +404,15 @@ void TspFormSkinner::WMNCCalcSize(TMessage& message) {
 }
 
 void TspFormSkinner::WMShowWindow(TMessage& message) {
-  if (message.WParam == 0) return;
+  if (message.WParam == 0) {
+    HideTranslucent();
+    return;
+  }
   if (PositionPending && (PositionInMonitor == sppDefault || WindowState == spwsNormal)) {
     PositionPending = false;
     ApplyPositionInMonitor();
   }
+  StartFadeIn();
   if (!skinnableForm_) return;
   if (supportNCArea_) {
     UpDateForm();
@@ -405,9 +421,14 @@ void TspFormSkinner::WMShowWindow(TMessage& message) {
   }
 }
 
+// The frame: into `dc`, or the window's own device context when null.
 void TspFormSkinner::PaintFrameInto(HDC dc) {
-  if (!supportNCArea_ || OwnerForm->BorderStyle() == bsNone || !SkinUsable) return;
-  PaintNCSkin(dc, true);
+  if (!supportNCArea_ || OwnerForm->BorderStyle() == bsNone) return;
+  if (SkinUsable) {
+    PaintNCSkin(dc, dc != nullptr);
+  } else if (!SkinLoading) {
+    PaintNCDefault(dc, dc != nullptr);
+  }
 }
 
 void TspFormSkinner::RepaintFrame() {

@@ -1,7 +1,9 @@
 #pragma once
 // Skins with skin objects on the 200 x 150 form skin of FormSkinFixtures.h, a recorder of
 // the component's object events, and real pointer input in screen coordinates.
+#include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "FormSkinFixtures.h"
@@ -151,6 +153,27 @@ inline void ClickWindowPoint(TWinControl* control, int x, int y) {
   CursorTo(p.x, p.y);
   LeftButton(true);
   LeftButton(false);
+}
+
+// Presses the left button at the screen point `start`; the platform's move or size loop
+// runs inside the press, so another thread moves the pointer by (dx, dy) in four steps
+// and releases it. Serves the queue until `done` answers true.
+inline void DragInPlatformLoop(POINT start, int dx, int dy, const std::function<bool()>& done) {
+  CursorTo(start.x, start.y);
+  std::thread user([start, dx, dy] {
+    for (int step = 1; step <= 4; ++step) {
+      Sleep(60);
+      SetCursorPos(start.x + dx * step / 4, start.y + dy * step / 4);
+    }
+    Sleep(60);
+    INPUT up{};
+    up.type = INPUT_MOUSE;
+    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &up, sizeof(up));
+  });
+  LeftButton(true);
+  testsupport::ServeUntil(done, 3000);
+  user.join();
 }
 
 }  // namespace formobjects

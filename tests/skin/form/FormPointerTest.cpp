@@ -3,8 +3,6 @@
 // restore), client-mode dragging, the magnetic edges and the platform's move loop.
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "FormObjectFixtures.h"
 #include "classlib/windowing/Application.h"
 
@@ -328,23 +326,8 @@ TEST_F(SkinPointer, AFullDragSizeLoopLaysTheFrameOutAtEveryStep) {
 TEST_F(SkinPointer, DraggingTheLeftEdgeSizesTheDialog) {
   TspFormSkinner* skinner = ShowDialog(200, 100);
   TCustomForm* form = skinner->OwnerForm;
-  const POINT edge = WindowPoint(form, 2, kDialogHeight / 2);
-  CursorTo(edge.x, edge.y);
-  // The platform's size loop runs inside the press: another thread moves and releases.
-  std::thread user([edge] {
-    for (int step = 1; step <= 4; ++step) {
-      Sleep(60);
-      SetCursorPos(edge.x - 10 * step, edge.y);
-    }
-    Sleep(60);
-    INPUT up{};
-    up.type = INPUT_MOUSE;
-    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &up, sizeof(up));
-  });
-  LeftButton(true);
-  testsupport::ServeUntil([&] { return form->Width() == kDialogWidth + 40; }, 3000);
-  user.join();
+  DragInPlatformLoop(WindowPoint(form, 2, kDialogHeight / 2), -40, 0,
+                     [&] { return form->Width() == kDialogWidth + 40; });
   EXPECT_EQ(form->Left(), 160);
   EXPECT_EQ(form->Width(), kDialogWidth + 40);
   EXPECT_FALSE(skinner->InSizeMove);
