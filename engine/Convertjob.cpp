@@ -17,8 +17,11 @@ std::atomic<TConvertJob*> CurrentConvertJob{nullptr};
 
 namespace {
 
-// How long the run loop waits for input or a job event before each pass.
-constexpr DWORD kRunLoopWaitMs = 5;
+// The run loop sleeps until input or a job event arrives. Every change that ends the loop
+// signals the event, so the bound only caps how long a missed wake-up could go unnoticed:
+// a short poll would cost the window thread (and Wine's server) a wake-up every few
+// milliseconds that the decoding and encoding threads need.
+constexpr DWORD kRunLoopWaitMs = 250;
 constexpr int kHourglassCursor = -11;
 // A source whose streams end this much (and two frames) before the probed end or the clip
 // end is damaged or cut short: its conversion is incomplete.
@@ -318,7 +321,7 @@ bool TConvertJob::SetUpAudioPlugin() {
 void TConvertJob::RunLoop() {
   const HANDLE event = Event.Handle();
   while (State != jsCompleted && State != jsFailed && !StopFlag) {
-    MsgWaitForMultipleObjects(1, &event, FALSE, kRunLoopWaitMs, QS_ALLINPUT);
+    MsgWaitForMultipleObjectsEx(1, &event, kRunLoopWaitMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     Application->ProcessMessages();
   }
 }

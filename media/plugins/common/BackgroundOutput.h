@@ -1,7 +1,9 @@
 #pragma once
 // An output whose encoder runs on a thread of its own, so that decoding the source and
-// encoding it overlap: encode copies the samples into blocks of about a fifth of a second
+// encoding it overlap: encode copies the samples into blocks of about two thirds of a second
 // and queues each full block for the inner output, waiting only while a few are queued.
+// Every hand-over between the threads may put one to sleep and wake it, which under Wine
+// goes through its server: large blocks keep those round trips rare.
 // Finish encodes what is queued, then finishes the inner output on the calling thread. A
 // failure of the inner output's encode is thrown by a later encode or by finish.
 #include <cstdint>
@@ -21,7 +23,7 @@ class BackgroundOutput final : public AudioOutput {
   void Encode(const std::int16_t* samples, int count) override;
   void Finish() override;
 
-  static constexpr std::size_t kBlockSamples = 8192;  // per channel
+  static constexpr std::size_t kBlockSamples = 32768;  // per channel
   static constexpr std::size_t kMostQueuedBlocks = 4;
 
  private:
