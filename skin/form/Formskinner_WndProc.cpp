@@ -28,7 +28,8 @@ bool IsSizingCode(LRESULT code) { return code == HTCLIENT || (code >= HTLEFT && 
 }  // namespace
 
 void TspFormSkinner::NewWndProc(TMessage& message) {
-  if (HandleFrameMessage(message) || HandleSkinMessage(message) || HandleObjectMessage(message) ||
+  CheckMenuVisible(message.Msg);
+  if (HandleMenuMessage(message) || HandleFrameMessage(message) || HandleSkinMessage(message) || HandleObjectMessage(message) ||
       HandleSizeMoveMessage(message)) {
     return;
   }
@@ -79,7 +80,11 @@ bool TspFormSkinner::HandleFrameMessage(TMessage& message) {
     case WM_ACTIVATE:
       Dragging = false;
       OldWindowProc(message);
-      if (supportNCArea_) RepaintFrame();
+      if (supportNCArea_) {
+        RepaintFrame();
+        TestActive(-1, -1, false);
+        UpDateActiveObjects();
+      }
       FormChangeActive(true);
       return true;
     case WM_SETTEXT:
@@ -227,6 +232,7 @@ bool TspFormSkinner::HandleSizeMoveMessage(TMessage& message) {
     case WM_ENTERSIZEMOVE:
       SnapCursorPos = CursorPos();
       if (supportNCArea_ && skinnableForm_) {
+        UpDateActiveObjects();
         ResetObjectTracking();
         InSizeMove = true;
         FullDragg = GetFullDragg();
@@ -245,12 +251,10 @@ bool TspFormSkinner::HandleSizeMoveMessage(TMessage& message) {
   }
 }
 
-// The objects lose the pointer: the active one shows its normal face again.
+// The objects lose the pointer.
 void TspFormSkinner::ResetObjectTracking() {
   MouseTimer->SetEnabled(false);
-  CaptureObject = -1;
-  if (TspActiveSkinObject* active = Object(ActiveObject)) active->MouseLeave();
-  ActiveObject = OldActiveObject = -1;
+  ActiveObject = OldActiveObject = CaptureObject = -1;
 }
 
 void TspFormSkinner::WMMoving(RECT& proposed) {
@@ -324,6 +328,12 @@ void TspFormSkinner::DispatchNCMouse(const TMessage& message) {
       if (onCaption) CaptionDoubleClick();
       break;
     case WM_NCRBUTTONDOWN:
+      TestActive(p.X, p.Y, true);
+      MouseDown(mbRight, p.X, p.Y);
+      if (!onCaption) break;
+      CaptureObject = -1;
+      TrackSystemMenu(static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam)));
+      break;
     case WM_NCRBUTTONDBLCLK:
       TestActive(p.X, p.Y, true);
       MouseDown(mbRight, p.X, p.Y);
