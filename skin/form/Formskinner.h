@@ -369,7 +369,6 @@ class TspFormSkinner : public TComponent, public IspSkinMenuHost {
   void FreeStandardSysItems();
   TMenuItem* MakeStandardItem(int entry);
   bool StandardItemShown(int entry) const;
-  TPoint SystemMenuOrigin() const;
   bool HandleMenuMessage(TMessage& message);
   void RepaintFrame();
   void RepaintForm();

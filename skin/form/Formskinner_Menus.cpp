@@ -2,6 +2,7 @@
 // bookkeeping of an open menu and the application hook that hands an open menu the keys.
 #include "skin/controls/Skinhint.h"
 #include "skin/controls/Skinmenus.h"
+#include "skin/data/Sputils_Geometry.h"
 #include "skin/form/Formskinner.h"
 
 void TspFormSkinner::CreateMenus() {
@@ -48,16 +49,11 @@ void TspFormSkinner::TrackSystemMenu2(const TRect& r) {
   skinMenu_->Popup(nullptr, MenuSkin(), 0, r, items, false);
 }
 
-// The screen position of the window's top-left corner.
-TPoint TspFormSkinner::SystemMenuOrigin() const { return Point(OwnerForm->Left(), OwnerForm->Top()); }
-
 void TspFormSkinner::PopupSystemMenu() {
-  const TPoint origin = SystemMenuOrigin();
-  for (size_t i = 0; i < ObjectList.size(); ++i) {
-    auto* button = dynamic_cast<TspSkinStdButtonObject*>(ObjectList[i].get());
+  for (const auto& object : ObjectList) {
+    auto* button = dynamic_cast<TspSkinStdButtonObject*>(object.get());
     if (button == nullptr || button->Command != cmSysMenu || !button->Enabled) continue;
-    const TRect& r = button->ObjectRect;
-    TrackSystemMenu2(Rect(r.Left + origin.X, r.Top + origin.Y, r.Right + origin.X, r.Bottom + origin.Y));
+    TrackSystemMenu2(MovedRect(button->ObjectRect, OwnerForm->Left(), OwnerForm->Top()));
   }
 }
 

@@ -332,7 +332,7 @@ void TspFormSkinner::DispatchNCMouse(const TMessage& message) {
       MouseDown(mbRight, p.X, p.Y);
       if (!onCaption) break;
       CaptureObject = -1;
-      TrackSystemMenu(static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam)));
+      TrackSystemMenu(MessagePoint(message).X, MessagePoint(message).Y);
       break;
     case WM_NCRBUTTONDBLCLK:
       TestActive(p.X, p.Y, true);
