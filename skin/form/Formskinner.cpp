@@ -53,6 +53,16 @@ void RegisterFormSkinner() {
        BoolProperty<S>("DraggAble", Store<&S::DraggAble>(), false),
        BoolProperty<S>("Magnetic", Store<&S::Magnetic>(), false),
        IntegerProperty<S>("MagneticSize", Store<&S::MagneticSize>(), 10),
+       ReferenceProperty<S, TPopupMenu>("SystemMenu", &S::SetSystemMenu),
+       BoolProperty<S>("UseDefaultSysMenu", Store<&S::UseDefaultSysMenu>(), true),
+       BoolProperty<S>("ShowIcon", &S::SetShowIcon, false),
+       BoolProperty<S>("UseSkinFontInMenu", &S::SetUseSkinFontInMenu, true),
+       IntegerProperty<S>("DefMenuItemHeight", &S::SetDefaultMenuItemHeight, 20),
+       ObjectProperty<S>("DefMenuItemFont", &S::GetDefaultMenuItemFont),
+       IntegerProperty<S>("MaxMenuItemsInWindow", &S::SetMaxMenuItemsInWindow, 0),
+       BoolProperty<S>("MenusAlphaBlend", &S::SetMenusAlphaBlend, false),
+       BoolProperty<S>("MenusAlphaBlendAnimation", &S::SetMenusAlphaBlendAnimation, false),
+       IntegerProperty<S>("MenusAlphaBlendValue", &S::SetMenusAlphaBlendValue, 200),
        ReferenceProperty<S, TspSkinHint>("SkinHint", &S::SetSkinHint),
        ReferenceProperty<S, TspSkinStatusBar>("StatusBar", &S::SetStatusBar),
        EventProperty("OnChangeClientRect", &S::OnChangeClientRect),
@@ -69,7 +79,12 @@ void RegisterFormSkinner() {
        EventProperty("OnMouseLeaveEvent", &S::OnMouseLeaveEvent),
        EventProperty("OnPaintEvent", &S::OnPaintEvent),
        EventProperty("OnSwitchChangeStateEvent", &S::OnSwitchChangeStateEvent),
-       EventProperty("OnActivateCustomObject", &S::OnActivateCustomObject)});
+       EventProperty("OnActivateCustomObject", &S::OnActivateCustomObject),
+       EventProperty("OnSkinMenuOpen", &S::OnSkinMenuOpen),
+       EventProperty("OnSkinMenuClose", &S::OnSkinMenuClose),
+       EventProperty("OnMainMenuEnter", &S::OnMainMenuEnter),
+       EventProperty("OnMainMenuExit", &S::OnMainMenuExit),
+       EventProperty("OnShortCut", &S::OnShortCut)});
   RegisterClassProperties(
       TspSkinComponent::StaticClass(),
       {ReferenceProperty<TspSkinComponent, TspSkinData>("SkinData", &TspSkinComponent::SetSkinData)});

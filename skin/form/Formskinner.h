@@ -15,17 +15,23 @@
 // the objects, dragging, magnetic edges), Formskinner_WindowState.cpp (minimise, maximise,
 // restore), Formskinner_WndProc.cpp (the replacement window procedure),
 // Formskinner_Default.cpp (the built-in look without a skin), Formskinner_TextObjects.cpp
-// (labels, picture-font labels, captions) and Formskinner_Translucency.cpp (alpha
-// blending, fade-in, shadow).
+// (labels, picture-font labels, captions), Formskinner_Translucency.cpp (alpha
+// blending, fade-in, shadow), Formskinner_Menus.cpp (the menu controller, popping menus
+// up, the open-menu bookkeeping and the application hook), Formskinner_SystemMenu.cpp
+// (the system and tray menus) and Formskinner_ShortCuts.cpp (the form's shortcuts and
+// the keys of an open menu).
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/graphics/Icon.h"
+#include "classlib/windowing/Application.h"
 #include "classlib/windowing/Forms.h"
+#include "classlib/windowing/Menus.h"
 #include "classlib/windowing/Timer.h"
 #include "skin/controls/Skinctrls_Link.h"
+#include "skin/controls/Skinmenus_Host.h"
 #include "skin/data/Skindata.h"
 #include "skin/form/Formskinner_Objects.h"
 #include "skin/form/Formskinner_Region.h"
@@ -63,6 +69,8 @@ using TspCaptionPaintEvent = TEvent<TCanvas*, const TRect&, bool>;
 
 class TspSkinHint;
 class TspSkinStatusBar;
+class TspSkinMenu;
+class TspSkinPopupMenu;
 
 // A control pinned to a skin area: the area's rectangle in picture coordinates.
 struct TspAreaLink {
@@ -70,7 +78,7 @@ struct TspAreaLink {
   TRect AreaRect;
 };
 
-class TspFormSkinner : public TComponent {
+class TspFormSkinner : public TComponent, public IspSkinMenuHost {
   CLASSLIB_CLASS(TspFormSkinner, TComponent)
  public:
   // The owner must be a form (else EInvalidCast). Takes over the form's window procedure.
@@ -93,9 +101,9 @@ class TspFormSkinner : public TComponent {
                             TspBorderIcon::biRollUp};
   bool SupportNCArea() const { return supportNCArea_; }
   void SetSupportNCArea(bool value);
-  TspSkinData* SkinData() const { return skinData_; }
+  TspSkinData* SkinData() const override { return skinData_; }
   void SetSkinData(TspSkinData* value);
-  TspSkinData* MenusSkinData() const { return menusSkinData_; }
+  TspSkinData* MenusSkinData() const override { return menusSkinData_; }
   void SetMenusSkinData(TspSkinData* value);
   bool ShowObjectHint = false;
   bool UseDefaultObjectHint = true;
@@ -127,12 +135,11 @@ class TspFormSkinner : public TComponent {
   TspCaptionPaintEvent OnCaptionPaint;
 
   // The built-in look without a usable skin (Formskinner_Default.cpp): caption fonts of
-  // the active and the inactive form, and the system-menu button showing the form icon.
+  // the active and the inactive form.
   TFont* DefCaptionFont() const { return defCaptionFont_.get(); }
   void SetDefCaptionFont(TFont* value) { defCaptionFont_->Assign(value); }
   TFont* DefInActiveCaptionFont() const { return defInActiveCaptionFont_.get(); }
   void SetDefInActiveCaptionFont(TFont* value) { defInActiveCaptionFont_->Assign(value); }
-  bool ShowIcon = false;
 
   // Translucency (Formskinner_Translucency.cpp): a layered form at AlphaBlendValue, and
   // a fade-in from transparent whenever the form is shown.
@@ -144,6 +151,34 @@ class TspFormSkinner : public TComponent {
   bool ShadowEnabled = false;
   // Sets the window class's drop shadow; `reshow` hides the form around the change.
   void EnableShadow(bool value, bool reshow);
+
+  // Published menu properties and events (Formskinner_Menus.cpp, _SystemMenu.cpp).
+  // The menu settings live in the menu controller; the component keeps no copy.
+  TPopupMenu* SystemMenu() const { return systemMenu_; }
+  void SetSystemMenu(TPopupMenu* value);
+  bool UseDefaultSysMenu = true;
+  bool ShowIcon() const { return showIcon_; }
+  void SetShowIcon(bool value);
+  bool GetUseSkinFontInMenu() const;
+  void SetUseSkinFontInMenu(bool value);
+  int GetDefaultMenuItemHeight() const;
+  void SetDefaultMenuItemHeight(int value);  // values of 0 and below are ignored
+  TFont* GetDefaultMenuItemFont() const;
+  void SetDefaultMenuItemFont(TFont* value);
+  int MaxMenuItemsInWindow() const;
+  void SetMaxMenuItemsInWindow(int value);  // negative values are ignored
+  bool MenusAlphaBlend() const;
+  void SetMenusAlphaBlend(bool value);
+  bool MenusAlphaBlendAnimation() const;
+  void SetMenusAlphaBlendAnimation(bool value);
+  int MenusAlphaBlendValue() const;
+  void SetMenusAlphaBlendValue(int value);
+  TNotifyEvent OnSkinMenuOpen;
+  TNotifyEvent OnSkinMenuClose;
+  TNotifyEvent OnMainMenuEnter;
+  TNotifyEvent OnMainMenuExit;
+  // Asked first on every shortcut key of the form (it replaces the form's own event).
+  TShortCutEvent OnShortCut;
 
   // Members the other parts of the component rely on.
   TCustomForm* OwnerForm = nullptr;
@@ -173,6 +208,15 @@ class TspFormSkinner : public TComponent {
   int ActiveObject = -1, OldActiveObject = -1, CaptureObject = -1;
   std::vector<std::unique_ptr<TspActiveSkinObject>> ObjectList;
   std::vector<TspAreaLink> AreaLinks;
+
+  // The form's menus: the built-in system menu, the tray menu (owned by the component)
+  // and the open-menu state with the application hook.
+  TPopupMenu* BuiltInSysMenu = nullptr;
+  TspSkinPopupMenu* TrayMenu = nullptr;
+  bool SkinMenuOpened = false;
+  bool MainMenuActive = false;
+  bool AppHooked = false;
+  TMessageEvent OldAppMessage;  // the application's handler while hooked
 
   // Geometry for the current size (window coordinates; client ones in client mode).
   TPoint CurLTPoint, CurRTPoint, CurLBPoint, CurRBPoint;
@@ -256,6 +300,7 @@ class TspFormSkinner : public TComponent {
   void LoadObjects();
   void CheckObjects();
   void CheckObjectsHint();
+  void UpDateActiveObjects();
   void DrawSkinObject(TspActiveSkinObject* object);
   int GetIndex(const AnsiString& idName) const;
   bool CanObjectTest(bool rollUp) const;
@@ -313,6 +358,49 @@ class TspFormSkinner : public TComponent {
   // The replacement window procedure (Formskinner_WndProc.cpp).
   void NewWndProc(TMessage& message);
 
+  // The menu host: menus of this form open through its controller (Formskinner_Menus.cpp).
+  TCustomForm* MenuHostForm() const override { return OwnerForm; }
+  TspSkinMenu* SkinMenu() const override { return skinMenu_; }
+  void SkinMenuOpen() override;
+  void SkinMenuClose() override;
+  // A popup of main-menu mode closed; the mode goes on.
+  void SkinMenuClose2();
+  void SkinMainMenuClose();
+  // Run first for every message of the form: closing messages close an open menu.
+  void CheckMenuVisible(UINT message);
+  void HookApp();
+  void UnHookApp();
+  void NewAppMessage(MSG& message, bool& handled);
+  // Popping menus up: screen points and rectangles.
+  void TrackSystemMenu(int x, int y);
+  void TrackSystemMenu2(const TRect& r);
+  // Beside the first enabled system-menu object, in list order (each one in turn).
+  void PopupSystemMenu();
+  void DoPopupMenu(TPopupMenu* menu, int x, int y);
+  void PopupSkinMenu(TMenu* menu, const TPoint& p);
+  void PopupSkinMenu1(TMenu* menu, const TRect& r, bool popupUp);
+
+  // The system and tray menus (Formskinner_SystemMenu.cpp).
+  TMenuItem* GetSystemMenu();
+  void CreateSysMenu();
+  void CreateUserSysMenu();
+  void CreateSysTrayMenu();
+  void SM_Min(TObject* sender);
+  void SM_Max(TObject* sender);
+  void SM_Restore(TObject* sender);
+  void SM_RollUp(TObject* sender);
+  void SM_MinToTray(TObject* sender);
+  void SM_Close(TObject* sender);
+  void TSM_Restore(TObject* sender);
+  void TSM_Close(TObject* sender);
+
+  // Keys (Formskinner_ShortCuts.cpp): the form's shortcut handler, the keys of an open
+  // menu, and the menu key.
+  void FormShortCut(MSG& message, bool& handled);
+  void FormKeyDown(const MSG& message);
+  void ActivateMenu();
+  void KeyMenu();
+
  protected:
   void Notification(TComponent* component, TOperation operation) override;
 
@@ -320,9 +408,14 @@ class TspFormSkinner : public TComponent {
   bool SkinDataUsable() const;
   bool Designing() const { return ComponentState().Contains(csDesigning); }
   void TakeOverWindowProc();
-  // The form's key shortcuts: the form menus come with their own unit; until then every
-  // key passes on.
-  void FormShortCut(MSG& message, bool& handled);
+  void CreateMenus();
+  void FreeMenus();
+  TspSkinData* MenuSkin() const { return menusSkinData_ != nullptr ? menusSkinData_ : skinData_; }
+  // Frees the standard system-menu items, whichever menu holds them.
+  void FreeStandardSysItems();
+  TMenuItem* MakeStandardItem(int entry);
+  bool StandardItemShown(int entry) const;
+  bool HandleMenuMessage(TMessage& message);
   void RepaintFrame();
   void RepaintForm();
   void SetRegion(HRGN region);
@@ -393,6 +486,9 @@ class TspFormSkinner : public TComponent {
   TspSkinData* menusSkinData_ = nullptr;
   TspSkinHint* skinHint_ = nullptr;
   TspSkinStatusBar* statusBar_ = nullptr;
+  TspSkinMenu* skinMenu_ = nullptr;
+  TPopupMenu* systemMenu_ = nullptr;
+  bool showIcon_ = false;
 };
 
 class TspEffectBmp;

@@ -1,7 +1,7 @@
 // The push-button object (down and disabled faces, groups, a drop-down menu) and the
 // caption button (window commands, restore faces, the built-in look).
 #include "classlib/windowing/Menus.h"
-#include "skin/controls/Skinmenus_Popup.h"
+#include "skin/controls/Skinmenus.h"
 #include "skin/data/Sputils_Geometry.h"
 #include "skin/data/Sputils_Glyphs.h"
 #include "skin/form/Formskinner.h"
@@ -77,14 +77,19 @@ void TspSkinButtonObject::ReleaseGroup() {
   }
 }
 
+// A skinned popup menu opens itself; any other menu (the system menu) drops through the
+// form component's menu controller.
 void TspSkinButtonObject::TrackMenu() {
   if (MenuItem == nullptr || MenuItem->Count() == 0) return;
-  // The form's own menus (the system menu, main-menu items) drop through the form
-  // component's menu controller, which comes with the form menus.
-  auto* popup = dynamic_cast<TspSkinPopupMenu*>(MenuItem->GetParentMenu());
-  if (popup == nullptr) return;
   TCustomForm* form = Parent->OwnerForm;
-  popup->PopupFromRect(MovedRect(ObjectRect, form->Left(), form->Top()), PopupUp);
+  const TRect r = MovedRect(ObjectRect, form->Left(), form->Top());
+  if (auto* popup = dynamic_cast<TspSkinPopupMenu*>(MenuItem->GetParentMenu())) {
+    popup->PopupFromRect(r, PopupUp);
+    return;
+  }
+  TspSkinData* skin = Parent->MenusSkinData() != nullptr ? Parent->MenusSkinData() : Parent->SkinData();
+  Parent->SkinMenuOpen();
+  Parent->SkinMenu()->Popup(nullptr, skin, 0, r, MenuItem, PopupUp);
 }
 
 void TspSkinButtonObject::MouseDown(int x, int y, TMouseButton button) {
@@ -145,9 +150,16 @@ bool TspSkinStdButtonObject::InRestoreMode() const {
   }
 }
 
+bool TspSkinStdButtonObject::ShowsIcon() const { return Command == cmSysMenu && Parent->ShowIcon(); }
+
 void TspSkinStdButtonObject::Draw(TCanvas* canvas, bool alone) {
   if (!SkinSupport) {
     DefaultDraw(canvas);
+    return;
+  }
+  if (ShowsIcon() && SkinRectInAPicture) {
+    Parent->DrawFormIcon(canvas, ObjectRect.Left, ObjectRect.Top);
+    SetMorphKf(0);
     return;
   }
   const bool restore = InRestoreMode();
@@ -173,7 +185,16 @@ void TspSkinStdButtonObject::DrawRestoreFaces(TCanvas* canvas) {
   }
 }
 
+// The form's icon does not morph.
+bool TspSkinStdButtonObject::CanMorphing() {
+  return !(ShowsIcon() && SkinRectInAPicture) && TspSkinButtonObject::CanMorphing();
+}
+
 void TspSkinStdButtonObject::DefaultDraw(TCanvas* canvas) {
+  if (ShowsIcon()) {
+    Parent->DrawFormIcon(canvas, ObjectRect.Left, ObjectRect.Top);
+    return;
+  }
   const int width = RectWidth(ObjectRect);
   const int height = RectHeight(ObjectRect);
   TBitmap face;
@@ -224,7 +245,9 @@ void TspSkinStdButtonObject::MouseDown(int x, int y, TMouseButton button) {
   (void)x;
   (void)y;
   if (!Enabled || button != mbLeft || Down) return;
+  if (Command == cmSysMenu) MenuItem = Parent->GetSystemMenu();
   SetDown(true);
+  if (Command == cmSysMenu) TrackMenu();
 }
 
 void TspSkinStdButtonObject::MouseUp(int x, int y, TMouseButton button) {

@@ -50,6 +50,7 @@ TspFormSkinner::TspFormSkinner(TComponent* owner)
   if (OwnerForm == nullptr) throw EInvalidCast("Invalid class typecast");
   OwnerForm->SetBorderIcons({});
   OwnerForm->OnShortCut = TShortCutEvent(this, &TspFormSkinner::FormShortCut);
+  CreateMenus();
   if (!Designing()) TakeOverWindowProc();
 }
 
@@ -59,17 +60,13 @@ TspFormSkinner::~TspFormSkinner() {
   }
   if (OwnerForm->OnShortCut == TShortCutEvent(this, &TspFormSkinner::FormShortCut)) OwnerForm->OnShortCut = nullptr;
   ClearObjects();
+  FreeMenus();
 }
 
 void TspFormSkinner::TakeOverWindowProc() {
   OldWindowProc = OwnerForm->WindowProc;
   OwnerForm->WindowProc = TWndMethod(this, &TspFormSkinner::NewWndProc);
   OwnerForm->RecreateWnd();
-}
-
-void TspFormSkinner::FormShortCut(MSG& message, bool& handled) {
-  (void)message;
-  (void)handled;
 }
 
 void TspFormSkinner::Notification(TComponent* component, TOperation operation) {
@@ -80,6 +77,8 @@ void TspFormSkinner::Notification(TComponent* component, TOperation operation) {
     skinData_ = nullptr;
   } else if (component == menusSkinData_) {
     menusSkinData_ = nullptr;
+  } else if (component == systemMenu_) {
+    systemMenu_ = nullptr;
   }
   if (component == skinHint_) {
     skinHint_ = nullptr;

@@ -97,7 +97,7 @@ void TspFormSkinner::CalcDefRects() {
   if (TspSkinStdButtonObject* button = FirstPictureButton(ObjectList, cmSysMenu)) {
     int w = bs;
     int h = bs;
-    if (ShowIcon) GetIconSize(w, h);
+    if (ShowIcon()) GetIconSize(w, h);
     button->ObjectRect = Rect(x, kButtonTop, x + w, kButtonTop + h);
     DefCaptionRect.Left = x + w;
   }

@@ -144,8 +144,9 @@ void TspFormSkinner::LayOutCaptionButtons() {
     x += ButtonsInLeft ? w + ButtonsOffset : -(w + ButtonsOffset);
   }
   if (sysMenu == nullptr) return;
-  const int w = RectWidth(sysMenu->SkinRect);
-  const int h = RectHeight(sysMenu->SkinRect);
+  int w = RectWidth(sysMenu->SkinRect);
+  int h = RectHeight(sysMenu->SkinRect);
+  if (showIcon_) GetIconSize(w, h);
   if (!ButtonsInLeft) {
     const int top = NewCaptionRect.Top + RectHeight(NewCaptionRect) / 2 - h / 2;
     sysMenu->ObjectRect = Rect(NewCaptionRect.Left, top, NewCaptionRect.Left + w, top + h);

@@ -105,6 +105,15 @@ void TspFormSkinner::CheckObjectsHint() {
   }
 }
 
+// Every object forgets the pointer without drawing; the next frame paint shows it so.
+void TspFormSkinner::UpDateActiveObjects() {
+  for (const auto& object : ObjectList) {
+    object->Active = false;
+    object->MouseIn = false;
+    object->SetMorphKf(0);
+  }
+}
+
 void TspFormSkinner::DrawSkinObject(TspActiveSkinObject* object) {
   if (!CanObjectTest(object->RollUp) || !OwnerForm->HandleAllocated()) return;
   if (!supportNCArea_) {

@@ -142,6 +142,7 @@ class TspSkinStdButtonObject : public TspSkinButtonObject {
   void DblClick() override;
   void MouseDown(int x, int y, TMouseButton button) override;
   void MouseUp(int x, int y, TMouseButton button) override;
+  bool CanMorphing() override;
 
   void DefaultDraw(TCanvas* canvas);
   void DoCommand();
@@ -152,6 +153,8 @@ class TspSkinStdButtonObject : public TspSkinButtonObject {
   bool InRestoreMode() const;
 
  private:
+  // A system-menu button of a form with ShowIcon shows the form's icon.
+  bool ShowsIcon() const;
   void DrawRestoreFaces(TCanvas* canvas);
   void DrawDefaultGlyph(TCanvas* canvas, int x, int y, TColor color) const;
 };

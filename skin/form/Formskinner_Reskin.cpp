@@ -3,6 +3,7 @@
 #include "classlib/stdctrls/Frame.h"
 #include "skin/controls/Skinctrls_Link.h"
 #include "skin/controls/Skinctrls_Reskin.h"
+#include "skin/controls/Skinmenus_Popup.h"
 #include "skin/data/Sputils_Geometry.h"
 #include "skin/form/Formskinner.h"
 
@@ -52,6 +53,7 @@ void TspFormSkinner::SetSkinData(TspSkinData* value) {
     FreeNotification(value);
     skinnableForm_ = value->SkinnableForm();
   }
+  TrayMenu->SetSkinData(value);
   if (!Designing()) ChangeSkinData();
 }
 

@@ -28,7 +28,8 @@ bool IsSizingCode(LRESULT code) { return code == HTCLIENT || (code >= HTLEFT && 
 }  // namespace
 
 void TspFormSkinner::NewWndProc(TMessage& message) {
-  if (HandleFrameMessage(message) || HandleSkinMessage(message) || HandleObjectMessage(message) ||
+  CheckMenuVisible(message.Msg);
+  if (HandleMenuMessage(message) || HandleFrameMessage(message) || HandleSkinMessage(message) || HandleObjectMessage(message) ||
       HandleSizeMoveMessage(message)) {
     return;
   }
@@ -83,7 +84,11 @@ bool TspFormSkinner::HandleFrameMessage(TMessage& message) {
     case WM_ACTIVATE:
       Dragging = false;
       OldWindowProc(message);
-      if (supportNCArea_) RepaintFrame();
+      if (supportNCArea_) {
+        RepaintFrame();
+        TestActive(-1, -1, false);
+        UpDateActiveObjects();
+      }
       FormChangeActive(true);
       return true;
     case WM_SETTEXT:
@@ -238,6 +243,7 @@ bool TspFormSkinner::HandleSizeMoveMessage(TMessage& message) {
     case WM_ENTERSIZEMOVE:
       SnapCursorPos = CursorPos();
       if (supportNCArea_ && skinnableForm_) {
+        UpDateActiveObjects();
         ResetObjectTracking();
         InSizeMove = true;
         FullDragg = GetFullDragg();
@@ -256,12 +262,10 @@ bool TspFormSkinner::HandleSizeMoveMessage(TMessage& message) {
   }
 }
 
-// The objects lose the pointer: the active one shows its normal face again.
+// The objects lose the pointer.
 void TspFormSkinner::ResetObjectTracking() {
   MouseTimer->SetEnabled(false);
-  CaptureObject = -1;
-  if (TspActiveSkinObject* active = Object(ActiveObject)) active->MouseLeave();
-  ActiveObject = OldActiveObject = -1;
+  ActiveObject = OldActiveObject = CaptureObject = -1;
 }
 
 void TspFormSkinner::WMMoving(RECT& proposed) {
@@ -335,6 +339,12 @@ void TspFormSkinner::DispatchNCMouse(const TMessage& message) {
       if (onCaption) CaptionDoubleClick();
       break;
     case WM_NCRBUTTONDOWN:
+      TestActive(p.X, p.Y, true);
+      MouseDown(mbRight, p.X, p.Y);
+      if (!onCaption) break;
+      CaptureObject = -1;
+      TrackSystemMenu(MessagePoint(message).X, MessagePoint(message).Y);
+      break;
     case WM_NCRBUTTONDBLCLK:
       TestActive(p.X, p.Y, true);
       MouseDown(mbRight, p.X, p.Y);

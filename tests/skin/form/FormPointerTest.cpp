@@ -323,6 +323,22 @@ TEST_F(SkinPointer, AFullDragSizeLoopLaysTheFrameOutAtEveryStep) {
   EXPECT_TRUE(skinner->InSizeMove);  // until the press that began the loop is seen
 }
 
+TEST_F(SkinPointer, AMoveLoopClearsTheHoverOfEveryObjectWithoutEvents) {
+  TspFormSkinner* skinner = ShowDialog(100, 100);
+  TObjectEvents events(skinner);
+  skinner->TestActive(385, 10, true);  // the pointer on the close button
+  ASSERT_TRUE(Button(skinner, "CloseBtn")->Active);
+  events.lines.clear();
+  skinner->OwnerForm->Perform(WM_ENTERSIZEMOVE);
+  for (const auto& object : skinner->ObjectList) {
+    EXPECT_FALSE(object->Active) << object->IDName.c_str();
+    EXPECT_FALSE(object->MouseIn) << object->IDName.c_str();
+    EXPECT_EQ(object->MorphKf(), 0) << object->IDName.c_str();
+  }
+  EXPECT_TRUE(events.lines.empty());
+  skinner->OwnerForm->Perform(WM_EXITSIZEMOVE);
+}
+
 TEST_F(SkinPointer, DraggingTheLeftEdgeSizesTheDialog) {
   TspFormSkinner* skinner = ShowDialog(200, 100);
   TCustomForm* form = skinner->OwnerForm;
