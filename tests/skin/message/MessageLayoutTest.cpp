@@ -1,9 +1,11 @@
 // The built dialog: caption, icon, label, check box and buttons laid out from the label's
-// measured size, the default and cancel buttons, the texts of the string table and the
-// button height of the skin's look.
+// measured size, the default and cancel buttons, the texts of the string table, the
+// button height of the skin's look and the component read from a form resource.
 #include <string>
 
 #include "MessageFixture.h"
+#include "classlib/formres/ControlClasses.h"
+#include "classlib/formres/FormResource.h"
 #include "classlib/stdctrls/Image.h"
 #include "classlib/windowing/Application.h"
 
@@ -333,4 +335,36 @@ TEST_F(MessageTest, ASkinDataBeingFreedIsForgotten) {
   auto form = Build(OverwriteRequest(kOkCancel));
   EXPECT_EQ(25, ButtonOf(form.get(), "OK")->Height());
   EXPECT_EQ("Warning", form->Caption());
+}
+
+TEST(MessageResourceTest, AFormResourceSetsTheComponent) {
+  InitializeControlClasses();
+  InitializeSkinData();
+  InitializeFormSkinner();
+  const char* text =
+      "object Holder: TComponent\n"
+      "  object Frame: TspSkinData\n  end\n"
+      "  object Controls: TspSkinData\n  end\n"
+      "  object Box: TspSkinMessage\n"
+      "    SkinData = Frame\n    CtrlSkinData = Controls\n"
+      "    ButtonSkinDataName = 'resizebutton'\n    MessageLabelSkinDataName = 'label'\n"
+      "    DefaultFont.Height = 20\n    DefaultButtonFont.Name = 'Courier New'\n"
+      "    UseSkinFont = False\n    ShowAgainFlag = True\n    ShowAgainFlagValue = True\n"
+      "  end\n"
+      "end\n";
+  TComponent holder(nullptr);
+  ReadFormText(&holder, TComponent::StaticClass(), text, "Message.form");
+  auto* box = dynamic_cast<TspSkinMessage*>(holder.FindComponent("Box"));
+  ASSERT_NE(nullptr, box);
+  EXPECT_EQ(holder.FindComponent("Frame"), box->SkinData());
+  EXPECT_EQ(holder.FindComponent("Controls"), box->CtrlSkinData());
+  EXPECT_EQ("resizebutton", box->ButtonSkinDataName);
+  EXPECT_EQ("label", box->MessageLabelSkinDataName);
+  EXPECT_EQ(20, box->DefaultFont()->Height());
+  EXPECT_EQ("Arial", box->DefaultFont()->Name());
+  EXPECT_EQ("Courier New", box->DefaultButtonFont()->Name());
+  EXPECT_EQ(14, box->DefaultButtonFont()->Height());
+  EXPECT_FALSE(box->UseSkinFont);
+  EXPECT_TRUE(box->ShowAgainFlag);
+  EXPECT_TRUE(box->ShowAgainFlagValue);
 }
