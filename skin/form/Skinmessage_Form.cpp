@@ -58,7 +58,7 @@ const TMessageType kTypes[] = {
     {"MSG_CAP_ERROR", SP_MSG_CAP_ERROR, IDI_HAND},
     {"MSG_CAP_INFORMATION", SP_MSG_CAP_INFORMATION, IDI_ASTERISK},
     {"MSG_CAP_CONFIRM", SP_MSG_CAP_CONFIRM, IDI_QUESTION},
-    {nullptr, SP_MSG_CAP_WARNING, nullptr},
+    {nullptr, TspResourceString{0}, nullptr},  // custom: the application's title
 };
 
 const TMessageType& TypeEntry(TMsgDlgType type) {

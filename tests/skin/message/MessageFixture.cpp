@@ -26,6 +26,15 @@ std::vector<TColor> IconPixels(HICON icon) {
   return pixels;
 }
 
+std::unique_ptr<TCustomImageList> OneIconList(int size, LPCSTR standardIcon) {
+  auto images = std::make_unique<TCustomImageList>(nullptr);
+  images->SetSize(size, size);
+  TIcon icon;
+  icon.SetHandle(CopyIcon(LoadIconA(nullptr, standardIcon)));
+  images->AddIcon(&icon);
+  return images;
+}
+
 TspMessageRequest OverwriteRequest(const TMsgDlgButtons& buttons) {
   TspMessageRequest request;
   request.Text = "Do you want to overwrite old file?";

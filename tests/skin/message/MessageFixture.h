@@ -24,6 +24,9 @@ std::unique_ptr<TspSkinData> LoadShippedSkin();
 // The 32 x 32 pixels an icon draws on white.
 std::vector<TColor> IconPixels(HICON icon);
 
+// An image list of `size` x `size` pictures holding one standard icon.
+std::unique_ptr<TCustomImageList> OneIconList(int size, LPCSTR standardIcon);
+
 // A request of the warning type with the text the skin's file dialogs ask.
 TspMessageRequest OverwriteRequest(const TMsgDlgButtons& buttons);
 

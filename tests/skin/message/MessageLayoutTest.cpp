@@ -223,17 +223,13 @@ TEST_F(MessageTest, TextsComeFromTheStringTable) {
 }
 
 TEST_F(MessageTest, ACustomIconComesFromTheImageList) {
-  TCustomImageList images(nullptr);
-  images.SetSize(16, 16);
-  TIcon icon;
-  icon.SetHandle(CopyIcon(LoadIconA(nullptr, IDI_QUESTION)));
-  images.AddIcon(&icon);
+  std::unique_ptr<TCustomImageList> images = OneIconList(16, IDI_QUESTION);
   TspMessageRequest request;
   request.Text = "Convert the files?";
   request.OwnCaption = true;
   request.Caption = "Batch";
   request.CustomIcon = true;
-  request.Images = &images;
+  request.Images = images.get();
   request.ImageIndex = 0;
   request.Buttons = {mbYes, mbNo};
   auto form = Build(request);
@@ -247,7 +243,7 @@ TEST_F(MessageTest, ACustomIconComesFromTheImageList) {
   EXPECT_FALSE(image->Picture()->Icon()->Empty());
 
   // A list without that picture, or none, gives no icon.
-  for (TCustomImageList* list : {&images, static_cast<TCustomImageList*>(nullptr)}) {
+  for (TCustomImageList* list : {images.get(), static_cast<TCustomImageList*>(nullptr)}) {
     request.Images = list;
     request.ImageIndex = 1;
     EXPECT_EQ(nullptr, ImageOf(Build(request).get()));

@@ -173,13 +173,9 @@ class MessageOperationTest : public MessageTest, public ::testing::WithParamInte
 }  // namespace
 
 TEST_P(MessageOperationTest, TheOperationShapesItsBox) {
-  TCustomImageList images(nullptr);
-  images.SetSize(32, 32);
-  TIcon icon;
-  icon.SetHandle(CopyIcon(LoadIconA(nullptr, IDI_HAND)));
-  images.AddIcon(&icon);
+  std::unique_ptr<TCustomImageList> images = OneIconList(32, IDI_HAND);
   Seen seen;
-  const int answer = Answer([&] { return GetParam().call(message, &images); }, [&](TspMessageForm* form) {
+  const int answer = Answer([&] { return GetParam().call(message, images.get()); }, [&](TspMessageForm* form) {
     seen.caption = form->Caption().c_str();
     auto* image = dynamic_cast<TImage*>(form->FindComponent("Image"));
     seen.icon = image != nullptr && !image->Picture()->Icon()->Empty();
