@@ -55,6 +55,10 @@ int SystemBox(const TMessageBoxRequest& request) {
   return MessageBoxA(request.Owner, request.Text.c_str(), request.Caption.c_str(), request.Flags);
 }
 
+bool SystemHelp(const THelpRequest& request) {
+  return WinHelpA(request.Owner, request.File.c_str(), request.Command, request.Data) != FALSE;
+}
+
 AnsiString EnvironmentText(const char* name) {
   char value[2048] = {};
   const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
@@ -109,7 +113,8 @@ const TSystemActionHandlers& OwnHandlers() {
       static TLogFileRecorder recorder(log, EnvironmentText("CONVERTER_BOX_ANSWERS"));
       return RecordingHandlers(recorder);
     }
-    return TSystemActionHandlers{&SystemShellOpen, &SystemRunCommand, &SystemShutdown, &SystemBeepNow, &SystemBox};
+    return TSystemActionHandlers{&SystemShellOpen, &SystemRunCommand, &SystemShutdown, &SystemBeepNow, &SystemBox,
+                                &SystemHelp};
   }();
   return handlers;
 }
@@ -147,6 +152,8 @@ void SystemBeep(unsigned type) { Current(&TSystemActionHandlers::Beep)(type); }
 int SystemMessageBox(HWND owner, const AnsiString& text, const AnsiString& caption, unsigned flags) {
   return Current(&TSystemActionHandlers::MessageBox)(TMessageBoxRequest{owner, text, caption, flags});
 }
+
+bool ShowHelp(const THelpRequest& request) { return Current(&TSystemActionHandlers::Help)(request); }
 
 TSystemActionHandlers SetSystemActionHandlers(const TSystemActionHandlers& handlers) {
   std::lock_guard<std::mutex> lock(g_handlersLock);
@@ -190,6 +197,10 @@ TSystemActionHandlers RecordingHandlers(TActionRecorder& recorder) {
     const int answer = recorder.NextBoxAnswer(r.Flags);
     recorder.Record({"box", r.Text, r.Caption, IntToStr(static_cast<int>(r.Flags)), IntToStr(answer)});
     return answer;
+  };
+  handlers.Help = [&recorder](const THelpRequest& r) {
+    recorder.Record({"help", r.File, IntToStr(static_cast<int>(r.Command)), IntToStr(static_cast<int>(r.Data))});
+    return true;
   };
   return handlers;
 }

@@ -9,7 +9,7 @@
 
 // What the program asks of the system beyond its own windows: opening a document, folder
 // or link through the shell, the shell's open-with command, shutting the computer down,
-// a beep and a message box. Every such request of the program goes through the routines
+// a beep, a message box and the help of a help file. Every such request of the program goes through the routines
 // below, each served by a replaceable handler.
 //
 // When the environment variable CONVERTER_ACTIONS_LOG names a file, the system's own
@@ -37,6 +37,14 @@ struct TMessageBoxRequest {
   unsigned Flags = MB_OK;
 };
 
+// A help file opened at a topic: a WinHelp command (HELP_CONTEXT, ...) and its data.
+struct THelpRequest {
+  HWND Owner = nullptr;
+  AnsiString File;
+  unsigned Command = HELP_CONTEXT;
+  ULONG_PTR Data = 0;
+};
+
 // The handlers; an empty member stands for the system's own.
 struct TSystemActionHandlers {
   std::function<bool(const TShellOpenRequest&)> ShellOpen;
@@ -48,6 +56,8 @@ struct TSystemActionHandlers {
   std::function<void(unsigned type)> Beep;
   // Answers the pressed button (IDOK, IDYES, ...).
   std::function<int(const TMessageBoxRequest&)> MessageBox;
+  // True when the system's help took the request (WinHelp).
+  std::function<bool(const THelpRequest&)> Help;
 };
 
 // True when the shell took the request (ShellExecuteEx succeeded).
@@ -59,6 +69,7 @@ bool RunCommand(const AnsiString& commandLine, int show);
 bool RequestShutdown(unsigned flags);
 void SystemBeep(unsigned type);
 int SystemMessageBox(HWND owner, const AnsiString& text, const AnsiString& caption, unsigned flags);
+bool ShowHelp(const THelpRequest& request);
 
 // Installs `handlers` (empty members: the system's own) and answers those in use before.
 TSystemActionHandlers SetSystemActionHandlers(const TSystemActionHandlers& handlers);
@@ -78,13 +89,14 @@ class TActionRecorder {
   //   "shutdown" flags
   //   "beep" type
   //   "box" text, caption, flags, answer
+  //   "help" file, command, data
   virtual void Record(const std::vector<AnsiString>& fields) = 0;
   // The answer for the next box of `flags`.
   virtual int NextBoxAnswer(unsigned flags) = 0;
 };
 
 // Handlers that hand every request to `recorder` (which must outlive them) and do
-// nothing else: opens, runs and shutdowns answer true.
+// nothing else: opens, runs, shutdowns and help requests answer true.
 TSystemActionHandlers RecordingHandlers(TActionRecorder& recorder);
 
 // One recorded request as a line: the fields joined by tabs, with backslash, tab, CR and

@@ -234,6 +234,14 @@ int TApplication::MessageBox(const AnsiString& text, const AnsiString& caption, 
   return SystemMessageBox(GetActiveWindow(), text, caption, flags);
 }
 
+bool TApplication::HelpContext(int context) {
+  TCustomForm* form = Screen != nullptr ? Screen->ActiveForm() : nullptr;
+  const AnsiString file = form != nullptr && !form->HelpFile().IsEmpty() ? form->HelpFile() : helpFile_;
+  if (file.IsEmpty()) return false;
+  return ShowHelp(THelpRequest{form != nullptr ? form->Handle() : Handle(), file, HELP_CONTEXT,
+                               static_cast<ULONG_PTR>(context)});
+}
+
 void TApplication::HandleException(TObject* sender) {
   std::exception_ptr error = std::current_exception();
   if (!error) return;

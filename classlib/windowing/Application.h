@@ -74,6 +74,13 @@ class TApplication : public TComponent {
   TIcon* Icon() const { return icon_; }
 
   int MessageBox(const AnsiString& text, const AnsiString& caption, unsigned flags);
+  // The help file of forms that name none.
+  AnsiString HelpFile() const { return helpFile_; }
+  void SetHelpFile(const AnsiString& file) { helpFile_ = file; }
+  // Opens the topic `context` of the help file in use (the active form's HelpFile, else the
+  // application's) through the system's help (ShowHelp); false without a help file or when
+  // the help refused.
+  bool HelpContext(int context);
   // Shows (or hands to OnException) the exception being handled; EAbort stays silent.
   void HandleException(TObject* sender);
   void ShowException(const std::exception_ptr& error);
@@ -127,6 +134,7 @@ class TApplication : public TComponent {
   TCustomForm* mainForm_ = nullptr;
   bool terminated_ = false;
   AnsiString title_;
+  AnsiString helpFile_;
   TIcon* icon_;
   AnsiString hint_;
   bool showHint_ = true;

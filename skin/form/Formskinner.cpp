@@ -5,6 +5,7 @@
 #include "classlib/formres/PropertyBinders.h"
 #include "skin/controls/Skinctrls_StatusBar.h"
 #include "skin/controls/Skinhint.h"
+#include "skin/form/Skinmessage.h"
 
 namespace {
 
@@ -97,4 +98,5 @@ void InitializeFormSkinner() {
   if (done) return;
   done = true;
   RegisterFormSkinner();
+  RegisterSkinMessage();
 }

@@ -498,5 +498,5 @@ void ApplyInactiveEffect(TspEffectBmp& bitmap, TspInActiveEffect effect);
 // The first TspFormSkinner the form owns (in component order), or null.
 TspFormSkinner* GetFormSkinnerComponent(TCustomForm* form);
 
-// Registers the component and TspSkinComponent for form resources (once).
+// Registers the component, TspSkinComponent and TspSkinMessage for form resources (once).
 void InitializeFormSkinner();
