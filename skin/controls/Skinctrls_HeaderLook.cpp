@@ -70,30 +70,24 @@ TColor TspHeaderLook::FontColor(TspSectionState state) const {
 
 void TspHeaderLook::ComposeFace(TBitmap* bitmap, int W, int H, TspSectionState state,
                                 TspStretchType stretchType) const {
-  const TRect& source = StateRect(state);
-  if (FixedHeight()) {
-    bitmap->SetSize(W, SR.Height());
-    CreateHSkinImage(LT.X, SR.Width() - RT.X, bitmap, picture_, source, W, SR.Height(), clientStretch_);
-    return;
-  }
-  const int dx = W - SR.Width(), dy = H - SR.Height();
-  CreateSkinImage(LT, RT, LB, RB, CR, LT, Point(RT.X + dx, RT.Y), Point(LB.X, LB.Y + dy),
-                  Point(RB.X + dx, RB.Y + dy), Rect(CR.Left, CR.Top, CR.Right + dx, CR.Bottom + dy), bitmap,
-                  picture_, source, W, H, true, leftStretch_, topStretch_, rightStretch_, bottomStretch_,
-                  clientStretch_, stretchType);
+  Compose(bitmap, W, H, StateRect(state), stretchType, CreateSkinImage, CreateHSkinImage);
 }
 
 void TspHeaderLook::ComposeRest(TBitmap* bitmap, int W, int H, TspStretchType stretchType) const {
+  Compose(bitmap, W, H, SR, stretchType, CreateSkinImage2, CreateHSkinImage2);
+}
+
+void TspHeaderLook::Compose(TBitmap* bitmap, int W, int H, const TRect& source, TspStretchType stretchType,
+                            TNinePartComposer ninePart, TStripComposer strip) const {
   if (FixedHeight()) {
     bitmap->SetSize(W, SR.Height());
-    CreateHSkinImage2(LT.X, SR.Width() - RT.X, bitmap, picture_, SR, W, SR.Height(), clientStretch_);
+    strip(LT.X, SR.Width() - RT.X, bitmap, picture_, source, W, SR.Height(), clientStretch_);
     return;
   }
   const int dx = W - SR.Width(), dy = H - SR.Height();
-  CreateSkinImage2(LT, RT, LB, RB, CR, LT, Point(RT.X + dx, RT.Y), Point(LB.X, LB.Y + dy),
-                   Point(RB.X + dx, RB.Y + dy), Rect(CR.Left, CR.Top, CR.Right + dx, CR.Bottom + dy), bitmap,
-                   picture_, SR, W, H, true, leftStretch_, topStretch_, rightStretch_, bottomStretch_,
-                   clientStretch_, stretchType);
+  ninePart(LT, RT, LB, RB, CR, LT, Point(RT.X + dx, RT.Y), Point(LB.X, LB.Y + dy), Point(RB.X + dx, RB.Y + dy),
+           Rect(CR.Left, CR.Top, CR.Right + dx, CR.Bottom + dy), bitmap, picture_, source, W, H, true, leftStretch_,
+           topStretch_, rightStretch_, bottomStretch_, clientStretch_, stretchType);
 }
 
 TRect TspHeaderLook::ContentRect(int W, int H) const {

@@ -39,7 +39,16 @@ class TspHeaderLook {
   TspStretchType StretchType() const { return stretchType_; }
 
  private:
+  using TNinePartComposer = void (*)(const TPoint&, const TPoint&, const TPoint&, const TPoint&, const TRect&,
+                                     const TPoint&, const TPoint&, const TPoint&, const TPoint&, const TRect&,
+                                     TBitmap*, TBitmap*, const TRect&, int, int, bool, bool, bool, bool, bool, bool,
+                                     TspStretchType);
+  using TStripComposer = void (*)(int, int, TBitmap*, TBitmap*, const TRect&, int, int, bool);
+
   const TRect& StateRect(TspSectionState state) const;
+  // `source` composed at W x H: nine parts, or a strip at the skin rectangle's height.
+  void Compose(TBitmap* bitmap, int W, int H, const TRect& source, TspStretchType stretchType,
+               TNinePartComposer ninePart, TStripComposer strip) const;
 
   int index_ = -1;
   TBitmap* picture_ = nullptr;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "classlib/windowing/ControlMessages.h"
 #include "skin/controls/Skinctrls_ScrollBar.h"
 #include "skin/data/Skindata_Views.h"
 
@@ -36,34 +35,12 @@ void TspSkinCustomListView::ChangeSkinData() {
   if (ViewStyle() == vsReport && header_ != nullptr) InvalidateRect(header_, nullptr, TRUE);
 }
 
-void TspSkinCustomListView::SetDefaultFont(TFont* value) {
-  defaultFont_->Assign(value);
-  if (lookIndex_ == -1) Font()->Assign(value);
-}
-
-void TspSkinCustomListView::SetDefaultColor(TColor value) {
-  defaultColor_ = value;
-  if (lookIndex_ == -1) SetColor(value);
-}
-
 void TspSkinCustomListView::SetVScrollBar(TspSkinScrollBar* bar) {
-  StoreBar(vScrollBar_, bar);
-  if (bar != nullptr) {
-    bar->SetEnabled(true);
-    bar->SetVisible(false);
-    bar->OnChange = TNotifyEvent(this, &TspSkinCustomListView::OnVScrollBarChange);
-  }
-  UpDateScrollBars();
+  AttachBar(vScrollBar_, bar, TNotifyEvent(this, &TspSkinCustomListView::OnVScrollBarChange));
 }
 
 void TspSkinCustomListView::SetHScrollBar(TspSkinScrollBar* bar) {
-  StoreBar(hScrollBar_, bar);
-  if (bar != nullptr) {
-    bar->SetEnabled(true);
-    bar->SetVisible(false);
-    bar->OnChange = TNotifyEvent(this, &TspSkinCustomListView::OnHScrollBarChange);
-  }
-  UpDateScrollBars();
+  AttachBar(hScrollBar_, bar, TNotifyEvent(this, &TspSkinCustomListView::OnHScrollBarChange));
 }
 
 void TspSkinCustomListView::UpDateScrollBars() {
@@ -181,38 +158,15 @@ void TspSkinCustomListView::OnHScrollBarChange(TObject*) {
 }
 
 void TspSkinCustomListView::WndProc(TMessage& message) {
-  switch (message.Msg) {
-    case WM_NCCALCSIZE:
-    case WM_NCPAINT:
-      message.Result = 0;
-      return;
-    case CM_SENCPAINT:
-      message.Result = kNoFramePainted;
-      return;
-    case CM_SEPAINT:
-      if (header_ != nullptr) PaintHeader(reinterpret_cast<HDC>(message.WParam));
-      message.Result = 0;
-      return;
-    case WM_PARENTNOTIFY:
-      if (LOWORD(message.WParam) == WM_CREATE) HookCreatedChild(message);
-      break;
-    default:
-      break;
+  if (AnswerFrameMessage(message)) return;
+  if (message.Msg == CM_SEPAINT) {
+    if (header_ != nullptr) PaintHeader(reinterpret_cast<HDC>(message.WParam));
+    message.Result = 0;
+    return;
   }
+  if (message.Msg == WM_PARENTNOTIFY && LOWORD(message.WParam) == WM_CREATE) HookCreatedChild(message);
   TCustomListView::WndProc(message);
-  switch (message.Msg) {
-    case CM_VISIBLECHANGED:
-      ShowBarsWithView();
-      break;
-    case WM_SIZE:
-    case WM_PAINT:
-    case WM_KEYDOWN:
-    case WM_LBUTTONUP:
-      UpDateScrollBars();
-      break;
-    default:
-      break;
-  }
+  FollowViewMessage(message);
 }
 
 void TspSkinCustomListView::Loaded() {

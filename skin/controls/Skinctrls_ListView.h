@@ -20,16 +20,13 @@ class TspSkinCustomListView : public TCustomListView, public TspViewSkinLink {
   void SetSkinData(TspSkinData* value) override;
   // Finds the look again, applies it, refreshes the bars and repaints the header.
   void ChangeSkinData() override;
-  void SetDefaultFont(TFont* value);
-  void SetDefaultColor(TColor value);
   void SetVScrollBar(TspSkinScrollBar* bar);
   void SetHScrollBar(TspSkinScrollBar* bar);
   const AnsiString& HeaderSkinDataName() const { return headerSkinDataName_; }
   void SetHeaderSkinDataName(const AnsiString& value) { headerSkinDataName_ = value; }
   // The hooked column header, or null.
   HWND HookedHeader() const { return header_; }
-  // Mirrors the native scroll state into the attached bars.
-  void UpDateScrollBars();
+  void UpDateScrollBars() override;
 
   // The rectangle of the header section at a display position.
   TRect GetHeaderSectionRect(int index);

@@ -34,16 +34,6 @@ void TspSkinRichEdit::ApplySkin() {
   RealignBars();
 }
 
-void TspSkinRichEdit::SetDefaultFont(TFont* value) {
-  defaultFont_->Assign(value);
-  if (lookIndex_ == -1 && skinSupport_) Font()->Assign(value);
-}
-
-void TspSkinRichEdit::SetDefaultColor(TColor value) {
-  defaultColor_ = value;
-  if (lookIndex_ == -1 && skinSupport_) SetColor(value);
-}
-
 void TspSkinRichEdit::SetVScrollBar(TspSkinScrollBar* bar) {
   StoreBar(vScrollBar_, bar);
   if (bar != nullptr) {

@@ -19,16 +19,13 @@ class TspSkinRichEdit : public TCustomRichEdit, public TspViewSkinLink {
   void ChangeSkinData() override {}
   bool SkinSupport() const { return skinSupport_; }
   void SetSkinSupport(bool value) { skinSupport_ = value; }
-  void SetDefaultFont(TFont* value);
-  void SetDefaultColor(TColor value);
   void SetVScrollBar(TspSkinScrollBar* bar);
   void SetHScrollBar(TspSkinScrollBar* bar);
   // The native bar has nothing to scroll: the system reports it unavailable or hidden
   // (also when it cannot report it at all).
   bool VScrollDisabled();
   bool HScrollDisabled();
-  // Mirrors the native scroll state into the attached bars.
-  void UpDateScrollBars();
+  void UpDateScrollBars() override;
 
   void WndProc(TMessage& message) override;
   void Loaded() override;
@@ -37,6 +34,7 @@ class TspSkinRichEdit : public TCustomRichEdit, public TspViewSkinLink {
   void CreateParams(TCreateParams& params) override;
   void Notification(TComponent* component, TOperation operation) override;
   void Change() override;
+  bool ShowsDefaults() const override { return lookIndex_ == -1 && skinSupport_; }
 
  private:
   // Finds the look and applies it (with SkinSupport), then refreshes the bars.

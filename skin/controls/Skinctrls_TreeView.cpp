@@ -1,17 +1,24 @@
 #include "skin/controls/Skinctrls_TreeView.h"
 
-#include "classlib/windowing/ControlMessages.h"
 #include "skin/controls/Skinctrls_ScrollBar.h"
 #include "skin/data/Skindata_Views.h"
 
 namespace {
+
+// The tree shows and hides its native bar itself (the style bit follows) but keeps the
+// range of a bar it hid: a range alone does not say that there is something to scroll.
+bool NativeBarShown(HWND window, int bar) {
+  return (GetWindowLongA(window, GWL_STYLE) & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0;
+}
 
 bool SystemFromVersion6() { return LOBYTE(LOWORD(GetVersion())) >= 6; }
 
 }  // namespace
 
 TspSkinCustomTreeView::TspSkinCustomTreeView(TComponent* owner)
-    : TCustomTreeView(owner), TspViewSkinLink(*this, "treeview") {}
+    : TCustomTreeView(owner), TspViewSkinLink(*this, "treeview") {
+  Font()->Assign(defaultFont_.get());  // a tree that never meets a skin shows DefaultFont too
+}
 
 TspSkinCustomTreeView::~TspSkinCustomTreeView() = default;
 
@@ -31,34 +38,12 @@ void TspSkinCustomTreeView::ChangeSkinData() {
   RealignBars();
 }
 
-void TspSkinCustomTreeView::SetDefaultFont(TFont* value) {
-  defaultFont_->Assign(value);
-  if (lookIndex_ == -1) Font()->Assign(value);
-}
-
-void TspSkinCustomTreeView::SetDefaultColor(TColor value) {
-  defaultColor_ = value;
-  if (lookIndex_ == -1) SetColor(value);
-}
-
 void TspSkinCustomTreeView::SetVScrollBar(TspSkinScrollBar* bar) {
-  StoreBar(vScrollBar_, bar);
-  if (bar != nullptr) {
-    bar->SetEnabled(true);
-    bar->SetVisible(false);
-    bar->OnChange = TNotifyEvent(this, &TspSkinCustomTreeView::OnVScrollBarChange);
-  }
-  UpDateScrollBars();
+  AttachBar(vScrollBar_, bar, TNotifyEvent(this, &TspSkinCustomTreeView::OnVScrollBarChange));
 }
 
 void TspSkinCustomTreeView::SetHScrollBar(TspSkinScrollBar* bar) {
-  StoreBar(hScrollBar_, bar);
-  if (bar != nullptr) {
-    bar->SetEnabled(true);
-    bar->SetVisible(false);
-    bar->OnChange = TNotifyEvent(this, &TspSkinCustomTreeView::OnHScrollBarChange);
-  }
-  UpDateScrollBars();
+  AttachBar(hScrollBar_, bar, TNotifyEvent(this, &TspSkinCustomTreeView::OnHScrollBarChange));
 }
 
 void TspSkinCustomTreeView::UpDateScrollBars() {
@@ -75,7 +60,8 @@ bool TspSkinCustomTreeView::UpdateVerticalBar() {
   const int count = static_cast<int>(SendMessageA(Handle(), TVM_GETCOUNT, 0, 0));
   updating_ = true;
   const bool changed =
-      ShowBar(vScrollBar_, range.Max > 0 && visibleCount <= range.Max && range.Max < count && Visible());
+      ShowBar(vScrollBar_, NativeBarShown(Handle(), SB_VERT) && range.Max > 0 && visibleCount <= range.Max &&
+                               range.Max < count && Visible());
   updating_ = false;
   if (vScrollBar_->Visible()) vScrollBar_->SetRange(range.Min, range.Max, range.Position, visibleCount);
   return changed;
@@ -85,7 +71,7 @@ bool TspSkinCustomTreeView::UpdateHorizontalBar() {
   if (hScrollBar_ == nullptr) return false;
   const TspNativeScrollRange range = NativeScrollRange(Handle(), SB_HORZ);
   updating_ = true;
-  const bool changed = ShowBar(hScrollBar_, range.Max > Width() && Visible());
+  const bool changed = ShowBar(hScrollBar_, NativeBarShown(Handle(), SB_HORZ) && range.Max > Width() && Visible());
   updating_ = false;
   if (hScrollBar_->Visible()) hScrollBar_->SetRange(range.Min, range.Max, range.Position, Width());
   return changed;
@@ -108,31 +94,9 @@ void TspSkinCustomTreeView::OnHScrollBarChange(TObject*) {
 }
 
 void TspSkinCustomTreeView::WndProc(TMessage& message) {
-  switch (message.Msg) {
-    case WM_NCCALCSIZE:
-    case WM_NCPAINT:
-      message.Result = 0;
-      return;
-    case CM_SENCPAINT:
-      message.Result = kNoFramePainted;
-      return;
-    default:
-      break;
-  }
+  if (AnswerFrameMessage(message)) return;
   TCustomTreeView::WndProc(message);
-  switch (message.Msg) {
-    case CM_VISIBLECHANGED:
-      ShowBarsWithView();
-      break;
-    case WM_SIZE:
-    case WM_PAINT:
-    case WM_KEYDOWN:
-    case WM_LBUTTONUP:
-      UpDateScrollBars();
-      break;
-    default:
-      break;
-  }
+  FollowViewMessage(message);
 }
 
 void TspSkinCustomTreeView::Loaded() {

@@ -15,12 +15,9 @@ class TspSkinCustomTreeView : public TCustomTreeView, public TspViewSkinLink {
   void SetSkinData(TspSkinData* value) override;
   // Finds the look again and applies it (nothing while the view is loading).
   void ChangeSkinData() override;
-  void SetDefaultFont(TFont* value);
-  void SetDefaultColor(TColor value);
   void SetVScrollBar(TspSkinScrollBar* bar);
   void SetHScrollBar(TspSkinScrollBar* bar);
-  // Mirrors the native scroll state into the attached bars.
-  void UpDateScrollBars();
+  void UpDateScrollBars() override;
 
   void WndProc(TMessage& message) override;
   void Loaded() override;

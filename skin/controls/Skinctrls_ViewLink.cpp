@@ -1,5 +1,6 @@
 #include "skin/controls/Skinctrls_ViewLink.h"
 
+#include "classlib/windowing/ControlMessages.h"
 #include "skin/controls/Skinctrls_LabelFont.h"
 #include "skin/controls/Skinctrls_ScrollBar.h"
 #include "skin/data/Skindata_SkinData.h"
@@ -32,6 +33,56 @@ bool TspViewSkinLink::StoreSkinData(TspSkinData* value) {
 
 void TspViewSkinLink::StoreBar(TspSkinScrollBar*& slot, TspSkinScrollBar* value) {
   StoreReference<TspSkinScrollBar>(view_, slot, value);
+}
+
+void TspViewSkinLink::AttachBar(TspSkinScrollBar*& slot, TspSkinScrollBar* bar, const TNotifyEvent& onChange) {
+  StoreBar(slot, bar);
+  if (bar != nullptr) {
+    bar->SetEnabled(true);
+    bar->SetVisible(false);
+    bar->OnChange = onChange;
+  }
+  UpDateScrollBars();
+}
+
+void TspViewSkinLink::SetDefaultFont(TFont* value) {
+  defaultFont_->Assign(value);
+  if (ShowsDefaults()) view_.Font()->Assign(value);
+}
+
+void TspViewSkinLink::SetDefaultColor(TColor value) {
+  defaultColor_ = value;
+  if (ShowsDefaults()) view_.SetColor(value);
+}
+
+bool TspViewSkinLink::AnswerFrameMessage(TMessage& message) {
+  switch (message.Msg) {
+    case WM_NCCALCSIZE:
+    case WM_NCPAINT:
+      message.Result = 0;
+      return true;
+    case CM_SENCPAINT:
+      message.Result = kNoFramePainted;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TspViewSkinLink::FollowViewMessage(const TMessage& message) {
+  switch (message.Msg) {
+    case CM_VISIBLECHANGED:
+      ShowBarsWithView();
+      break;
+    case WM_SIZE:
+    case WM_PAINT:
+    case WM_KEYDOWN:
+    case WM_LBUTTONUP:
+      UpDateScrollBars();
+      break;
+    default:
+      break;
+  }
 }
 
 void TspViewSkinLink::Forget(TComponent* removed) {

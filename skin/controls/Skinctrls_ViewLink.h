@@ -25,13 +25,19 @@ class TspViewSkinLink : public IspSkinControl {
   const AnsiString& SkinDataName() const { return skinDataName_; }
   void SetSkinDataName(const AnsiString& value) { skinDataName_ = value; }
   TFont* DefaultFont() const { return defaultFont_.get(); }
+  // Copies the font; shown at once while the defaults are in use.
+  void SetDefaultFont(TFont* value);
   TColor DefaultColor() const { return defaultColor_; }
+  // Shown at once while the defaults are in use.
+  void SetDefaultColor(TColor value);
   bool UseSkinFont() const { return useSkinFont_; }
   void SetUseSkinFont(bool value) { useSkinFont_ = value; }
   TspSkinScrollBar* VScrollBar() const { return vScrollBar_; }
   TspSkinScrollBar* HScrollBar() const { return hScrollBar_; }
   // The look in use, or -1 (no skin, an empty skin or no look of that name).
   int LookIndex() const { return lookIndex_; }
+  // Mirrors the native scroll state into the attached bars.
+  virtual void UpDateScrollBars() = 0;
 
  protected:
   TspViewSkinLink(TWinControl& view, const char* skinDataName);
@@ -41,6 +47,17 @@ class TspViewSkinLink : public IspSkinControl {
   bool StoreSkinData(TspSkinData* value);
   // Stores a bar reference (free notification moved along).
   void StoreBar(TspSkinScrollBar*& slot, TspSkinScrollBar* value);
+  // Stores a bar that the view shows and hides: enabled, hidden until the next update,
+  // and moving the view through `onChange`; then the bars are updated.
+  void AttachBar(TspSkinScrollBar*& slot, TspSkinScrollBar* bar, const TNotifyEvent& onChange);
+  // DefaultFont and DefaultColor are what the view shows (no look in use).
+  virtual bool ShowsDefaults() const { return lookIndex_ == -1; }
+  // The frame messages of a view without a non-client area: true when `message` was one
+  // of them and is answered.
+  static bool AnswerFrameMessage(TMessage& message);
+  // After the view handled `message`: the bars follow the view's visibility, and size,
+  // paint, key and button-release messages update them.
+  void FollowViewMessage(const TMessage& message);
   // Forgets the skin data or a bar that is being freed.
   void Forget(TComponent* removed);
   // Finds the look by SkinDataName: -1 without a loaded skin or without the name.

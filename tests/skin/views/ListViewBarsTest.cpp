@@ -78,7 +78,8 @@ TEST_F(ListViewBarsTest, KeysAndTheWheelLeaveTheBarAtTheNativePosition) {
   EXPECT_GT(NativePosition(SB_VERT), 9000);
   EXPECT_EQ(NativePosition(SB_VERT), vbar->Position());
   const int atEnd = NativePosition(SB_VERT);
-  testsupport::PressKey(VK_PRIOR);
+  testsupport::PressKey(VK_PRIOR);  // the focus goes to the top of the page
+  testsupport::PressKey(VK_PRIOR);  // and the page goes up
   testsupport::ServeApplication(50);
   EXPECT_LT(NativePosition(SB_VERT), atEnd);
   EXPECT_EQ(NativePosition(SB_VERT), vbar->Position());

@@ -88,8 +88,7 @@ TEST_F(ViewLookTest, TheWindowsHaveNoBorderAndNoNativeBars) {
     GetClientRect(view->Handle(), &client);
     EXPECT_EQ(window.right - window.left, client.right);
     EXPECT_EQ(window.bottom - window.top, client.bottom);
-    EXPECT_EQ(0, GetWindowLongA(view->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-    EXPECT_EQ(0, GetWindowLongA(view->Handle(), GWL_STYLE) & WS_BORDER);
+    EXPECT_EQ(0, GetWindowLongA(view->Handle(), GWL_STYLE) & (WS_BORDER | WS_VSCROLL | WS_HSCROLL));
   }
 }
 
