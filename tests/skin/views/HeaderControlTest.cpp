@@ -67,18 +67,6 @@ TEST_F(HeaderControlTest, ADividerResizeFiresNoClick) {
   EXPECT_TRUE(clicks.empty());
 }
 
-TEST_F(HeaderControlTest, ADragReorderFiresNoClick) {
-  PlaceHeader(viewtest::SharedViewsSkin());
-  header->SetDragReorder(true);
-  testsupport::Drag(header, 20, 10, 150, 10);
-  testsupport::ServeApplication(40);
-  EXPECT_TRUE(clicks.empty());
-
-  testsupport::Click(header, 100, 10);
-  testsupport::ServeApplication(40);
-  EXPECT_EQ(std::vector<int>{1}, clicks);
-}
-
 TEST_F(HeaderControlTest, AReleaseOverAnotherSectionIsNoClick) {
   PlaceHeader(viewtest::SharedViewsSkin());
   testsupport::HoldMouse(header, 20, 10);
