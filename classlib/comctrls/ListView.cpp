@@ -75,8 +75,17 @@ void TCustomListView::CreateHandleState() {
   TWinControl::CreateHandleState();
   ApplyExtendedStyle();
   ApplyImages();
+  ApplyColors();
   UpdateColumns();
   UpdateCount();
+}
+
+void TCustomListView::ApplyColors() {
+  if (!HandleAllocated()) return;
+  const COLORREF background = ColorToRGB(Color());
+  SendMessageA(Handle(), LVM_SETBKCOLOR, 0, background);
+  SendMessageA(Handle(), LVM_SETTEXTBKCOLOR, 0, background);
+  SendMessageA(Handle(), LVM_SETTEXTCOLOR, 0, ColorToRGB(Font()->Color()));
 }
 
 void TCustomListView::ApplyExtendedStyle() {
@@ -379,6 +388,11 @@ void TCustomListView::Dispatch(TMessage& message) {
       return;
     case WM_PAINT:
       fetched_->Reset(-1);  // each paint asks for the rows it shows afresh
+      TWinControl::Dispatch(message);
+      return;
+    case CM_COLORCHANGED:
+    case CM_FONTCHANGED:
+      ApplyColors();
       TWinControl::Dispatch(message);
       return;
     default:

@@ -178,6 +178,8 @@ class TCustomListView : public TWinControl {
   void UpdateCount();
   void ApplyExtendedStyle();
   void ApplyImages();
+  // The window's background and text colours: Color and Font's colour.
+  void ApplyColors();
   TListItem* Fetch(int index);
   void CNNotify(TMessage& message);
   void CNDrawItem(TMessage& message);

@@ -37,9 +37,25 @@ void TCustomRichEdit::CreateParams(TCreateParams& params) {
 void TCustomRichEdit::CreateHandleState() {
   TCustomMemo::CreateHandleState();
   SendMessageA(Handle(), EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+  ApplyColors();
+}
+
+void TCustomRichEdit::ApplyColors() {
+  if (!HandleAllocated()) return;
+  SendMessageA(Handle(), EM_SETBKGNDCOLOR, 0, ColorToRGB(Color()));
+  CHARFORMAT2A format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_COLOR;
+  format.crTextColor = ColorToRGB(Font()->Color());
+  SendMessageA(Handle(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
 void TCustomRichEdit::Dispatch(TMessage& message) {
+  if (message.Msg == CM_COLORCHANGED || message.Msg == CM_FONTCHANGED) {
+    TCustomMemo::Dispatch(message);
+    ApplyColors();
+    return;
+  }
   if (message.Msg == CN_NOTIFY && reinterpret_cast<NMHDR*>(message.LParam)->code == EN_SELCHANGE) {
     SelectionChange();
     message.Result = 0;

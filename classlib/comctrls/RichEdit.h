@@ -21,6 +21,8 @@ class TCustomRichEdit : public TCustomMemo {
   virtual void SelectionChange() { OnSelectionChange(this); }
 
  private:
+  // The window's background and text colours: Color and Font's colour.
+  void ApplyColors();
   bool plainText_ = false;
 };
 

@@ -275,6 +275,13 @@ void TCustomTreeView::CreateHandleState() {
   TWinControl::CreateHandleState();
   SendMessageA(Handle(), TVM_SETINDENT, static_cast<WPARAM>(indent_), 0);
   ApplyImages();
+  ApplyColors();
+}
+
+void TCustomTreeView::ApplyColors() {
+  if (!HandleAllocated()) return;
+  SendMessageA(Handle(), TVM_SETBKCOLOR, 0, ColorToRGB(Color()));
+  SendMessageA(Handle(), TVM_SETTEXTCOLOR, 0, ColorToRGB(Font()->Color()));
 }
 
 void TCustomTreeView::FreeAllNodes() {
@@ -480,5 +487,6 @@ void TCustomTreeView::Dispatch(TMessage& message) {
     CNNotify(message);
     return;
   }
+  if (message.Msg == CM_COLORCHANGED || message.Msg == CM_FONTCHANGED) ApplyColors();
   TWinControl::Dispatch(message);
 }

@@ -171,6 +171,8 @@ class TCustomTreeView : public TWinControl {
   DWORD StyleBits() const;
   void ApplyStyle();
   void ApplyImages();
+  // The window's background and text colours: Color and Font's colour.
+  void ApplyColors();
   void CNNotify(TMessage& message);
   void GetDispInfo(NMTVDISPINFOA* info);
   void ItemDeleted(const NMTREEVIEWA* info);

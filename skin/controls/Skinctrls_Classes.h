@@ -11,3 +11,4 @@ void RegisterSkinRanges();
 void RegisterSkinButtons();
 void RegisterSkinChecks();
 void RegisterSkinHintsAndImagesMenus();
+void RegisterSkinViews();
