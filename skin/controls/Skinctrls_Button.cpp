@@ -4,6 +4,7 @@
 
 #include "classlib/windowing/Action.h"
 #include "skin/data/Skindata_SkinData.h"
+#include "skin/controls/Skinctrls_ButtonLook.h"
 #include "skin/controls/Skinctrls_Faces.h"
 #include "skin/data/Sputils_Compose.h"
 
@@ -24,7 +25,6 @@ TspSkinButton::TspSkinButton(TComponent* owner)
 
 TspSkinButton::~TspSkinButton() {
   delete glyph_;
-  delete morphTimer_;
   delete repeatTimer_;
   delete animateTimer_;
 }
@@ -113,15 +113,7 @@ void TspSkinButton::CreateWnd() {
 
 void TspSkinButton::ActionChange(TObject* sender, bool checkDefaults) {
   TspSkinCustomControl::ActionChange(sender, checkDefaults);
-  auto* action = dynamic_cast<TCustomAction*>(sender);
-  if (action == nullptr || !glyph_->Empty() || action->ActionList() == nullptr) return;
-  TCustomImageList* images = action->ActionList()->Images();
-  if (images == nullptr || action->ImageIndex() < 0 || action->ImageIndex() >= images->Count()) return;
-  glyph_->SetSize(images->Width(), images->Height());
-  glyph_->Canvas()->Brush()->SetColor(clFuchsia);
-  glyph_->Canvas()->FillRect(Rect(0, 0, images->Width(), images->Height()));
-  images->Draw(glyph_->Canvas(), 0, 0, action->ImageIndex(), true);
-  Repaint();
+  if (TakeActionGlyph(*glyph_, sender)) Repaint();
 }
 
 // State
@@ -135,11 +127,9 @@ int TspSkinButton::GetGlyphNum(bool down, bool mouseIn) const {
 
 bool TspSkinButton::IsFocused() const { return canFocused_ && Focused(); }
 
-bool TspSkinButton::EnableAnimation() const {
-  return skinData_ != nullptr && !skinData_->Empty && skinData_->EnableSkinEffects();
-}
+bool TspSkinButton::EnableAnimation() const { return SkinEffectsOn(skinData_); }
 
-bool TspSkinButton::EnableMorphing() const { return look_->Morphing && EnableAnimation(); }
+bool TspSkinButton::EnableMorphing() const { return TspFaceMorph::Allowed(look_->Morphing, skinData_); }
 
 bool TspSkinButton::DrawnDown() const {
   return down_ && (mouseIn_ || (IsFocused() && !pressed_) || groupIndex_ != 0);
@@ -148,41 +138,6 @@ bool TspSkinButton::DrawnDown() const {
 bool TspSkinButton::HasAnimationStrip() const { return !look_->AnimateSkinRect.IsEmpty(); }
 
 // The look
-
-void TspSkinButton::CopyLookValues(const TspDataSkinButtonControl& data) {
-  look_->FontName = data.FontName;
-  look_->FontStyle = data.FontStyle;
-  look_->FontHeight = data.FontHeight;
-  look_->FontColor = data.FontColor;
-  look_->ActiveFontColor = data.ActiveFontColor;
-  look_->DownFontColor = data.DownFontColor;
-  look_->DisabledFontColor = data.DisabledFontColor;
-  look_->Morphing = data.Morphing;
-  look_->MorphKind = data.MorphKind;
-  look_->ActiveSkinRect = data.ActiveSkinRect.IsEmpty() ? SR : data.ActiveSkinRect;
-  look_->DownSkinRect = data.DownSkinRect.IsEmpty() ? look_->ActiveSkinRect : data.DownSkinRect;
-  look_->DisabledSkinRect = data.DisabledSkinRect;
-  look_->FocusedSkinRect = data.FocusedSkinRect;
-  look_->AnimateSkinRect = data.AnimateSkinRect;
-  look_->FrameCount = data.FrameCount;
-  look_->AnimateInterval = data.AnimateInterval;
-  look_->ShowFocus = data.ShowFocus;
-  look_->MenuMarkerRect = data.MenuMarkerRect;
-  look_->MenuMarkerActiveRect = data.MenuMarkerActiveRect.IsEmpty() ? data.MenuMarkerRect : data.MenuMarkerActiveRect;
-  look_->MenuMarkerDownRect = data.MenuMarkerDownRect.IsEmpty() ? look_->MenuMarkerActiveRect : data.MenuMarkerDownRect;
-  look_->MenuMarkerFlatRect = data.MenuMarkerFlatRect;
-  look_->MenuMarkerTransparentColor = data.MenuMarkerTransparentColor;
-}
-
-TRect TspSkinButton::FrameRect(int frame) const {
-  const TRect& strip = look_->AnimateSkinRect;
-  if (strip.Width() > SR.Width()) {
-    const int size = strip.Width() / look_->FrameCount;
-    return Rect(strip.Left + (frame - 1) * size, strip.Top, strip.Left + frame * size, strip.Bottom);
-  }
-  const int size = strip.Height() / look_->FrameCount;
-  return Rect(strip.Left, strip.Top + (frame - 1) * size, strip.Right, strip.Top + frame * size);
-}
 
 void TspSkinButton::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
@@ -194,11 +149,11 @@ void TspSkinButton::GetSkinData() {
   const auto* data = dynamic_cast<const TspDataSkinButtonControl*>(skinData_->CtrlList[lookIndex_].get());
   if (data == nullptr) return;
   if (!useSkinSize_) Mask = nullptr;
-  CopyLookValues(*data);
+  CopyButtonLook(*look_, *data, SR);
   const bool animating = animateTimer_ != nullptr && animateTimer_->Enabled();
   if (!animating || currentFrame_ < 1 || currentFrame_ > look_->FrameCount) return;
-  if (animateForward_) look_->ActiveSkinRect = FrameRect(currentFrame_);
-  else SR = FrameRect(currentFrame_);
+  if (animateForward_) look_->ActiveSkinRect = AnimationFrameRect(*look_, SR, currentFrame_);
+  else SR = AnimationFrameRect(*look_, SR, currentFrame_);
 }
 
 void TspSkinButton::CalcSize(int& W, int& H) {
@@ -214,7 +169,7 @@ void TspSkinButton::ChangeSkinData() {
   StopMorph();
   TspSkinCustomControl::ChangeSkinData();
   if (lookIndex_ != -1 && EnableMorphing() && (IsFocused() || mouseIn_)) {
-    morphKf_ = 1;
+    morph_.SetFactor(1);
     Repaint();
   }
 }
@@ -237,12 +192,12 @@ void TspSkinButton::Paint() {
 }
 
 void TspSkinButton::BuildSkinFace(TBitmap& face) {
-  if (EnableMorphing() && morphKf_ != 0 && morphKf_ != 1 && Enabled()) {
+  if (EnableMorphing() && morph_.Factor() != 0 && morph_.Factor() != 1 && Enabled()) {
     TBitmap active;
     PrepareFace(*this, active);
     CreateButtonImage(&face, SR, false, false);
     CreateButtonImage(&active, look_->ActiveSkinRect, false, true);
-    BlendFaces(face, active, look_->MorphKind, morphKf_);
+    BlendFaces(face, active, look_->MorphKind, morph_.Factor());
     return;
   }
   const bool animating = animateTimer_ != nullptr && animateTimer_->Enabled();
@@ -250,7 +205,7 @@ void TspSkinButton::BuildSkinFace(TBitmap& face) {
   else if (DrawnDown()) CreateButtonImage(&face, look_->DownSkinRect, true, true);
   else if (IsFocused() && !look_->FocusedSkinRect.IsEmpty() && !animating)
     CreateButtonImage(&face, look_->FocusedSkinRect, false, true);
-  else if (IsFocused() || mouseIn_ || (EnableMorphing() && morphKf_ == 1))
+  else if (IsFocused() || mouseIn_ || (EnableMorphing() && morph_.Factor() == 1))
     CreateButtonImage(&face, look_->ActiveSkinRect, false, true);
   else CreateButtonImage(&face, SR, false, false);
 }
@@ -277,20 +232,8 @@ void TspSkinButton::CreateStretchButtonImage(TBitmap* B, const TRect& R, bool AD
 void TspSkinButton::SetContentCharset(TCanvas* canvas) { SetCaptionCharset(canvas, skinData_, DefaultFont()); }
 
 void TspSkinButton::SelectSkinFont(TCanvas* canvas, bool ADown, bool AMouseIn) {
-  TFont* font = canvas->Font();
-  if (UseSkinFont()) {
-    font->SetName(look_->FontName);
-    font->SetHeight(look_->FontHeight);
-    font->SetStyle(look_->FontStyle);
-  } else {
-    font->Assign(DefaultFont());
-  }
-  SetContentCharset(canvas);
-  if (Enabled() && !useSkinFontColor_) font->SetColor(DefaultFont()->Color());
-  else if (!Enabled()) font->SetColor(look_->DisabledFontColor);
-  else if (ADown && AMouseIn) font->SetColor(look_->DownFontColor);
-  else if (AMouseIn) font->SetColor(look_->ActiveFontColor);
-  else font->SetColor(look_->FontColor);
+  SelectButtonFont(canvas, *look_, skinData_, DefaultFont(),
+                   {UseSkinFont(), useSkinFontColor_, Enabled(), ADown, AMouseIn});
 }
 
 void TspSkinButton::DrawFaceContent(TBitmap* B, TRect content, bool ADown, bool AMouseIn) {
@@ -341,15 +284,6 @@ void TspSkinButton::CreateControlDefaultImage(TBitmap* bitmap) {
 }
 
 void TspSkinButton::DrawMenuMarker(TCanvas* canvas, const TRect& rect, bool active, bool down) {
-  if (Picture == nullptr) return;
   const TRect source = down ? look_->MenuMarkerDownRect : active ? look_->MenuMarkerActiveRect : look_->MenuMarkerRect;
-  if (source.IsEmpty()) return;
-  TBitmap marker;
-  marker.SetSize(source.Width(), source.Height());
-  marker.Canvas()->CopyRect(Rect(0, 0, source.Width(), source.Height()), Picture->Canvas(), source);
-  marker.SetTransparent(true);
-  marker.SetTransparentMode(tmFixed);
-  marker.SetTransparentColor(look_->MenuMarkerTransparentColor);
-  canvas->Draw(rect.Left + rect.Width() / 2 - source.Width() / 2, rect.Top + rect.Height() / 2 - source.Height() / 2,
-               &marker);
+  DrawButtonMarker(canvas, Picture, source, look_->MenuMarkerTransparentColor, rect);
 }

@@ -10,6 +10,7 @@
 #include "classlib/windowing/Forms.h"
 #include "classlib/windowing/Timer.h"
 #include "skin/controls/Skinctrls_Bases.h"
+#include "skin/controls/Skinctrls_Faces.h"
 #include "skin/controls/Skinctrls_ImagesMenuLink.h"
 #include "skin/data/Skinctrls_Layout.h"
 #include "skin/data/Skindata_Buttons.h"
@@ -93,7 +94,7 @@ class TspSkinButton : public TspSkinCustomControl {
   // The state the face shows: the pointer is over it (or it stands as the form's
   // default), the cross-fade factor, the frame of a running animation (0: none).
   bool MouseIn() const { return mouseIn_; }
-  double MorphFactor() const { return morphKf_; }
+  double MorphFactor() const { return morph_.Factor(); }
   int CurrentFrame() const { return currentFrame_; }
 
   void GetSkinData() override;
@@ -126,8 +127,8 @@ class TspSkinButton : public TspSkinCustomControl {
   void SetContentCharset(TCanvas* canvas);
   void StartRepeat();
   void StopRepeat();
-  void StartMorph();
-  void StopMorph();
+  void StartMorph() { morph_.Start(); }
+  void StopMorph() { morph_.Stop(); }
   void StartAnimate(bool forward);
   void StopAnimate();
   // Releases the other down buttons of the group.
@@ -138,12 +139,13 @@ class TspSkinButton : public TspSkinCustomControl {
   void DoRepeat();
 
   TTimer* RepeatTimer() const { return repeatTimer_; }
-  TTimer* MorphTimer() const { return morphTimer_; }
+  TTimer* MorphTimer() const { return morph_.Timer(); }
   TTimer* AnimateTimer() const { return animateTimer_; }
 
   bool mouseIn_ = false;
   bool pressed_ = false;
   bool down_ = false;
+  TspFaceMorph morph_{TNotifyEvent(this, &TspSkinButton::MorphTick)};
   int groupIndex_ = 0;
   // The space key presses and releases the button.
   bool spaceDown_ = true;
@@ -161,8 +163,6 @@ class TspSkinButton : public TspSkinCustomControl {
   // Image and caption from the images menu, the image list or the glyph.
   void DrawContent(TCanvas* canvas, const TRect& rect, bool imageDown, bool glyphDown, int glyphNum);
   bool HasAnimationStrip() const;
-  TRect FrameRect(int frame) const;
-  void CopyLookValues(const TspDataSkinButtonControl& data);
   void AnimateOnHotChange(bool forward);
 
   void MorphTick(TObject* sender) { (void)sender; DoMorph(); }
@@ -211,8 +211,6 @@ class TspSkinButton : public TspSkinCustomControl {
   bool releaseOnClick_ = false;
   bool activeDefault_ = false;
   bool clicksDisabled_ = false;
-  double morphKf_ = 0;
-  TTimer* morphTimer_ = nullptr;
   TTimer* animateTimer_ = nullptr;
   int currentFrame_ = 0;
   bool animateForward_ = true;

@@ -53,7 +53,7 @@ void TspSkinButton::Click() {
 void TspSkinButton::SetDown(bool value) {
   down_ = value;
   if (EnableMorphing()) {
-    morphKf_ = 1;
+    morph_.SetFactor(1);
     if (value) StopMorph();
     else StartMorph();
   }
@@ -72,7 +72,7 @@ void TspSkinButton::DoAllUp() {
 void TspSkinButton::RefreshButton() {
   mouseIn_ = false;
   down_ = false;
-  if (EnableMorphing()) morphKf_ = 0;
+  if (EnableMorphing()) morph_.SetFactor(0);
   if (EnableAnimation()) StopAnimate();
   Repaint();
 }
@@ -134,7 +134,7 @@ void TspSkinButton::MouseEnterChanged(bool enter) {
   if (enter) {
     mouseIn_ = true;
     if (lookChanges && down_) {
-      if (EnableMorphing()) morphKf_ = 1;
+      if (EnableMorphing()) morph_.SetFactor(1);
       Repaint();
     } else if (lookChanges) {
       AnimateOnHotChange(true);
@@ -155,11 +155,7 @@ void TspSkinButton::MouseEnterChanged(bool enter) {
 // A left press on a focusable button that has no focus takes it first; answers true
 // when the press is dropped because the focus did not come.
 bool TspSkinButton::FocusingPress() {
-  if (!canFocused_ || Focused() || ComponentState().Contains(csDesigning)) return false;
-  clicksDisabled_ = true;
-  if (CanFocus()) SetFocus();
-  clicksDisabled_ = false;
-  return !Focused();
+  return canFocused_ && FocusBeforePress(*this, clicksDisabled_);
 }
 
 // Keys
@@ -215,7 +211,7 @@ void TspSkinButton::CMFocusChanged(TMessage& message) {
       ReDrawControl();
     } else if (focused != nullptr && focused != this) {
       mouseIn_ = true;
-      if (EnableMorphing()) morphKf_ = 1;
+      if (EnableMorphing()) morph_.SetFactor(1);
       Repaint();
     }
   }
@@ -233,10 +229,7 @@ void TspSkinButton::WMKillFocus(TMessage& message) {
 
 void TspSkinButton::CMEnabledChanged(TMessage& message) {
   TspSkinCustomControl::Dispatch(message);
-  if (EnableMorphing()) {
-    StopMorph();
-    morphKf_ = 0;
-  }
+  if (EnableMorphing()) morph_.Reset();
   mouseIn_ = false;
   Repaint();
 }
@@ -313,23 +306,8 @@ void TspSkinButton::DoRepeat() {
   ButtonClick();
 }
 
-void TspSkinButton::StartMorph() {
-  if (Running(morphTimer_)) return;
-  RestartTimer(morphTimer_, kFaceMorphInterval, TNotifyEvent(this, &TspSkinButton::MorphTick));
-}
-
-void TspSkinButton::StopMorph() { Stop(morphTimer_); }
-
 void TspSkinButton::DoMorph() {
-  const bool toActive = mouseIn_ || IsFocused();
-  const double end = toActive ? 1 : 0;
-  if (lookIndex_ == -1 || !EnableMorphing()) {
-    morphKf_ = end;
-    StopMorph();
-    return;
-  }
-  if (!StepFaceMorph(morphKf_, toActive)) StopMorph();
-  Repaint();
+  if (morph_.Tick(mouseIn_ || IsFocused(), lookIndex_ != -1 && EnableMorphing())) Repaint();
 }
 
 void TspSkinButton::StartAnimate(bool forward) {
