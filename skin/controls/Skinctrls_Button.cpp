@@ -25,8 +25,6 @@ TspSkinButton::TspSkinButton(TComponent* owner)
 
 TspSkinButton::~TspSkinButton() {
   delete glyph_;
-  delete repeatTimer_;
-  delete animateTimer_;
 }
 
 // Properties
@@ -150,10 +148,7 @@ void TspSkinButton::GetSkinData() {
   if (data == nullptr) return;
   if (!useSkinSize_) Mask = nullptr;
   CopyButtonLook(*look_, *data, SR);
-  const bool animating = animateTimer_ != nullptr && animateTimer_->Enabled();
-  if (!animating || currentFrame_ < 1 || currentFrame_ > look_->FrameCount) return;
-  if (animateForward_) look_->ActiveSkinRect = AnimationFrameRect(*look_, SR, currentFrame_);
-  else SR = AnimationFrameRect(*look_, SR, currentFrame_);
+  animation_.ApplyFrame(*look_, SR);
 }
 
 void TspSkinButton::CalcSize(int& W, int& H) {
@@ -200,7 +195,7 @@ void TspSkinButton::BuildSkinFace(TBitmap& face) {
     BlendFaces(face, active, look_->MorphKind, morph_.Factor());
     return;
   }
-  const bool animating = animateTimer_ != nullptr && animateTimer_->Enabled();
+  const bool animating = animation_.Running();
   if (!Enabled() && !look_->DisabledSkinRect.IsEmpty()) CreateButtonImage(&face, look_->DisabledSkinRect, false, false);
   else if (DrawnDown()) CreateButtonImage(&face, look_->DownSkinRect, true, true);
   else if (IsFocused() && !look_->FocusedSkinRect.IsEmpty() && !animating)

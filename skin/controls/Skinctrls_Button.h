@@ -10,6 +10,7 @@
 #include "classlib/windowing/Forms.h"
 #include "classlib/windowing/Timer.h"
 #include "skin/controls/Skinctrls_Bases.h"
+#include "skin/controls/Skinctrls_ButtonTimers.h"
 #include "skin/controls/Skinctrls_Faces.h"
 #include "skin/controls/Skinctrls_ImagesMenuLink.h"
 #include "skin/data/Skinctrls_Layout.h"
@@ -95,7 +96,7 @@ class TspSkinButton : public TspSkinCustomControl {
   // default), the cross-fade factor, the frame of a running animation (0: none).
   bool MouseIn() const { return mouseIn_; }
   double MorphFactor() const { return morph_.Factor(); }
-  int CurrentFrame() const { return currentFrame_; }
+  int CurrentFrame() const { return animation_.Frame(); }
 
   void GetSkinData() override;
   void ChangeSkinData() override;
@@ -125,22 +126,21 @@ class TspSkinButton : public TspSkinCustomControl {
   bool DrawnDown() const;
   // The character set of drawn text: the skin's interface strings', else DefaultFont's.
   void SetContentCharset(TCanvas* canvas);
-  void StartRepeat();
-  void StopRepeat();
+  void StartRepeat() { repeat_.Start(repeatInterval_); }
+  void StopRepeat() { repeat_.Stop(); }
   void StartMorph() { morph_.Start(); }
   void StopMorph() { morph_.Stop(); }
-  void StartAnimate(bool forward);
-  void StopAnimate();
+  void StartAnimate(bool forward) { animation_.Start(forward, *look_); }
+  void StopAnimate() { animation_.Stop(); }
   // Releases the other down buttons of the group.
   void DoAllUp();
   // Timer steps (the timers call them).
   void DoMorph();
   void DoAnimate();
-  void DoRepeat();
 
-  TTimer* RepeatTimer() const { return repeatTimer_; }
+  TTimer* RepeatTimer() const { return repeat_.Timer(); }
   TTimer* MorphTimer() const { return morph_.Timer(); }
-  TTimer* AnimateTimer() const { return animateTimer_; }
+  TTimer* AnimateTimer() const { return animation_.Timer(); }
 
   bool mouseIn_ = false;
   bool pressed_ = false;
@@ -167,7 +167,7 @@ class TspSkinButton : public TspSkinCustomControl {
 
   void MorphTick(TObject* sender) { (void)sender; DoMorph(); }
   void AnimateTick(TObject* sender) { (void)sender; DoAnimate(); }
-  void RepeatTick(TObject* sender) { (void)sender; DoRepeat(); }
+  void RepeatTick(TObject* sender) { (void)sender; ButtonClick(); }
   void ImagesMenuChanged(TObject* sender) { (void)sender; Repaint(); }
   // Stores a changed value and repaints.
   template <class T>
@@ -211,10 +211,6 @@ class TspSkinButton : public TspSkinCustomControl {
   bool releaseOnClick_ = false;
   bool activeDefault_ = false;
   bool clicksDisabled_ = false;
-  TTimer* animateTimer_ = nullptr;
-  int currentFrame_ = 0;
-  bool animateForward_ = true;
-  TTimer* repeatTimer_ = nullptr;
-  // The first repeat tick only switches to RepeatInterval.
-  bool repeatWaiting_ = false;
+  TspFrameAnimation animation_{TNotifyEvent(this, &TspSkinButton::AnimateTick)};
+  TspButtonRepeat repeat_{TNotifyEvent(this, &TspSkinButton::RepeatTick)};
 };
