@@ -8,15 +8,6 @@
 #include "skin/controls/Skinctrls_Faces.h"
 #include "skin/data/Sputils_Compose.h"
 
-namespace {
-
-// Look-less faces: the frame and fill of the hot and the pressed state.
-constexpr TColor kDefaultHotFrame = static_cast<TColor>(0x800000);
-constexpr TColor kDefaultHotFill = static_cast<TColor>(0xD2BDB6);
-constexpr TColor kDefaultDownFill = static_cast<TColor>(0xB59385);
-
-}  // namespace
-
 TspSkinButton::TspSkinButton(TComponent* owner)
     : TspSkinCustomControl(owner), look_(std::make_unique<TspDataSkinButtonControl>("button")), glyph_(new TBitmap) {
   SetSkinDataName("button");
@@ -71,14 +62,7 @@ void TspSkinButton::SetDefault(bool value) {
 }
 
 void TspSkinButton::SetSkinImagesMenu(IspSkinImagesMenu* value) {
-  TComponent* component = value != nullptr ? value->MenuComponent() : nullptr;
-  if (imagesMenuComponent_ != nullptr && imagesMenuComponent_ != component) RemoveFreeNotification(imagesMenuComponent_);
-  imagesMenu_ = value;
-  imagesMenuComponent_ = component;
-  if (value != nullptr) {
-    FreeNotification(component);
-    value->SetOnChanged(TNotifyEvent(this, &TspSkinButton::ImagesMenuChanged));
-  }
+  LinkImagesMenu(*this, imagesMenu_, imagesMenuComponent_, value, TNotifyEvent(this, &TspSkinButton::ImagesMenuChanged));
   Repaint();
 }
 
@@ -117,10 +101,7 @@ void TspSkinButton::ActionChange(TObject* sender, bool checkDefaults) {
 // State
 
 int TspSkinButton::GetGlyphNum(bool down, bool mouseIn) const {
-  if (down && mouseIn && numGlyphs_ > 2) return 3;
-  if (mouseIn && numGlyphs_ > 3) return 4;
-  if (!Enabled() && numGlyphs_ > 1) return 2;
-  return 1;
+  return GlyphCell(numGlyphs_, down, mouseIn, Enabled());
 }
 
 bool TspSkinButton::IsFocused() const { return canFocused_ && Focused(); }
@@ -215,13 +196,7 @@ void TspSkinButton::CreateButtonImage(TBitmap* B, const TRect& R, bool ADown, bo
 }
 
 void TspSkinButton::CreateStretchButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn) {
-  if (Picture != nullptr && ResizeMode == rmFixed)
-    B->Canvas()->CopyRect(Rect(0, 0, B->Width(), B->Height()), Picture->Canvas(), R);
-  else if (Picture != nullptr && (ResizeMode == rmHorizontal || ResizeMode == rmVertical))
-    CreateStretchImage(B, Picture, R, CR, true);
-  const TRect content =
-      Rect(CR.Left, CR.Top, CR.Right + B->Width() - R.Width(), CR.Bottom + B->Height() - R.Height());
-  DrawFaceContent(B, content, ADown, AMouseIn);
+  DrawFaceContent(B, StretchButtonFace(B, Picture, ResizeMode, R, CR), ADown, AMouseIn);
 }
 
 void TspSkinButton::SetContentCharset(TCanvas* canvas) { SetCaptionCharset(canvas, skinData_, DefaultFont()); }
@@ -265,16 +240,7 @@ void TspSkinButton::CreateControlDefaultImage(TBitmap* bitmap) {
   SetContentCharset(canvas);
   if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
   const bool drawnDown = DrawnDown();
-  TColor frame = clBtnShadow, fill = clBtnFace;
-  if (drawnDown) frame = kDefaultHotFrame, fill = kDefaultDownFill;
-  else if (mouseIn_ || IsFocused()) frame = kDefaultHotFrame, fill = kDefaultHotFill;
-  TRect r = ClientRect();
-  canvas->Brush()->SetColor(frame);
-  canvas->FrameRect(r);
-  r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-  canvas->Brush()->SetColor(fill);
-  canvas->FillRect(r);
-  canvas->Brush()->SetStyle(bsClear);
+  DrawDefaultButtonFrame(canvas, ClientRect(), drawnDown, mouseIn_ || IsFocused());
   DrawContent(canvas, ClientRect(), drawnDown, down_ && mouseIn_, GetGlyphNum(down_, mouseIn_));
 }
 

@@ -2,6 +2,17 @@
 
 #include "classlib/windowing/Action.h"
 #include "skin/controls/Skinctrls_Faces.h"
+#include "skin/controls/Skinctrls_Geometry.h"
+#include "skin/data/Sputils_Compose.h"
+
+namespace {
+
+// Look-less faces: the frame and fill of the hot and the pressed state.
+constexpr TColor kDefaultHotFrame = static_cast<TColor>(0x800000);
+constexpr TColor kDefaultHotFill = static_cast<TColor>(0xD2BDB6);
+constexpr TColor kDefaultDownFill = static_cast<TColor>(0xB59385);
+
+}  // namespace
 
 void CopyButtonLook(TspDataSkinButtonControl& look, const TspDataSkinButtonControl& data, const TRect& normal) {
   look.FontName = data.FontName;
@@ -79,4 +90,41 @@ bool TakeActionGlyph(TBitmap& glyph, TObject* sender) {
   glyph.Canvas()->FillRect(Rect(0, 0, images->Width(), images->Height()));
   images->Draw(glyph.Canvas(), 0, 0, action->ImageIndex(), true);
   return true;
+}
+
+int GlyphCell(TspNumGlyphs numGlyphs, bool down, bool mouseIn, bool enabled) {
+  if (down && mouseIn && numGlyphs > 2) return 3;
+  if (mouseIn && numGlyphs > 3) return 4;
+  if (!enabled && numGlyphs > 1) return 2;
+  return 1;
+}
+
+TRect StretchButtonFace(TBitmap* B, TBitmap* picture, int resizeMode, const TRect& R, const TRect& client) {
+  if (picture != nullptr && resizeMode == rmFixed)
+    B->Canvas()->CopyRect(Rect(0, 0, B->Width(), B->Height()), picture->Canvas(), R);
+  else if (picture != nullptr && (resizeMode == rmHorizontal || resizeMode == rmVertical))
+    CreateStretchImage(B, picture, R, client, true);
+  return Rect(client.Left, client.Top, client.Right + B->Width() - R.Width(), client.Bottom + B->Height() - R.Height());
+}
+
+void DrawDefaultButtonFrame(TCanvas* canvas, TRect rect, bool drawnDown, bool hot) {
+  TColor frame = clBtnShadow, fill = clBtnFace;
+  if (drawnDown) frame = kDefaultHotFrame, fill = kDefaultDownFill;
+  else if (hot) frame = kDefaultHotFrame, fill = kDefaultHotFill;
+  canvas->Brush()->SetColor(frame);
+  canvas->FrameRect(rect);
+  canvas->Brush()->SetColor(fill);
+  canvas->FillRect(Rect(rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1));
+  canvas->Brush()->SetStyle(bsClear);
+}
+
+void LinkImagesMenu(TComponent& self, IspSkinImagesMenu*& menu, TComponent*& component, IspSkinImagesMenu* value,
+                    const TNotifyEvent& onChanged) {
+  TComponent* valueComponent = value != nullptr ? value->MenuComponent() : nullptr;
+  if (component != nullptr && component != valueComponent) self.RemoveFreeNotification(component);
+  menu = value;
+  component = valueComponent;
+  if (value == nullptr) return;
+  self.FreeNotification(valueComponent);
+  value->SetOnChanged(onChanged);
 }

@@ -6,7 +6,9 @@
 #include "classlib/graphics/Canvas.h"
 #include "classlib/graphics/ImageList.h"
 #include "classlib/runtime/Object.h"
+#include "skin/controls/Skinctrls_ImagesMenuLink.h"
 #include "skin/data/Skindata_Buttons.h"
+#include "skin/data/Skinctrls_Layout.h"
 
 class TspSkinData;
 
@@ -41,3 +43,20 @@ void DrawButtonMarker(TCanvas* canvas, TBitmap* picture, const TRect& source, TC
 // An empty `glyph` takes the image of the action `sender` (a custom action with an image
 // in its list's images) on a fuchsia background; answers whether it did.
 bool TakeActionGlyph(TBitmap& glyph, TObject* sender);
+
+// The glyph cell (1..4: normal, disabled, pressed, hot) a strip of `numGlyphs` cells has
+// for a state.
+int GlyphCell(TspNumGlyphs numGlyphs, bool down, bool mouseIn, bool enabled);
+
+// Draws look rectangle R of `picture` stretched to B's size as `resizeMode` allows (the
+// client part `client` of R growing with it); answers the content rectangle on B.
+TRect StretchButtonFace(TBitmap* B, TBitmap* picture, int resizeMode, const TRect& R, const TRect& client);
+
+// The look-less face: a one-pixel frame and a fill over `rect`, navy framed and coloured
+// when drawn down or hot, else in the button colours; the brush is left clear.
+void DrawDefaultButtonFrame(TCanvas* canvas, TRect rect, bool drawnDown, bool hot);
+
+// Points `menu` (whose component is `component`) at `value`, moving `self`'s free
+// notification and handing the menu `onChanged`.
+void LinkImagesMenu(TComponent& self, IspSkinImagesMenu*& menu, TComponent*& component, IspSkinImagesMenu* value,
+                    const TNotifyEvent& onChanged);

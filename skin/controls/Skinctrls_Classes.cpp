@@ -11,4 +11,5 @@ void InitializeSkinControls() {
   RegisterSkinButtons();
   RegisterSkinChecks();
   RegisterSkinHintsAndImagesMenus();
+  RegisterSkinSpeedButtons();
 }

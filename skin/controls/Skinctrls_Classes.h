@@ -11,3 +11,8 @@ void RegisterSkinRanges();
 void RegisterSkinButtons();
 void RegisterSkinChecks();
 void RegisterSkinHintsAndImagesMenus();
+void RegisterSkinSpeedButtons();
+
+class TIdentTable;
+// The names of TspButtonLayout in form resources.
+const TIdentTable& ButtonLayoutIdents();
