@@ -12,4 +12,5 @@ void InitializeSkinControls() {
   RegisterSkinChecks();
   RegisterSkinHintsAndImagesMenus();
   RegisterSkinSpeedButtons();
+  RegisterSkinNotebooks();
 }

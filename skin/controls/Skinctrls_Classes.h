@@ -12,6 +12,7 @@ void RegisterSkinButtons();
 void RegisterSkinChecks();
 void RegisterSkinHintsAndImagesMenus();
 void RegisterSkinSpeedButtons();
+void RegisterSkinNotebooks();
 
 class TIdentTable;
 // The names of TspButtonLayout in form resources.
