@@ -29,7 +29,9 @@ class TStrings : public TPersistent {
   virtual void Delete(int index) = 0;
   virtual void Clear() = 0;
   virtual void Exchange(int index1, int index2);
-  void Move(int currentIndex, int newIndex);
+  // Moves one line (with its object) to `newIndex`; lists whose lines stand for things
+  // override it to move the thing instead of deleting and inserting it.
+  virtual void Move(int currentIndex, int newIndex);
 
   // Index of the first line equal to `s` ignoring case, -1 when none.
   virtual int IndexOf(const AnsiString& s) const;

@@ -4,17 +4,9 @@
 
 #include "classlib/windowing/Action.h"
 #include "skin/data/Skindata_SkinData.h"
+#include "skin/controls/Skinctrls_ButtonLook.h"
 #include "skin/controls/Skinctrls_Faces.h"
 #include "skin/data/Sputils_Compose.h"
-
-namespace {
-
-// Look-less faces: the frame and fill of the hot and the pressed state.
-constexpr TColor kDefaultHotFrame = static_cast<TColor>(0x800000);
-constexpr TColor kDefaultHotFill = static_cast<TColor>(0xD2BDB6);
-constexpr TColor kDefaultDownFill = static_cast<TColor>(0xB59385);
-
-}  // namespace
 
 TspSkinButton::TspSkinButton(TComponent* owner)
     : TspSkinCustomControl(owner), look_(std::make_unique<TspDataSkinButtonControl>("button")), glyph_(new TBitmap) {
@@ -24,9 +16,6 @@ TspSkinButton::TspSkinButton(TComponent* owner)
 
 TspSkinButton::~TspSkinButton() {
   delete glyph_;
-  delete morphTimer_;
-  delete repeatTimer_;
-  delete animateTimer_;
 }
 
 // Properties
@@ -73,14 +62,7 @@ void TspSkinButton::SetDefault(bool value) {
 }
 
 void TspSkinButton::SetSkinImagesMenu(IspSkinImagesMenu* value) {
-  TComponent* component = value != nullptr ? value->MenuComponent() : nullptr;
-  if (imagesMenuComponent_ != nullptr && imagesMenuComponent_ != component) RemoveFreeNotification(imagesMenuComponent_);
-  imagesMenu_ = value;
-  imagesMenuComponent_ = component;
-  if (value != nullptr) {
-    FreeNotification(component);
-    value->SetOnChanged(TNotifyEvent(this, &TspSkinButton::ImagesMenuChanged));
-  }
+  LinkImagesMenu(*this, imagesMenu_, imagesMenuComponent_, value, TNotifyEvent(this, &TspSkinButton::ImagesMenuChanged));
   Repaint();
 }
 
@@ -113,33 +95,20 @@ void TspSkinButton::CreateWnd() {
 
 void TspSkinButton::ActionChange(TObject* sender, bool checkDefaults) {
   TspSkinCustomControl::ActionChange(sender, checkDefaults);
-  auto* action = dynamic_cast<TCustomAction*>(sender);
-  if (action == nullptr || !glyph_->Empty() || action->ActionList() == nullptr) return;
-  TCustomImageList* images = action->ActionList()->Images();
-  if (images == nullptr || action->ImageIndex() < 0 || action->ImageIndex() >= images->Count()) return;
-  glyph_->SetSize(images->Width(), images->Height());
-  glyph_->Canvas()->Brush()->SetColor(clFuchsia);
-  glyph_->Canvas()->FillRect(Rect(0, 0, images->Width(), images->Height()));
-  images->Draw(glyph_->Canvas(), 0, 0, action->ImageIndex(), true);
-  Repaint();
+  if (TakeActionGlyph(*glyph_, sender)) Repaint();
 }
 
 // State
 
 int TspSkinButton::GetGlyphNum(bool down, bool mouseIn) const {
-  if (down && mouseIn && numGlyphs_ > 2) return 3;
-  if (mouseIn && numGlyphs_ > 3) return 4;
-  if (!Enabled() && numGlyphs_ > 1) return 2;
-  return 1;
+  return GlyphCell(numGlyphs_, down, mouseIn, Enabled());
 }
 
 bool TspSkinButton::IsFocused() const { return canFocused_ && Focused(); }
 
-bool TspSkinButton::EnableAnimation() const {
-  return skinData_ != nullptr && !skinData_->Empty && skinData_->EnableSkinEffects();
-}
+bool TspSkinButton::EnableAnimation() const { return SkinEffectsOn(skinData_); }
 
-bool TspSkinButton::EnableMorphing() const { return look_->Morphing && EnableAnimation(); }
+bool TspSkinButton::EnableMorphing() const { return TspFaceMorph::Allowed(look_->Morphing, skinData_); }
 
 bool TspSkinButton::DrawnDown() const {
   return down_ && (mouseIn_ || (IsFocused() && !pressed_) || groupIndex_ != 0);
@@ -148,41 +117,6 @@ bool TspSkinButton::DrawnDown() const {
 bool TspSkinButton::HasAnimationStrip() const { return !look_->AnimateSkinRect.IsEmpty(); }
 
 // The look
-
-void TspSkinButton::CopyLookValues(const TspDataSkinButtonControl& data) {
-  look_->FontName = data.FontName;
-  look_->FontStyle = data.FontStyle;
-  look_->FontHeight = data.FontHeight;
-  look_->FontColor = data.FontColor;
-  look_->ActiveFontColor = data.ActiveFontColor;
-  look_->DownFontColor = data.DownFontColor;
-  look_->DisabledFontColor = data.DisabledFontColor;
-  look_->Morphing = data.Morphing;
-  look_->MorphKind = data.MorphKind;
-  look_->ActiveSkinRect = data.ActiveSkinRect.IsEmpty() ? SR : data.ActiveSkinRect;
-  look_->DownSkinRect = data.DownSkinRect.IsEmpty() ? look_->ActiveSkinRect : data.DownSkinRect;
-  look_->DisabledSkinRect = data.DisabledSkinRect;
-  look_->FocusedSkinRect = data.FocusedSkinRect;
-  look_->AnimateSkinRect = data.AnimateSkinRect;
-  look_->FrameCount = data.FrameCount;
-  look_->AnimateInterval = data.AnimateInterval;
-  look_->ShowFocus = data.ShowFocus;
-  look_->MenuMarkerRect = data.MenuMarkerRect;
-  look_->MenuMarkerActiveRect = data.MenuMarkerActiveRect.IsEmpty() ? data.MenuMarkerRect : data.MenuMarkerActiveRect;
-  look_->MenuMarkerDownRect = data.MenuMarkerDownRect.IsEmpty() ? look_->MenuMarkerActiveRect : data.MenuMarkerDownRect;
-  look_->MenuMarkerFlatRect = data.MenuMarkerFlatRect;
-  look_->MenuMarkerTransparentColor = data.MenuMarkerTransparentColor;
-}
-
-TRect TspSkinButton::FrameRect(int frame) const {
-  const TRect& strip = look_->AnimateSkinRect;
-  if (strip.Width() > SR.Width()) {
-    const int size = strip.Width() / look_->FrameCount;
-    return Rect(strip.Left + (frame - 1) * size, strip.Top, strip.Left + frame * size, strip.Bottom);
-  }
-  const int size = strip.Height() / look_->FrameCount;
-  return Rect(strip.Left, strip.Top + (frame - 1) * size, strip.Right, strip.Top + frame * size);
-}
 
 void TspSkinButton::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
@@ -194,11 +128,8 @@ void TspSkinButton::GetSkinData() {
   const auto* data = dynamic_cast<const TspDataSkinButtonControl*>(skinData_->CtrlList[lookIndex_].get());
   if (data == nullptr) return;
   if (!useSkinSize_) Mask = nullptr;
-  CopyLookValues(*data);
-  const bool animating = animateTimer_ != nullptr && animateTimer_->Enabled();
-  if (!animating || currentFrame_ < 1 || currentFrame_ > look_->FrameCount) return;
-  if (animateForward_) look_->ActiveSkinRect = FrameRect(currentFrame_);
-  else SR = FrameRect(currentFrame_);
+  CopyButtonLook(*look_, *data, SR);
+  animation_.ApplyFrame(*look_, SR);
 }
 
 void TspSkinButton::CalcSize(int& W, int& H) {
@@ -214,7 +145,7 @@ void TspSkinButton::ChangeSkinData() {
   StopMorph();
   TspSkinCustomControl::ChangeSkinData();
   if (lookIndex_ != -1 && EnableMorphing() && (IsFocused() || mouseIn_)) {
-    morphKf_ = 1;
+    morph_.SetFactor(1);
     Repaint();
   }
 }
@@ -237,20 +168,20 @@ void TspSkinButton::Paint() {
 }
 
 void TspSkinButton::BuildSkinFace(TBitmap& face) {
-  if (EnableMorphing() && morphKf_ != 0 && morphKf_ != 1 && Enabled()) {
+  if (EnableMorphing() && morph_.Factor() != 0 && morph_.Factor() != 1 && Enabled()) {
     TBitmap active;
     PrepareFace(*this, active);
     CreateButtonImage(&face, SR, false, false);
     CreateButtonImage(&active, look_->ActiveSkinRect, false, true);
-    BlendFaces(face, active, look_->MorphKind, morphKf_);
+    BlendFaces(face, active, look_->MorphKind, morph_.Factor());
     return;
   }
-  const bool animating = animateTimer_ != nullptr && animateTimer_->Enabled();
+  const bool animating = animation_.Running();
   if (!Enabled() && !look_->DisabledSkinRect.IsEmpty()) CreateButtonImage(&face, look_->DisabledSkinRect, false, false);
   else if (DrawnDown()) CreateButtonImage(&face, look_->DownSkinRect, true, true);
   else if (IsFocused() && !look_->FocusedSkinRect.IsEmpty() && !animating)
     CreateButtonImage(&face, look_->FocusedSkinRect, false, true);
-  else if (IsFocused() || mouseIn_ || (EnableMorphing() && morphKf_ == 1))
+  else if (IsFocused() || mouseIn_ || (EnableMorphing() && morph_.Factor() == 1))
     CreateButtonImage(&face, look_->ActiveSkinRect, false, true);
   else CreateButtonImage(&face, SR, false, false);
 }
@@ -265,32 +196,14 @@ void TspSkinButton::CreateButtonImage(TBitmap* B, const TRect& R, bool ADown, bo
 }
 
 void TspSkinButton::CreateStretchButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn) {
-  if (Picture != nullptr && ResizeMode == rmFixed)
-    B->Canvas()->CopyRect(Rect(0, 0, B->Width(), B->Height()), Picture->Canvas(), R);
-  else if (Picture != nullptr && (ResizeMode == rmHorizontal || ResizeMode == rmVertical))
-    CreateStretchImage(B, Picture, R, CR, true);
-  const TRect content =
-      Rect(CR.Left, CR.Top, CR.Right + B->Width() - R.Width(), CR.Bottom + B->Height() - R.Height());
-  DrawFaceContent(B, content, ADown, AMouseIn);
+  DrawFaceContent(B, StretchButtonFace(B, Picture, ResizeMode, R, CR), ADown, AMouseIn);
 }
 
 void TspSkinButton::SetContentCharset(TCanvas* canvas) { SetCaptionCharset(canvas, skinData_, DefaultFont()); }
 
 void TspSkinButton::SelectSkinFont(TCanvas* canvas, bool ADown, bool AMouseIn) {
-  TFont* font = canvas->Font();
-  if (UseSkinFont()) {
-    font->SetName(look_->FontName);
-    font->SetHeight(look_->FontHeight);
-    font->SetStyle(look_->FontStyle);
-  } else {
-    font->Assign(DefaultFont());
-  }
-  SetContentCharset(canvas);
-  if (Enabled() && !useSkinFontColor_) font->SetColor(DefaultFont()->Color());
-  else if (!Enabled()) font->SetColor(look_->DisabledFontColor);
-  else if (ADown && AMouseIn) font->SetColor(look_->DownFontColor);
-  else if (AMouseIn) font->SetColor(look_->ActiveFontColor);
-  else font->SetColor(look_->FontColor);
+  SelectButtonFont(canvas, *look_, skinData_, DefaultFont(),
+                   {UseSkinFont(), useSkinFontColor_, Enabled(), ADown, AMouseIn});
 }
 
 void TspSkinButton::DrawFaceContent(TBitmap* B, TRect content, bool ADown, bool AMouseIn) {
@@ -327,29 +240,11 @@ void TspSkinButton::CreateControlDefaultImage(TBitmap* bitmap) {
   SetContentCharset(canvas);
   if (!Enabled()) canvas->Font()->SetColor(clBtnShadow);
   const bool drawnDown = DrawnDown();
-  TColor frame = clBtnShadow, fill = clBtnFace;
-  if (drawnDown) frame = kDefaultHotFrame, fill = kDefaultDownFill;
-  else if (mouseIn_ || IsFocused()) frame = kDefaultHotFrame, fill = kDefaultHotFill;
-  TRect r = ClientRect();
-  canvas->Brush()->SetColor(frame);
-  canvas->FrameRect(r);
-  r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-  canvas->Brush()->SetColor(fill);
-  canvas->FillRect(r);
-  canvas->Brush()->SetStyle(bsClear);
+  DrawDefaultButtonFrame(canvas, ClientRect(), drawnDown, mouseIn_ || IsFocused());
   DrawContent(canvas, ClientRect(), drawnDown, down_ && mouseIn_, GetGlyphNum(down_, mouseIn_));
 }
 
 void TspSkinButton::DrawMenuMarker(TCanvas* canvas, const TRect& rect, bool active, bool down) {
-  if (Picture == nullptr) return;
   const TRect source = down ? look_->MenuMarkerDownRect : active ? look_->MenuMarkerActiveRect : look_->MenuMarkerRect;
-  if (source.IsEmpty()) return;
-  TBitmap marker;
-  marker.SetSize(source.Width(), source.Height());
-  marker.Canvas()->CopyRect(Rect(0, 0, source.Width(), source.Height()), Picture->Canvas(), source);
-  marker.SetTransparent(true);
-  marker.SetTransparentMode(tmFixed);
-  marker.SetTransparentColor(look_->MenuMarkerTransparentColor);
-  canvas->Draw(rect.Left + rect.Width() / 2 - source.Width() / 2, rect.Top + rect.Height() / 2 - source.Height() / 2,
-               &marker);
+  DrawButtonMarker(canvas, Picture, source, look_->MenuMarkerTransparentColor, rect);
 }

@@ -10,6 +10,8 @@
 #include "classlib/windowing/Forms.h"
 #include "classlib/windowing/Timer.h"
 #include "skin/controls/Skinctrls_Bases.h"
+#include "skin/controls/Skinctrls_ButtonTimers.h"
+#include "skin/controls/Skinctrls_Faces.h"
 #include "skin/controls/Skinctrls_ImagesMenuLink.h"
 #include "skin/data/Skinctrls_Layout.h"
 #include "skin/data/Skindata_Buttons.h"
@@ -93,8 +95,8 @@ class TspSkinButton : public TspSkinCustomControl {
   // The state the face shows: the pointer is over it (or it stands as the form's
   // default), the cross-fade factor, the frame of a running animation (0: none).
   bool MouseIn() const { return mouseIn_; }
-  double MorphFactor() const { return morphKf_; }
-  int CurrentFrame() const { return currentFrame_; }
+  double MorphFactor() const { return morph_.Factor(); }
+  int CurrentFrame() const { return animation_.Frame(); }
 
   void GetSkinData() override;
   void ChangeSkinData() override;
@@ -124,26 +126,26 @@ class TspSkinButton : public TspSkinCustomControl {
   bool DrawnDown() const;
   // The character set of drawn text: the skin's interface strings', else DefaultFont's.
   void SetContentCharset(TCanvas* canvas);
-  void StartRepeat();
-  void StopRepeat();
-  void StartMorph();
-  void StopMorph();
-  void StartAnimate(bool forward);
-  void StopAnimate();
+  void StartRepeat() { repeat_.Start(repeatInterval_); }
+  void StopRepeat() { repeat_.Stop(); }
+  void StartMorph() { morph_.Start(); }
+  void StopMorph() { morph_.Stop(); }
+  void StartAnimate(bool forward) { animation_.Start(forward, *look_); }
+  void StopAnimate() { animation_.Stop(); }
   // Releases the other down buttons of the group.
   void DoAllUp();
   // Timer steps (the timers call them).
   void DoMorph();
   void DoAnimate();
-  void DoRepeat();
 
-  TTimer* RepeatTimer() const { return repeatTimer_; }
-  TTimer* MorphTimer() const { return morphTimer_; }
-  TTimer* AnimateTimer() const { return animateTimer_; }
+  TTimer* RepeatTimer() const { return repeat_.Timer(); }
+  TTimer* MorphTimer() const { return morph_.Timer(); }
+  TTimer* AnimateTimer() const { return animation_.Timer(); }
 
   bool mouseIn_ = false;
   bool pressed_ = false;
   bool down_ = false;
+  TspFaceMorph morph_{TNotifyEvent(this, &TspSkinButton::MorphTick)};
   int groupIndex_ = 0;
   // The space key presses and releases the button.
   bool spaceDown_ = true;
@@ -161,13 +163,11 @@ class TspSkinButton : public TspSkinCustomControl {
   // Image and caption from the images menu, the image list or the glyph.
   void DrawContent(TCanvas* canvas, const TRect& rect, bool imageDown, bool glyphDown, int glyphNum);
   bool HasAnimationStrip() const;
-  TRect FrameRect(int frame) const;
-  void CopyLookValues(const TspDataSkinButtonControl& data);
   void AnimateOnHotChange(bool forward);
 
   void MorphTick(TObject* sender) { (void)sender; DoMorph(); }
   void AnimateTick(TObject* sender) { (void)sender; DoAnimate(); }
-  void RepeatTick(TObject* sender) { (void)sender; DoRepeat(); }
+  void RepeatTick(TObject* sender) { (void)sender; ButtonClick(); }
   void ImagesMenuChanged(TObject* sender) { (void)sender; Repaint(); }
   // Stores a changed value and repaints.
   template <class T>
@@ -211,12 +211,6 @@ class TspSkinButton : public TspSkinCustomControl {
   bool releaseOnClick_ = false;
   bool activeDefault_ = false;
   bool clicksDisabled_ = false;
-  double morphKf_ = 0;
-  TTimer* morphTimer_ = nullptr;
-  TTimer* animateTimer_ = nullptr;
-  int currentFrame_ = 0;
-  bool animateForward_ = true;
-  TTimer* repeatTimer_ = nullptr;
-  // The first repeat tick only switches to RepeatInterval.
-  bool repeatWaiting_ = false;
+  TspFrameAnimation animation_{TNotifyEvent(this, &TspSkinButton::AnimateTick)};
+  TspButtonRepeat repeat_{TNotifyEvent(this, &TspSkinButton::RepeatTick)};
 };

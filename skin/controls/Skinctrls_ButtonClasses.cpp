@@ -4,12 +4,15 @@
 #include "skin/controls/Skinctrls_Classes.h"
 #include "skin/controls/Skinctrls_XFormButton.h"
 
-namespace {
+const TIdentTable& ButtonLayoutIdents() {
+  static const TIdentTable layouts("TspButtonLayout", {{"blGlyphLeft", blGlyphLeft},
+                                                       {"blGlyphRight", blGlyphRight},
+                                                       {"blGlyphTop", blGlyphTop},
+                                                       {"blGlyphBottom", blGlyphBottom}});
+  return layouts;
+}
 
-const TIdentTable kButtonLayouts("TspButtonLayout", {{"blGlyphLeft", blGlyphLeft},
-                                                     {"blGlyphRight", blGlyphRight},
-                                                     {"blGlyphTop", blGlyphTop},
-                                                     {"blGlyphBottom", blGlyphBottom}});
+namespace {
 
 void RegisterButton() {
   using C = TspSkinButton;
@@ -30,7 +33,7 @@ void RegisterButton() {
        IntegerProperty<C>("NumGlyphs", &C::SetNumGlyphs, 1),
        IntegerProperty<C>("Margin", &C::SetMargin, -1),
        IntegerProperty<C>("Spacing", &C::SetSpacing, 1),
-       EnumProperty<C, TspButtonLayout>("Layout", &C::SetLayout, kButtonLayouts, "blGlyphLeft"),
+       EnumProperty<C, TspButtonLayout>("Layout", &C::SetLayout, ButtonLayoutIdents(), "blGlyphLeft"),
        BoolProperty<C>("Cancel", &C::SetCancel, false),
        BoolProperty<C>("Default", &C::SetDefault, false),
        IntegerProperty<C>("ModalResult", &C::SetModalResult, mrNone),

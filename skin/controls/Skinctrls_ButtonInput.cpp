@@ -6,27 +6,6 @@
 #include "skin/controls/Skinctrls_Button.h"
 #include "skin/controls/Skinctrls_Faces.h"
 
-namespace {
-
-constexpr unsigned kRepeatDelay = 500;
-
-bool Running(const TTimer* timer) { return timer != nullptr && timer->Enabled(); }
-
-// Makes the timer on first use and (re)starts it at `interval`.
-void RestartTimer(TTimer*& timer, unsigned interval, const TNotifyEvent& onTimer) {
-  if (timer == nullptr) timer = new TTimer(nullptr);
-  timer->SetEnabled(false);
-  timer->SetInterval(interval);
-  timer->OnTimer = onTimer;
-  timer->SetEnabled(true);
-}
-
-void Stop(TTimer* timer) {
-  if (timer != nullptr) timer->SetEnabled(false);
-}
-
-}  // namespace
-
 // Clicking
 
 void TspSkinButton::ButtonClick() {
@@ -53,7 +32,7 @@ void TspSkinButton::Click() {
 void TspSkinButton::SetDown(bool value) {
   down_ = value;
   if (EnableMorphing()) {
-    morphKf_ = 1;
+    morph_.SetFactor(1);
     if (value) StopMorph();
     else StartMorph();
   }
@@ -72,7 +51,7 @@ void TspSkinButton::DoAllUp() {
 void TspSkinButton::RefreshButton() {
   mouseIn_ = false;
   down_ = false;
-  if (EnableMorphing()) morphKf_ = 0;
+  if (EnableMorphing()) morph_.SetFactor(0);
   if (EnableAnimation()) StopAnimate();
   Repaint();
 }
@@ -134,7 +113,7 @@ void TspSkinButton::MouseEnterChanged(bool enter) {
   if (enter) {
     mouseIn_ = true;
     if (lookChanges && down_) {
-      if (EnableMorphing()) morphKf_ = 1;
+      if (EnableMorphing()) morph_.SetFactor(1);
       Repaint();
     } else if (lookChanges) {
       AnimateOnHotChange(true);
@@ -149,17 +128,13 @@ void TspSkinButton::MouseEnterChanged(bool enter) {
     AnimateOnHotChange(false);
     ReDrawControl();
   }
-  if (down_ && repeatMode_ && Running(repeatTimer_) && groupIndex_ == 0) StopRepeat();
+  if (down_ && repeatMode_ && repeat_.Running() && groupIndex_ == 0) StopRepeat();
 }
 
 // A left press on a focusable button that has no focus takes it first; answers true
 // when the press is dropped because the focus did not come.
 bool TspSkinButton::FocusingPress() {
-  if (!canFocused_ || Focused() || ComponentState().Contains(csDesigning)) return false;
-  clicksDisabled_ = true;
-  if (CanFocus()) SetFocus();
-  clicksDisabled_ = false;
-  return !Focused();
+  return canFocused_ && FocusBeforePress(*this, clicksDisabled_);
 }
 
 // Keys
@@ -215,7 +190,7 @@ void TspSkinButton::CMFocusChanged(TMessage& message) {
       ReDrawControl();
     } else if (focused != nullptr && focused != this) {
       mouseIn_ = true;
-      if (EnableMorphing()) morphKf_ = 1;
+      if (EnableMorphing()) morph_.SetFactor(1);
       Repaint();
     }
   }
@@ -223,7 +198,7 @@ void TspSkinButton::CMFocusChanged(TMessage& message) {
 }
 
 void TspSkinButton::WMKillFocus(TMessage& message) {
-  if (repeatMode_ && Running(repeatTimer_)) StopRepeat();
+  if (repeatMode_ && repeat_.Running()) StopRepeat();
   if (groupIndex_ == 0 && down_) down_ = false;
   TspSkinCustomControl::Dispatch(message);
   if (!canFocused_) return;
@@ -233,10 +208,7 @@ void TspSkinButton::WMKillFocus(TMessage& message) {
 
 void TspSkinButton::CMEnabledChanged(TMessage& message) {
   TspSkinCustomControl::Dispatch(message);
-  if (EnableMorphing()) {
-    StopMorph();
-    morphKf_ = 0;
-  }
+  if (EnableMorphing()) morph_.Reset();
   mouseIn_ = false;
   Repaint();
 }
@@ -297,66 +269,10 @@ void TspSkinButton::Dispatch(TMessage& message) {
 
 // Timers
 
-void TspSkinButton::StartRepeat() {
-  repeatWaiting_ = true;
-  RestartTimer(repeatTimer_, kRepeatDelay, TNotifyEvent(this, &TspSkinButton::RepeatTick));
-}
-
-void TspSkinButton::StopRepeat() { Stop(repeatTimer_); }
-
-void TspSkinButton::DoRepeat() {
-  if (repeatWaiting_) {
-    repeatWaiting_ = false;
-    repeatTimer_->SetInterval(static_cast<unsigned>(repeatInterval_));
-    return;
-  }
-  ButtonClick();
-}
-
-void TspSkinButton::StartMorph() {
-  if (Running(morphTimer_)) return;
-  RestartTimer(morphTimer_, kFaceMorphInterval, TNotifyEvent(this, &TspSkinButton::MorphTick));
-}
-
-void TspSkinButton::StopMorph() { Stop(morphTimer_); }
-
 void TspSkinButton::DoMorph() {
-  const bool toActive = mouseIn_ || IsFocused();
-  const double end = toActive ? 1 : 0;
-  if (lookIndex_ == -1 || !EnableMorphing()) {
-    morphKf_ = end;
-    StopMorph();
-    return;
-  }
-  if (!StepFaceMorph(morphKf_, toActive)) StopMorph();
-  Repaint();
-}
-
-void TspSkinButton::StartAnimate(bool forward) {
-  StopAnimate();
-  animateForward_ = forward;
-  currentFrame_ = forward ? 1 : look_->FrameCount;
-  const unsigned interval = look_->AnimateInterval > 0 ? static_cast<unsigned>(look_->AnimateInterval) : 25;
-  RestartTimer(animateTimer_, interval, TNotifyEvent(this, &TspSkinButton::AnimateTick));
-}
-
-void TspSkinButton::StopAnimate() {
-  currentFrame_ = 0;
-  Stop(animateTimer_);
+  if (morph_.Tick(mouseIn_ || IsFocused(), lookIndex_ != -1 && EnableMorphing())) Repaint();
 }
 
 void TspSkinButton::DoAnimate() {
-  if (animateForward_) {
-    if (look_->FrameCount >= currentFrame_) {
-      ++currentFrame_;
-      Repaint();
-    }
-    if (currentFrame_ > look_->FrameCount) StopAnimate();
-    return;
-  }
-  if (currentFrame_ >= 0) {
-    --currentFrame_;
-    Repaint();
-  }
-  if (currentFrame_ <= 0) StopAnimate();
+  if (animation_.Step(look_->FrameCount)) Repaint();
 }

@@ -46,7 +46,7 @@ TspSkinCheckRadioBox::TspSkinCheckRadioBox(TComponent* owner)
   SetBounds(Left(), Top(), 150, 25);
 }
 
-TspSkinCheckRadioBox::~TspSkinCheckRadioBox() { delete morphTimer_; }
+TspSkinCheckRadioBox::~TspSkinCheckRadioBox() = default;
 
 // Properties and states
 
@@ -121,7 +121,7 @@ void TspSkinCheckRadioBox::ActionChange(TObject* sender, bool checkDefaults) {
 bool TspSkinCheckRadioBox::IsFocused() const { return canFocused_ && Focused(); }
 
 bool TspSkinCheckRadioBox::EnableMorphing() const {
-  return look_->Morphing && skinData_ != nullptr && !skinData_->Empty && skinData_->EnableSkinEffects();
+  return TspFaceMorph::Allowed(look_->Morphing, skinData_);
 }
 
 bool TspSkinCheckRadioBox::ShowsImage() const {
@@ -159,7 +159,7 @@ void TspSkinCheckRadioBox::GetSkinData() {
   checkLook_ = false;
   if (lookIndex_ == -1) {
     look_->Morphing = false;
-    morphKf_ = 0;
+    morph_.SetFactor(0);
     return;
   }
   const auto* data = dynamic_cast<const TspDataSkinCheckRadioControl*>(skinData_->CtrlList[lookIndex_].get());
@@ -193,7 +193,7 @@ void TspSkinCheckRadioBox::ChangeSkinData() {
   StopMorph();
   TspSkinCustomControl::ChangeSkinData();
   if (lookIndex_ != -1 && EnableMorphing() && (IsFocused() || mouseIn_)) {
-    morphKf_ = 1;
+    morph_.SetFactor(1);
     Repaint();
   }
 }
@@ -297,12 +297,12 @@ void TspSkinCheckRadioBox::PaintFace() {
 }
 
 void TspSkinCheckRadioBox::BuildFace(TBitmap& face) {
-  if (EnableMorphing() && morphKf_ != 0 && morphKf_ != 1) {
+  if (EnableMorphing() && morph_.Factor() != 0 && morph_.Factor() != 1) {
     TBitmap active;
     PrepareFace(*this, active);
     CreateImage(&face, SR, false);
     CreateImage(&active, look_->ActiveSkinRect, true);
-    BlendFaces(face, active, look_->MorphKind, morphKf_);
+    BlendFaces(face, active, look_->MorphKind, morph_.Factor());
     return;
   }
   if (mouseIn_ || IsFocused()) CreateImage(&face, look_->ActiveSkinRect, true);

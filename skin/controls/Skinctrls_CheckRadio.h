@@ -9,6 +9,7 @@
 #include "classlib/graphics/ImageList.h"
 #include "classlib/windowing/Timer.h"
 #include "skin/controls/Skinctrls_Bases.h"
+#include "skin/controls/Skinctrls_Faces.h"
 #include "skin/data/Skindata_Buttons.h"
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
@@ -66,7 +67,7 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
 
   // The pointer is over the box; the cross-fade factor (0 normal face, 1 hot face).
   bool MouseIn() const { return mouseIn_; }
-  double MorphFactor() const { return morphKf_; }
+  double MorphFactor() const { return morph_.Factor(); }
   // Where the glyph and the caption go on a face at the current size.
   TRect GlyphRect() const { return glyphRect_; }
   TRect TextRect() const { return textRect_; }
@@ -96,10 +97,10 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
   void SkinDrawCheckImage(int X, int Y, TCanvas* Dest, const TRect& R, TCanvas* Src);
   // The grayed glyph: the look's, or the checked glyph R at half brightness.
   void SkinDrawGrayedCheckImage(int X, int Y, TCanvas* Dest, const TRect& R, TCanvas* Src);
-  void StartMorph();
-  void StopMorph();
+  void StartMorph() { morph_.Start(); }
+  void StopMorph() { morph_.Stop(); }
   void DoMorph();
-  TTimer* MorphTimer() const { return morphTimer_; }
+  TTimer* MorphTimer() const { return morph_.Timer(); }
 
  private:
   void FireClick() { OnClick(this); }
@@ -152,8 +153,7 @@ class TspSkinCheckRadioBox : public TspSkinCustomControl {
 
   bool mouseIn_ = false;
   bool focusing_ = false;
-  double morphKf_ = 0;
-  TTimer* morphTimer_ = nullptr;
+  TspFaceMorph morph_{TNotifyEvent(this, &TspSkinCheckRadioBox::MorphTick)};
   TRect glyphRect_;
   TRect textRect_;
   // The values copied from the look (with the glyph fallbacks); checkLook_: the look

@@ -56,11 +56,7 @@ void TspSkinCheckRadioBox::MouseEnterChanged(bool enter) {
 // A left press on a focusable box that has no focus takes it first; answers true when
 // the press is dropped because the focus did not come.
 bool TspSkinCheckRadioBox::FocusingPress() {
-  if (Focused() || ComponentState().Contains(csDesigning)) return false;
-  focusing_ = true;
-  if (CanFocus()) SetFocus();
-  focusing_ = false;
-  return !Focused();
+  return FocusBeforePress(*this, focusing_);
 }
 
 // Keys and focus
@@ -77,10 +73,7 @@ void TspSkinCheckRadioBox::CMDialogChar(TMessage& message) {
 
 void TspSkinCheckRadioBox::CMEnabledChanged(TMessage& message) {
   TspSkinCustomControl::Dispatch(message);
-  if (EnableMorphing()) {
-    StopMorph();
-    morphKf_ = 0;
-  }
+  if (EnableMorphing()) morph_.Reset();
   mouseIn_ = false;
   Repaint();
 }
@@ -132,28 +125,6 @@ void TspSkinCheckRadioBox::Dispatch(TMessage& message) {
 
 // The cross-fade
 
-// The timer is made on first use and kept (a tick may stop it).
-void TspSkinCheckRadioBox::StartMorph() {
-  if (morphTimer_ == nullptr) {
-    morphTimer_ = new TTimer(nullptr);
-    morphTimer_->SetInterval(kFaceMorphInterval);
-    morphTimer_->OnTimer = TNotifyEvent(this, &TspSkinCheckRadioBox::MorphTick);
-  }
-  morphTimer_->SetEnabled(true);
-}
-
-void TspSkinCheckRadioBox::StopMorph() {
-  if (morphTimer_ != nullptr) morphTimer_->SetEnabled(false);
-}
-
 void TspSkinCheckRadioBox::DoMorph() {
-  const bool toHot = mouseIn_ || IsFocused();
-  const double end = toHot ? 1 : 0;
-  if (lookIndex_ == -1 || !EnableMorphing()) {
-    morphKf_ = end;
-    StopMorph();
-    return;
-  }
-  if (!StepFaceMorph(morphKf_, toHot)) StopMorph();
-  Repaint();
+  if (morph_.Tick(mouseIn_ || IsFocused(), lookIndex_ != -1 && EnableMorphing())) Repaint();
 }

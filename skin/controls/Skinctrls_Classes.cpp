@@ -12,4 +12,6 @@ void InitializeSkinControls() {
   RegisterSkinChecks();
   RegisterSkinHintsAndImagesMenus();
   RegisterSkinViews();
+  RegisterSkinSpeedButtons();
+  RegisterSkinNotebooks();
 }

@@ -12,3 +12,9 @@ void RegisterSkinButtons();
 void RegisterSkinChecks();
 void RegisterSkinHintsAndImagesMenus();
 void RegisterSkinViews();
+void RegisterSkinSpeedButtons();
+void RegisterSkinNotebooks();
+
+class TIdentTable;
+// The names of TspButtonLayout in form resources.
+const TIdentTable& ButtonLayoutIdents();

@@ -22,6 +22,43 @@ bool StepFaceMorph(double& kf, bool toHot) {
   return true;
 }
 
+bool SkinEffectsOn(const TspSkinData* skin) {
+  return skin != nullptr && !skin->Empty && skin->EnableSkinEffects();
+}
+
+void TspFaceMorph::Start() {
+  if (Running()) return;
+  if (timer_ == nullptr) {
+    timer_ = std::make_unique<TTimer>(nullptr);
+    timer_->SetEnabled(false);
+    timer_->SetInterval(kFaceMorphInterval);
+    timer_->OnTimer = onTick_;
+  }
+  timer_->SetEnabled(true);
+}
+
+void TspFaceMorph::Stop() {
+  if (timer_ != nullptr) timer_->SetEnabled(false);
+}
+
+bool TspFaceMorph::Tick(bool toHot, bool allowed) {
+  if (!allowed) {
+    kf_ = toHot ? 1 : 0;
+    Stop();
+    return false;
+  }
+  if (!StepFaceMorph(kf_, toHot)) Stop();
+  return true;
+}
+
+bool FocusBeforePress(TWinControl& control, bool& focusing) {
+  if (control.Focused() || control.ComponentState().Contains(csDesigning)) return false;
+  focusing = true;
+  if (control.CanFocus()) control.SetFocus();
+  focusing = false;
+  return !control.Focused();
+}
+
 void BlendFaces(TBitmap& face, TBitmap& hot, TMorphKind kind, double kf) {
   face.FreeContext();
   hot.FreeContext();
