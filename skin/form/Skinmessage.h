@@ -84,6 +84,10 @@ class TspSkinMessage : public TComponent {
   TFont* DefaultButtonFont() const { return defaultButtonFont_.get(); }
   void SetDefaultButtonFont(TFont* value) { defaultButtonFont_->Assign(value); }
   bool UseSkinFont = true;
+  // Passed to the dialog's form component: a translucent window, faded in.
+  bool AlphaBlend = false;
+  bool AlphaBlendAnimation = false;
+  BYTE AlphaBlendValue = 200;
   // Shows the check box. ShowAgainFlagValue in: the box starts unchecked when true and
   // checked when false; out: after every box with the check box, not its Checked.
   bool ShowAgainFlag = false;

@@ -143,6 +143,9 @@ void RegisterSkinMessage() {
        ObjectProperty<M>("DefaultFont", &M::DefaultFont),
        ObjectProperty<M>("DefaultButtonFont", &M::DefaultButtonFont),
        BoolProperty<M>("UseSkinFont", [](M* m, bool v) { m->UseSkinFont = v; }, true),
+       BoolProperty<M>("AlphaBlend", [](M* m, bool v) { m->AlphaBlend = v; }, false),
+       BoolProperty<M>("AlphaBlendAnimation", [](M* m, bool v) { m->AlphaBlendAnimation = v; }, false),
+       IntegerProperty<M>("AlphaBlendValue", [](M* m, int v) { m->AlphaBlendValue = static_cast<BYTE>(v); }, 200),
        BoolProperty<M>("ShowAgainFlag", [](M* m, bool v) { m->ShowAgainFlag = v; }, false),
        BoolProperty<M>("ShowAgainFlagValue", [](M* m, bool v) { m->ShowAgainFlagValue = v; }, false)});
 }

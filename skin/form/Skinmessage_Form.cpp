@@ -120,6 +120,9 @@ std::unique_ptr<TspMessageForm> TspSkinMessage::BuildDialog(const TspMessageRequ
   auto form = std::make_unique<TspMessageForm>(Application, request.X, request.Y);
   form->FormSkinner()->SetSkinData(skinData_);
   form->FormSkinner()->SetMenusSkinData(ctrlSkinData_);
+  form->FormSkinner()->SetAlphaBlend(AlphaBlend);
+  form->FormSkinner()->AlphaBlendAnimation = AlphaBlendAnimation;
+  form->FormSkinner()->SetAlphaBlendValue(AlphaBlendValue);
   const int buttonHeight = ButtonHeight();
   const int buttons = ButtonCount(request.Buttons);
   const int rowWidth = buttons > 0 ? buttons * kButtonWidth + (buttons - 1) * kButtonGap : 0;

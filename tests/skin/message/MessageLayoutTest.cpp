@@ -65,6 +65,16 @@ TEST_F(MessageTest, TheOverwriteWarningWithoutSkins) {
   EXPECT_EQ(IconPixels(LoadIconA(nullptr, IDI_EXCLAMATION)), IconPixels(image->Picture()->Icon()->Handle()));
 }
 
+TEST_F(MessageTest, TranslucencyPassesToTheDialogsFormComponent) {
+  message.AlphaBlend = true;
+  message.AlphaBlendAnimation = true;
+  message.AlphaBlendValue = 150;
+  auto form = Build(OverwriteRequest(kOkCancel));
+  EXPECT_TRUE(form->FormSkinner()->AlphaBlend());
+  EXPECT_TRUE(form->FormSkinner()->AlphaBlendAnimation);
+  EXPECT_EQ(150, form->FormSkinner()->AlphaBlendValue());
+}
+
 struct TypeCase {
   TMsgDlgType type;
   const char* caption;  // null: the application's title
