@@ -350,6 +350,9 @@ class TspFormSkinner : public TComponent, public IspSkinMenuHost {
 
   // Window states (Formskinner_WindowState.cpp).
   void SetWindowState(TspWindowState value);
+  // A double click on the caption object of a client-mode form maximises a sizeable form
+  // and restores it again.
+  void CheckWindowState();
   void DoMinimize();
   void DoMaximize();
   void DoNormalize();

@@ -9,6 +9,7 @@
 #include "skin/data/Sputils_Geometry.h"
 #include "skin/data/Sputils_System.h"
 #include "skin/form/Formskinner.h"
+#include "skin/form/Formskinner_TextObjects.h"
 
 namespace {
 
@@ -20,6 +21,13 @@ bool IsPrimaryMonitor(HWND window) {
 }
 
 }  // namespace
+
+void TspFormSkinner::CheckWindowState() {
+  if (dynamic_cast<TspSkinCaptionObject*>(Object(ActiveObject)) == nullptr) return;
+  // A rolled-up form rolls down and a fixed one rolls up: both wait for the roll-up steps.
+  if (RollUpState || !Sizeable) return;
+  SetWindowState(WindowState == spwsNormal ? spwsMaximized : spwsNormal);
+}
 
 void TspFormSkinner::SetWindowState(TspWindowState value) {
   if (value == WindowState) return;

@@ -300,6 +300,7 @@ void TspFormSkinner::DispatchMouse(const TMessage& message) {
     case WM_LBUTTONDBLCLK:
       MouseDown(mbLeft, p.X, p.Y);
       MouseDBlClick();
+      CheckWindowState();
       break;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK: MouseDown(mbRight, p.X, p.Y); break;

@@ -160,6 +160,25 @@ TEST_F(TextObjects, InClientModeTheCaptionDragsTheFormAndReportsItsReleaseAnywhe
   EXPECT_EQ(form->Left(), left + 50) << "released: no more following";
 }
 
+TEST_F(TextObjects, InClientModeADoubleClickOnTheCaptionMaximisesAndRestores) {
+  TspFormSkinner* skinner = ShowClientForm();
+  TCustomForm* form = skinner->OwnerForm;
+  auto doubleClickAt = [&](int x, int y) {
+    form->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    form->Perform(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
+    form->Perform(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  };
+  doubleClickAt(kLeftLabel.Left + 5, kLeftLabel.Top + 5);
+  EXPECT_EQ(spwsNormal, skinner->WindowState) << "a label is no caption";
+  doubleClickAt(60, 15);
+  EXPECT_EQ(spwsMaximized, skinner->WindowState);
+  doubleClickAt(60, 15);
+  EXPECT_EQ(spwsNormal, skinner->WindowState);
+  skinner->Sizeable = false;
+  doubleClickAt(60, 15);
+  EXPECT_EQ(spwsNormal, skinner->WindowState) << "a fixed form keeps its size";
+}
+
 TEST_F(TextObjects, WithoutADefaultCaptionTheFirstCaptionMirrorsTheFormsCaption) {
   TspSkinData* skin = SharedSkinData("dialoglooktwocaptions", {Caption("first", false), Caption("second", false)});
   TspFormSkinner* skinner = ShowSkinned(kDialogWidth, kDialogHeight, skin);
