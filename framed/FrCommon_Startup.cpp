@@ -2,6 +2,7 @@
 
 #include "classlib/windowing/Application.h"
 #include "framed/FrButton.h"
+#include "framed/FrCmboBx.h"
 #include "framed/FrCommon.h"
 #include "framed/FrLabel.h"
 #include "framed/FrPanel.h"
@@ -27,6 +28,7 @@ void InitializeFramed() {
   RegisterButtonClasses();
   RegisterRadioCheckClasses();
   RegisterRadioGroupClasses();
+  RegisterComboBoxClasses();
 }
 
 void FinalizeFramed() {
