@@ -15,7 +15,7 @@ bool StylesInUse() { return ThemeServices != nullptr && ThemeServices->StylesAct
 }  // namespace
 
 TFrCustomComboBox::TFrCustomComboBox(TComponent* owner)
-    : TCustomComboBox(owner), frame_(*this), paintCanvas_(new TControlCanvas), searchTimer_(new TTimer(this)) {
+    : TCustomComboBox(owner), frame_(*this), searchTimer_(new TTimer(this)) {
   TControlStyle style = ControlStyle();
   style.Exclude(csSetCaption);
   SetControlStyle(style);
@@ -24,10 +24,7 @@ TFrCustomComboBox::TFrCustomComboBox(TComponent* owner)
   searchTimer_->OnTimer = TNotifyEvent(this, &TFrCustomComboBox::SearchTick);
 }
 
-TFrCustomComboBox::~TFrCustomComboBox() {
-  DestroyHandle();
-  delete paintCanvas_;
-}
+TFrCustomComboBox::~TFrCustomComboBox() { DestroyHandle(); }
 
 void TFrCustomComboBox::SetFlatButtons(bool value) {
   if (value == flatButtons_) return;
@@ -247,13 +244,12 @@ TRect TFrCustomComboBox::ButtonRect() const {
 
 void TFrCustomComboBox::Paint() {
   if (!HandleAllocated()) return;
-  paintCanvas_->SetWindow(Handle());
-  TCanvas* canvas = paintCanvas_;
+  TControlCanvas* canvas = frame_.Canvas();
+  canvas->SetWindow(Handle());
   const bool styled = StylesInUse();
   const TRect client = Rect(0, 0, Width(), Height());
   const TRect button = ButtonRect();
   const bool white = ColorToRGB(Color()) == 0xFFFFFF;
-  if (frame_.DrawsOwnFrame() && !styled) PaintEdgeRings(canvas, client, Color(), Color(), 2, kAllSides);
   if (styled) {
     if (frame_.DrawsOwnFrame() && !white) PaintEdgeRings(canvas, client, Color(), Color(), 1, kAllSides);
     const TRect inner = Rect(client.Left + 1, client.Top + 1, button.Left - 1, client.Bottom - 1);
@@ -267,15 +263,8 @@ void TFrCustomComboBox::Paint() {
   } else if (flatButtons_) {
     PaintButton(canvas, button);
   }
-  if (frame_.DrawsOwnFrame()) {
-    const TFrameStyle style = frame_.ShownStyle();
-    if (style == fsFlat) PaintEdgeLines(canvas, client, frame_.ShownColor(), frame_.ShownColor(), frame_.FrameSides());
-    else if (style == fsFlatBold)
-      PaintEdgeRings(canvas, client, frame_.ShownColor(), frame_.ShownColor(), 2, frame_.FrameSides());
-    else if (Color() == clWindow) PaintStyledBorderSides(canvas, client, style, frame_.FrameSides());
-    else PaintTintedBorderSides(canvas, client, Color(), style, frame_.FrameSides());
-  }
-  paintCanvas_->FreeHandle();
+  if (frame_.DrawsOwnFrame()) frame_.PaintFrameOn(canvas, !styled);
+  canvas->FreeHandle();
 }
 
 // The flat drop-down button: an arrow on the control's colour at rest, a bevel (or the
@@ -293,14 +282,5 @@ void TFrCustomComboBox::PaintButton(TCanvas* canvas, const TRect& button) {
     ThemeServices->PaintElement(canvas->Handle(), TThemeServices::ComboBoxElement(dropped ? 4 : 3), button);
     return;
   }
-  TRect inside;
-  if (flatButtonColor_ == clBtnFace) {
-    inside = dropped ? PaintEdgeRings(canvas, button, clBtnShadow, clBtnHighlight, 1, kAllSides)
-                     : PaintEdgeRings(canvas, button, clBtnHighlight, clBtnShadow, 1, kAllSides);
-  } else {
-    inside = PaintTintedBorder(canvas, button, flatButtonColor_, dropped ? fsStatus : fsPopup);
-  }
-  canvas->Brush()->SetColor(flatButtonColor_);
-  canvas->FillRect(inside);
-  PaintDropArrow(canvas, button, false, dropped, Enabled());
+  PaintHotFlatDropButton(canvas, button, flatButtonColor_, dropped, Enabled());
 }

@@ -118,7 +118,6 @@ class TFrCustomComboBox : public TCustomComboBox, public IFrEntryHost {
   TRect ButtonRect() const;
 
   TFrEntryFrame frame_;
-  TControlCanvas* paintCanvas_;
   TTimer* searchTimer_;
   AnsiString searchText_;
   bool flatButtons_ = false;

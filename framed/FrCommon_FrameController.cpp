@@ -63,8 +63,9 @@ constexpr TFrameSetting kFullPushOrder[] = {
 
 }  // namespace
 
+// The attached controls stay on the free-notification list: the component's destruction
+// tells them, so none keeps a pointer to the freed controller.
 TFrFrameController::~TFrFrameController() {
-  for (TComponent* control : controls_) RemoveFreeNotification(control);
   if (regIniFile_ != nullptr) RemoveFreeNotification(regIniFile_);
 }
 

@@ -4,11 +4,13 @@
 #include "framed/FrButton.h"
 #include "framed/FrCmboBx.h"
 #include "framed/FrCommon.h"
+#include "framed/FrEdit.h"
 #include "framed/FrLabel.h"
 #include "framed/FrPanel.h"
 #include "framed/FrRadChk.h"
 #include "framed/FrRadGrp.h"
 #include "framed/FrSplit.h"
+#include "framed/FrSpnEdt.h"
 
 namespace {
 
@@ -29,6 +31,8 @@ void InitializeFramed() {
   RegisterRadioCheckClasses();
   RegisterRadioGroupClasses();
   RegisterComboBoxClasses();
+  RegisterEditClasses();
+  RegisterSpinEditClasses();
 }
 
 void FinalizeFramed() {

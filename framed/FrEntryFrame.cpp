@@ -1,9 +1,10 @@
 #include "framed/FrEntryFrame.h"
 
 #include "framed/FrCommon_Borders.h"
+#include "framed/FrCommon_Drawing.h"
 #include "framed/FrThemes.h"
 
-TFrEntryFrame::TFrEntryFrame(IFrEntryHost& host) : host_(host) {}
+TFrEntryFrame::TFrEntryFrame(IFrEntryHost& host) : host_(host), canvas_(std::make_unique<TControlCanvas>()) {}
 
 TFrEntryFrame::~TFrEntryFrame() {
   if (frameController_ != nullptr) frameController_->DetachControl(host_.EntryControl());
@@ -87,9 +88,27 @@ TFrameStyle TFrEntryFrame::ShownStyle() const { return frameHotTrack_ && Hot() ?
 
 TColor TFrEntryFrame::ShownColor() const { return frameHotTrack_ && Hot() ? frameHotColor_ : frameColor_; }
 
-void TFrEntryFrame::PaintWindowFrame(TCanvas* canvas, int width, int height) {
-  PaintFrameByStyle(canvas, width, height, ShownStyle(), host_.EntryControl()->Color(), ShownColor(), frameSides_,
-                    false);
+void TFrEntryFrame::PaintWindowFrame() {
+  TWinControl* control = host_.EntryControl();
+  if (!DrawsOwnFrame() || !control->HandleAllocated()) return;
+  canvas_->SetWindow(control->Handle(), true);
+  struct TReleaseContext {
+    TControlCanvas* canvas;
+    ~TReleaseContext() { canvas->FreeHandle(); }
+  } release{canvas_.get()};
+  PaintFrameOn(canvas_.get(), true);
+}
+
+void TFrEntryFrame::PaintFrameOn(TCanvas* canvas, bool faceRings) {
+  TWinControl* control = host_.EntryControl();
+  PaintFrameByStyle(canvas, control->Width(), control->Height(), ShownStyle(), control->Color(), ShownColor(),
+                    frameSides_, !faceRings);
+}
+
+void TFrEntryFrame::RedrawWindowFrame() {
+  TWinControl* control = host_.EntryControl();
+  if (control->HandleAllocated())
+    RedrawWindow(control->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 bool TFrEntryFrame::TakeEnterAsTab(char& key) {
@@ -111,4 +130,17 @@ void TFrEntryFrame::DefineProperties(TFiler* filer) {
                                        frameHotStyle_ = fsLowered;
                                      },
                                      [this](TFrameStyle style) { SetFrameHotStyle(style); }});
+}
+
+void PaintHotFlatDropButton(TCanvas* canvas, const TRect& rect, TColor flatColor, bool down, bool enabled) {
+  TRect inside;
+  if (flatColor == clBtnFace) {
+    inside = down ? PaintEdgeRings(canvas, rect, clBtnShadow, clBtnHighlight, 1, kAllSides)
+                  : PaintEdgeRings(canvas, rect, clBtnHighlight, clBtnShadow, 1, kAllSides);
+  } else {
+    inside = PaintTintedBorder(canvas, rect, flatColor, down ? fsStatus : fsPopup);
+  }
+  canvas->Brush()->SetColor(flatColor);
+  canvas->FillRect(inside);
+  PaintDropArrow(canvas, rect, false, down, enabled);
 }

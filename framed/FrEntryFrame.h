@@ -4,6 +4,8 @@
 // control's state (disabled, focused, at rest), the hot state fed by focus and pointer,
 // the link to a frame controller, Enter as Tab, and the frame settings of older
 // resources. Each control owns one TFrEntryFrame and answers its IFrEntryHost.
+#include <memory>
+
 #include "classlib/formres/PropertyBinders.h"
 #include "classlib/graphics/Canvas.h"
 #include "classlib/windowing/WinControl.h"
@@ -76,9 +78,16 @@ class TFrEntryFrame {
   // The style and colour the frame shows now (the hot pair while hot tracking and hot).
   TFrameStyle ShownStyle() const;
   TColor ShownColor() const;
-  // The whole window's frame over its standard border: face rings in Color, then the
-  // shown style on FrameSides.
-  void PaintWindowFrame(TCanvas* canvas, int width, int height);
+  // The canvas the control paints its frame on.
+  TControlCanvas* Canvas() const { return canvas_.get(); }
+  // The frame over the control's rectangle on `canvas`, with or without the face rings
+  // in Color that cover a standard border first.
+  void PaintFrameOn(TCanvas* canvas, bool faceRings);
+  // When the frame is drawn: over the whole window on its own context, the standard
+  // border covered by face rings in Color, then the shown style on FrameSides.
+  void PaintWindowFrame();
+  // Repaints the window's non-client area.
+  void RedrawWindowFrame();
   // Enter with TabOnEnter: the key is dropped and a Tab posted to the control's window.
   bool TakeEnterAsTab(char& key);
   // After loading: the state colour, then the control at rest.
@@ -98,6 +107,7 @@ class TFrEntryFrame {
   bool Loading() { return host_.EntryControl()->ComponentState().Contains(csLoading); }
 
   IFrEntryHost& host_;
+  std::unique_ptr<TControlCanvas> canvas_;
   TColor restColor_ = clWindow;
   TColor disabledColor_ = clBtnFace;
   TColor focusColor_ = clWindow;
@@ -115,6 +125,11 @@ class TFrEntryFrame {
   bool focusHot_ = false;
   bool mouseHot_ = false;
 };
+
+// A flat drop-down button while hot, without visual styles: a one-pixel bevel (raised,
+// or sunken while `down`) for the button face colour, else a tinted border of
+// `flatColor`; filled with `flatColor` and its arrow drawn.
+void PaintHotFlatDropButton(TCanvas* canvas, const TRect& rect, TColor flatColor, bool down, bool enabled);
 
 // The shared properties of a class C with an `EntryFrame()` for form resources; "Color"
 // goes through the state rules, "FrameFlatStyle" of older resources is dropped.
