@@ -32,7 +32,8 @@ TRect TFrCustomEdit::DropButtonRect() const {
 }
 
 // The press: focus, the button down and the mouse held while OnDropDown and OnCloseUp
-// run, then everything back up (also when an event raises).
+// run, then everything back up (also when an event raises). Opened by the keyboard, the
+// mouse is let go again at once: no release would come to free it.
 void TFrCustomEdit::OpenDropButton() {
   if (!Focused() && CanFocus()) SetFocus();
   struct TRaise {
@@ -40,6 +41,7 @@ void TFrCustomEdit::OpenDropButton() {
     ~TRaise() {
       edit->SetDropButtonState(false);
       edit->droppedDown_ = false;
+      if (GetKeyState(VK_LBUTTON) >= 0 && GetCapture() == edit->Handle()) ReleaseCapture();
     }
   } raise{this};
   droppedDown_ = true;

@@ -166,4 +166,35 @@ TEST_F(FramedEditMemo, ARightAlignedEditSwallowsEnterOnlyOnWindows40) {
   OverrideWindowsVersion(0, 0);
 }
 
+// An edit that shows its drop-down button, as descendants do.
+class TDropEdit : public TFrEdit {
+ public:
+  using TFrEdit::TFrEdit;
+  void ShowDropButton() { SetDropButtonVisible(true); }
+};
+
+TEST_F(FramedEditMemo, TheDropButtonOpensByAPressOrAltDownAndRisesAgain) {
+  Host host(form_);
+  auto* edit = new TDropEdit(host.Panel());
+  edit->SetParent(host.Panel());
+  edit->SetBounds(10, 10, 120, 24);
+  edit->ShowDropButton();
+  buttontests::TCounter dropped, closed;
+  edit->OnDropDown = dropped.Event();
+  edit->OnCloseUp = closed.Event();
+  const int strip = GetSystemMetrics(SM_CXVSCROLL);
+  EXPECT_EQ(edit->Width() - 4 - strip, edit->ClientWidth());
+  testsupport::Click(edit, 10, 8);  // in the text
+  EXPECT_EQ(0, dropped.count);
+  testsupport::Click(edit, edit->Width() - 4 - strip / 2, 8);
+  EXPECT_EQ(1, dropped.count);
+  EXPECT_EQ(1, closed.count);
+  EXPECT_TRUE(edit->Focused());
+  EXPECT_FALSE(edit->DropButtonDown());
+  testsupport::PressKey(VK_DOWN, {ssAlt});
+  EXPECT_EQ(2, dropped.count);
+  EXPECT_EQ(2, closed.count);
+  EXPECT_EQ(nullptr, GetCapture());  // the next click goes where it points
+}
+
 }  // namespace
