@@ -63,8 +63,9 @@ constexpr TFrameSetting kFullPushOrder[] = {
 
 }  // namespace
 
+// The attached controls stay on the free-notification list: the component's destruction
+// tells them, so none keeps a pointer to the freed controller.
 TFrFrameController::~TFrFrameController() {
-  for (TComponent* control : controls_) RemoveFreeNotification(control);
   if (regIniFile_ != nullptr) RemoveFreeNotification(regIniFile_);
 }
 
@@ -235,21 +236,23 @@ void TFrFrameController::Notification(TComponent* component, TOperation operatio
 
 void TFrFrameController::DefineProperties(TFiler* filer) {
   TComponent::DefineProperties(filer);
-  filer->DefineProperty("FrameFlat", [this](const TValueReader& value) { ReadFrameFlat(value); });
-  filer->DefineProperty("FrameFocusStyle", [this](const TValueReader& value) { ReadFrameFocusStyle(value); });
+  DefineOlderFrameProperties(filer, {[this](bool hotTrack) { SetFrameHotTrack(hotTrack); },
+                                     [this] {
+                                       frameStyle_ = fsStatus;
+                                       frameHotStyle_ = fsLowered;
+                                     },
+                                     [this](TFrameStyle style) { SetFrameHotStyle(style); }});
 }
 
-// A flat frame was a hot-tracking status frame that lowers when hot.
-void TFrFrameController::ReadFrameFlat(const TValueReader& value) {
-  const bool flat = value.ReadBoolean();
-  SetFrameHotTrack(flat);
-  if (!flat) return;
-  frameStyle_ = fsStatus;
-  frameHotStyle_ = fsLowered;
-}
-
-void TFrFrameController::ReadFrameFocusStyle(const TValueReader& value) {
-  SetFrameHotStyle(static_cast<TFrameStyle>(formres_detail::IdentValue(FrameStyleIdents(), value.ReadIdent())));
+void DefineOlderFrameProperties(TFiler* filer, const TOlderFrameSetters& setters) {
+  filer->DefineProperty("FrameFlat", [setters](const TValueReader& value) {
+    const bool flat = value.ReadBoolean();
+    setters.HotTrack(flat);
+    if (flat) setters.FlatLook();
+  });
+  filer->DefineProperty("FrameFocusStyle", [setters](const TValueReader& value) {
+    setters.HotStyle(static_cast<TFrameStyle>(formres_detail::IdentValue(FrameStyleIdents(), value.ReadIdent())));
+  });
 }
 
 // ---- Registration ----

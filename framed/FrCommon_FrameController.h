@@ -3,6 +3,7 @@
 // each setting into the attached controls' published property of the same name (a
 // control without that property is skipped), or lets a control that implements
 // IFrameControllerClient take the settings itself.
+#include <functional>
 #include <vector>
 
 #include "classlib/formres/Filer.h"
@@ -110,8 +111,6 @@ class TFrFrameController : public TComponent {
   template <class T>
   void Store(T& field, const T& value, TFrameSetting which);
   void PushSetting(TComponent* control, TFrameSetting which);
-  void ReadFrameFlat(const TValueReader& value);
-  void ReadFrameFocusStyle(const TValueReader& value);
 
   TColor color_ = clWindow;
   bool parentColor_ = false;
@@ -135,6 +134,17 @@ class TFrFrameController : public TComponent {
 // Moves `client` from the controller held in `field` to `value`: the old one forgets it,
 // the new one attaches it (pushing its settings) and tells it when it is freed.
 void SwitchFrameController(TComponent* client, TFrFrameController*& field, TFrFrameController* value);
+
+// What older resources set through "FrameFlat" (a hot-tracking status frame that lowers
+// when hot) and "FrameFocusStyle" (the hot style): the controller and the framed entry
+// controls read both the same way.
+struct TOlderFrameSetters {
+  std::function<void(bool)> HotTrack;
+  // "FrameFlat" True: fsStatus at rest and fsLowered while hot.
+  std::function<void()> FlatLook;
+  std::function<void(TFrameStyle)> HotStyle;
+};
+void DefineOlderFrameProperties(TFiler* filer, const TOlderFrameSetters& setters);
 
 // Registers the frame controller's and the storage holder's properties for form resources.
 void RegisterFrameControllerClasses();

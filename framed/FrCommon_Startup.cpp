@@ -2,12 +2,15 @@
 
 #include "classlib/windowing/Application.h"
 #include "framed/FrButton.h"
+#include "framed/FrCmboBx.h"
 #include "framed/FrCommon.h"
+#include "framed/FrEdit.h"
 #include "framed/FrLabel.h"
 #include "framed/FrPanel.h"
 #include "framed/FrRadChk.h"
 #include "framed/FrRadGrp.h"
 #include "framed/FrSplit.h"
+#include "framed/FrSpnEdt.h"
 
 namespace {
 
@@ -27,6 +30,9 @@ void InitializeFramed() {
   RegisterButtonClasses();
   RegisterRadioCheckClasses();
   RegisterRadioGroupClasses();
+  RegisterComboBoxClasses();
+  RegisterEditClasses();
+  RegisterSpinEditClasses();
 }
 
 void FinalizeFramed() {

@@ -1,5 +1,7 @@
 #include "framed/FrCommon_Types.h"
 
+#include "classlib/graphics/Types.h"
+
 const TIdentTable& FrameStyleIdents() {
   static const TIdentTable table("TFrameStyle",
                                  {{"fsNone", fsNone},
@@ -69,6 +71,11 @@ const TIdentTable& RegAccessIdents() {
 
 const TIdentTable& OrientationIdents() {
   static const TIdentTable table("TOrientation", {{"orHorizontal", orHorizontal}, {"orVertical", orVertical}});
+  return table;
+}
+
+const TIdentTable& LeftRightIdents() {
+  static const TIdentTable table("TLeftRight", {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}});
   return table;
 }
 

@@ -38,6 +38,8 @@ const TIdentTable& TextStyleIdents();
 const TIdentTable& SideIdents();
 const TIdentTable& FramingPreferenceIdents();
 const TIdentTable& OrientationIdents();
+// `TLeftRight`: taLeftJustify and taRightJustify of the class library's TAlignment.
+const TIdentTable& LeftRightIdents();
 const TIdentTable& SplitterStyleIdents();
 const TIdentTable& PathTypeIdents();
 const TIdentTable& RegKeyIdents();

@@ -4,11 +4,6 @@
 
 namespace {
 
-const TIdentTable& LeftRightIdents() {
-  static const TIdentTable table("TLeftRight", {{"taLeftJustify", taLeftJustify}, {"taRightJustify", taRightJustify}});
-  return table;
-}
-
 const TIdentTable& CheckBoxStateIdents() {
   static const TIdentTable table("TCheckBoxState",
                                  {{"cbUnchecked", cbUnchecked}, {"cbChecked", cbChecked}, {"cbGrayed", cbGrayed}});

@@ -259,6 +259,8 @@ void RegisterLists() {
        IntegerProperty<TCustomComboBox>("ItemHeight", &TCustomComboBox::SetItemHeight, 16),
        IntegerProperty<TCustomComboBox>("MaxLength", &TCustomComboBox::SetMaxLength, 0),
        BoolProperty<TCustomComboBox>("Sorted", &TCustomComboBox::SetSorted, false),
+       BoolProperty<TCustomComboBox>("Ctl3D", &TCustomComboBox::SetCtl3D, true),
+       BoolProperty<TCustomComboBox>("ParentCtl3D", &TCustomComboBox::SetParentCtl3D, true),
        BoolProperty<TCustomComboBox>("TabStop", &TCustomComboBox::SetTabStop, true),
        EventProperty<TCustomComboBox>("OnChange", &TCustomComboBox::OnChange),
        EventProperty<TCustomComboBox>("OnSelect", &TCustomComboBox::OnSelect),

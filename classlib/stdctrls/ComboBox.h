@@ -34,6 +34,12 @@ class TCustomComboBox : public TWinControl, protected TItemHost {
   void SetMaxLength(int value);
   bool Sorted() const { return sorted_; }
   void SetSorted(bool value);
+  // The three-dimensional look asked for by resources: the system draws a combo box's
+  // sunken edge itself, so the flags are kept for controls that paint over it.
+  bool Ctl3D() const { return ctl3D_; }
+  void SetCtl3D(bool value) { ctl3D_ = value; }
+  bool ParentCtl3D() const { return parentCtl3D_; }
+  void SetParentCtl3D(bool value) { parentCtl3D_ = value; }
   HWND EditHandle() const { return editWindow_; }
   HWND ListHandle() const { return listWindow_; }
 
@@ -79,6 +85,8 @@ class TCustomComboBox : public TWinControl, protected TItemHost {
   int itemHeight_ = 16;
   int maxLength_ = 0;
   bool sorted_ = false;
+  bool ctl3D_ = true;
+  bool parentCtl3D_ = true;
   int savedIndex_ = -1;
   HWND editWindow_ = nullptr;
   HWND listWindow_ = nullptr;

@@ -32,6 +32,10 @@ void TCustomMaskEdit::ValidateEdit() {
   const int missing = mask_.FirstMissing(EditText());
   if (missing < 0) return;
   if (HandleAllocated()) SendMessageA(Handle(), EM_SETSEL, static_cast<WPARAM>(missing), missing);
+  ValidateError();
+}
+
+void TCustomMaskEdit::ValidateError() {
   throw EDBEditError("Invalid input value.  Use escape key to abandon changes");
 }
 

@@ -21,12 +21,14 @@ class TCustomMaskEdit : public TCustomEdit {
   // The text as shown, literals and blanks included.
   AnsiString EditText() const;
   void SetEditText(const AnsiString& value);
-  // Raises EDBEditError and puts the caret on the first required place left blank.
+  // Puts the caret on the first required place left blank and calls ValidateError.
   virtual void ValidateEdit();
   void DefaultHandler(TMessage& message) override;
 
  protected:
   virtual bool EditCanModify() { return !ReadOnly(); }
+  // The text does not fit the mask: raises EDBEditError.
+  virtual void ValidateError();
   AnsiString GetText() const override;
   void SetTextValue(const AnsiString& text) override;
   void DoExit() override;
