@@ -15,6 +15,7 @@
 #include "RegionData.h"
 #include "skin/data/Sputils_Regions.h"
 #include "skin/data/Sputils_System.h"
+#include "tests/support/import_hook.h"
 #include "tests/support/window_support.h"
 
 using namespace testsupport;
@@ -139,6 +140,7 @@ TEST_F(SkinHintLook, AnEmptySkinOrOneWithoutPictureGivesTheDefaultLook) {
 // size in force, and no region the window gave up may live on.
 TEST_F(SkinHintLook, MaskedHintsKeepTheirRegionAndLeakNone) {
   LoadSkin(true);
+  TRegionHandOverWatch watch;
   std::vector<HRGN> handed;
   for (int i = 0; i < 500; ++i) {
     hint->ActivateHint(Point(100, 100), AnsiString(std::string(1 + i % 9, 'w').c_str()));
@@ -159,6 +161,8 @@ TEST_F(SkinHintLook, MaskedHintsKeepTheirRegionAndLeakNone) {
   std::set<HRGN> released(handed.begin(), handed.end());
   released.erase(current);
   for (HRGN region : released) EXPECT_EQ(0u, GetObjectType(region)) << region;
+  EXPECT_GE(watch.HandedCount(), 500u);
+  EXPECT_TRUE(watch.DeletedAfterHandOver().empty()) << watch.DeletedAfterHandOver().size() << " deleted";
   // A look without a mask takes the region away.
   skin->HintWindow->MaskPictureIndex = -1;
   Show("square");
