@@ -4,27 +4,13 @@
 #include <algorithm>
 #include <optional>
 
+#include "skin/controls/Skinctrls_PictureLook.h"
 #include "skin/data/Skindata_Buttons.h"
 #include "skin/data/Skindata_Panels.h"
-#include "skin/data/Skindata_SkinData.h"
 
 namespace {
 
 constexpr UINT_PTR kScrollTimer = 1;
-
-// The look `name` of `skin` when it is of kind L and has a picture, with that picture.
-template <class L>
-const L* PictureLook(TspSkinData* skin, const AnsiString& name, TBitmap*& picture) {
-  picture = nullptr;
-  if (skin == nullptr || skin->Empty) return nullptr;
-  const int index = skin->GetControlIndex(name);
-  if (index == -1) return nullptr;
-  const auto* look = dynamic_cast<const L*>(skin->CtrlList[static_cast<size_t>(index)].get());
-  if (look == nullptr || look->PictureIndex < 0 || look->PictureIndex >= static_cast<int>(skin->ActivePictures.size()))
-    return nullptr;
-  picture = skin->ActivePictures[static_cast<size_t>(look->PictureIndex)].get();
-  return picture == nullptr ? nullptr : look;
-}
 
 }  // namespace
 
@@ -218,8 +204,8 @@ void TspSkinScrollPanel::WMMouseWheel(TMessage& message) {
 
 void TspSkinScrollPanel::GetSkinData() {
   lookIndex_ = -1;
-  panelLook_ = PictureLook<TspDataSkinPanelControl>(skinData_, skinDataName_, panelPicture_);
-  buttonLook_ = PictureLook<TspDataSkinButtonControl>(skinData_, "resizebutton", buttonPicture_);
+  panelLook_ = FindPictureLook<TspDataSkinPanelControl>(skinData_, skinDataName_, panelPicture_);
+  buttonLook_ = FindPictureLook<TspDataSkinButtonControl>(skinData_, "resizebutton", buttonPicture_);
 }
 
 void TspSkinScrollPanel::CreateControlDefaultImage(TBitmap* bitmap) {

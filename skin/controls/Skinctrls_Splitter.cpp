@@ -1,24 +1,17 @@
 // The splitter look and TspSkinSplitter, the class library's splitter with a skinned face.
 #include "skin/controls/Skinctrls_Splitter.h"
 
+#include "skin/controls/Skinctrls_PictureLook.h"
 #include "skin/data/Skindata_Ranges.h"
-#include "skin/data/Skindata_SkinData.h"
 #include "skin/data/Sputils_Compose.h"
 
 // The look
 
 void TspSplitterLook::Read(TspSkinData* skin, const AnsiString& name) {
   Index = -1;
-  Picture = nullptr;
-  if (skin == nullptr || skin->Empty) return;
-  const int index = skin->GetControlIndex(name);
-  if (index == -1) return;
-  const auto* data = dynamic_cast<const TspDataSkinSplitterControl*>(skin->CtrlList[static_cast<size_t>(index)].get());
-  if (data == nullptr || data->PictureIndex < 0 || data->PictureIndex >= static_cast<int>(skin->ActivePictures.size()))
-    return;
-  Picture = skin->ActivePictures[static_cast<size_t>(data->PictureIndex)].get();
-  if (Picture == nullptr) return;
-  Index = index;
+  const auto* data = FindPictureLook<TspDataSkinSplitterControl>(skin, name, Picture);
+  if (data == nullptr) return;
+  Index = skin->GetControlIndex(name);
   SkinRect = data->SkinRect;
   LeftTopPoint = data->LeftTopPoint;
   RightTopPoint = data->RightTopPoint;

@@ -2,6 +2,14 @@
 #include "classlib/windowing/Forms.h"
 #include "skin/controls/Skinctrls_Splitter.h"
 
+namespace {
+
+bool Inside(const TRect& r, const TPoint& p) {
+  return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom;
+}
+
+}  // namespace
+
 TspCustomSplitter::TspCustomSplitter(TComponent* owner) : TspSkinControl(owner) {
   SetAlign(alLeft);
   SetBounds(Left(), Top(), 3, 100);
@@ -37,7 +45,7 @@ TControl* TspCustomSplitter::FindNeighbour() const {
     // A collapsed neighbour is still found just beside the splitter.
     if (bounds.Width() == 0) (beforeIt ? bounds.Left : bounds.Right) += beforeIt ? -1 : 1;
     if (bounds.Height() == 0) (beforeIt ? bounds.Top : bounds.Bottom) += beforeIt ? -1 : 1;
-    if (probe.X >= bounds.Left && probe.X < bounds.Right && probe.Y >= bounds.Top && probe.Y < bounds.Bottom) return control;
+    if (Inside(bounds, probe)) return control;
   }
   return nullptr;
 }

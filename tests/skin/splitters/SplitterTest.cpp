@@ -102,7 +102,8 @@ TEST_F(SplitterTest, DraggingResizesTheNeighbourLiveOnEveryEdge) {
                          {alTop, 0, 30, 130},   {alBottom, 0, -25, 125}};
   for (const TDrag& drag : drags) {
     SCOPED_TRACE(testing::Message() << "align " << drag.align << " by " << drag.dx << "," << drag.dy);
-    TspCustomSplitter* splitter = PlaceLive(drag.align, drag.align == alLeft ? 200 : 100 + 100 * (drag.align == alRight));
+    const int size = drag.align == alLeft || drag.align == alRight ? 200 : 100;
+    TspCustomSplitter* splitter = PlaceLive(drag.align, size);
     Press(splitter);
     MoveBy(drag.dx, drag.dy);
     // Live: the size follows before the release.
