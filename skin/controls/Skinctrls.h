@@ -1,7 +1,7 @@
 #pragma once
 // Skinned controls: the bases, the re-skin and tool-bar seams, the labels, panels, status
-// bar, bevel, buttons, the speed button, the notebook, check boxes, radio buttons and
-// their groups.
+// bar, bevel, buttons, the speed button, the notebook, the scroll panel, the splitters,
+// check boxes, radio buttons and their groups.
 #include "skin/controls/Skinctrls_Bases.h"
 #include "skin/controls/Skinctrls_Bevel.h"
 #include "skin/controls/Skinctrls_Button.h"
@@ -15,7 +15,9 @@
 #include "skin/controls/Skinctrls_Notebook.h"
 #include "skin/controls/Skinctrls_Panel.h"
 #include "skin/controls/Skinctrls_Reskin.h"
+#include "skin/controls/Skinctrls_ScrollPanel.h"
 #include "skin/controls/Skinctrls_SpeedButton.h"
+#include "skin/controls/Skinctrls_Splitter.h"
 #include "skin/controls/Skinctrls_StatusBar.h"
 #include "skin/controls/Skinctrls_StdLabel.h"
 #include "skin/controls/Skinctrls_TextLabel.h"

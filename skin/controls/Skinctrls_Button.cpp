@@ -114,30 +114,18 @@ bool TspSkinButton::DrawnDown() const {
   return down_ && (mouseIn_ || (IsFocused() && !pressed_) || groupIndex_ != 0);
 }
 
-bool TspSkinButton::HasAnimationStrip() const { return !look_->AnimateSkinRect.IsEmpty(); }
-
 // The look
 
 void TspSkinButton::GetSkinData() {
   TspSkinCustomControl::GetSkinData();
-  if (lookIndex_ == -1) {
-    look_->Morphing = false;
-    look_->AnimateSkinRect = TRect();
-    return;
-  }
-  const auto* data = dynamic_cast<const TspDataSkinButtonControl*>(skinData_->CtrlList[lookIndex_].get());
+  const TspDataSkinButtonControl* data = ButtonPress::ButtonLook(*this);
   if (data == nullptr) return;
   if (!useSkinSize_) Mask = nullptr;
-  CopyButtonLook(*look_, *data, SR);
-  animation_.ApplyFrame(*look_, SR);
+  ButtonPress::ApplyLook(*this, *data);
 }
 
 void TspSkinButton::CalcSize(int& W, int& H) {
-  if (lookIndex_ == -1 || useSkinSize_ || ResizeMode == rmNineParts) {
-    TspSkinCustomControl::CalcSize(W, H);
-    return;
-  }
-  NCR = Rect(CR.Left, CR.Top, CR.Right + W - SR.Width(), CR.Bottom + H - SR.Height());
+  if (!ButtonPress::StretchedSize(*this, W, H)) TspSkinCustomControl::CalcSize(W, H);
 }
 
 void TspSkinButton::ChangeSkinData() {
@@ -168,14 +156,7 @@ void TspSkinButton::Paint() {
 }
 
 void TspSkinButton::BuildSkinFace(TBitmap& face) {
-  if (EnableMorphing() && morph_.Factor() != 0 && morph_.Factor() != 1 && Enabled()) {
-    TBitmap active;
-    PrepareFace(*this, active);
-    CreateButtonImage(&face, SR, false, false);
-    CreateButtonImage(&active, look_->ActiveSkinRect, false, true);
-    BlendFaces(face, active, look_->MorphKind, morph_.Factor());
-    return;
-  }
+  if (ButtonPress::BuildMorphFace(*this, face)) return;
   const bool animating = animation_.Running();
   if (!Enabled() && !look_->DisabledSkinRect.IsEmpty()) CreateButtonImage(&face, look_->DisabledSkinRect, false, false);
   else if (DrawnDown()) CreateButtonImage(&face, look_->DownSkinRect, true, true);
@@ -187,16 +168,7 @@ void TspSkinButton::BuildSkinFace(TBitmap& face) {
 }
 
 void TspSkinButton::CreateButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn) {
-  if (!useSkinSize_ && ResizeMode != rmNineParts) {
-    CreateStretchButtonImage(B, R, ADown, AMouseIn);
-    return;
-  }
-  CreateSkinControlImage(B, Picture, R);
-  DrawFaceContent(B, NCR, ADown, AMouseIn);
-}
-
-void TspSkinButton::CreateStretchButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn) {
-  DrawFaceContent(B, StretchButtonFace(B, Picture, ResizeMode, R, CR), ADown, AMouseIn);
+  ButtonPress::CreateButtonImage(*this, B, R, ADown, AMouseIn);
 }
 
 void TspSkinButton::SetContentCharset(TCanvas* canvas) { SetCaptionCharset(canvas, skinData_, DefaultFont()); }

@@ -10,6 +10,7 @@
 #include "classlib/windowing/Forms.h"
 #include "classlib/windowing/Timer.h"
 #include "skin/controls/Skinctrls_Bases.h"
+#include "skin/controls/Skinctrls_ButtonPress.h"
 #include "skin/controls/Skinctrls_ButtonTimers.h"
 #include "skin/controls/Skinctrls_Faces.h"
 #include "skin/controls/Skinctrls_ImagesMenuLink.h"
@@ -19,6 +20,9 @@
 
 class TspSkinButton : public TspSkinCustomControl {
   CLASSLIB_CLASS(TspSkinButton, TspSkinCustomControl)
+  template <class> friend struct TspButtonPress;
+  using ButtonPress = TspButtonPress<TspSkinButton>;
+
  public:
   explicit TspSkinButton(TComponent* owner);
   ~TspSkinButton() override;
@@ -156,14 +160,11 @@ class TspSkinButton : public TspSkinCustomControl {
  private:
   // The face for the state, from the look (Paint) or built in.
   void BuildSkinFace(TBitmap& face);
-  void CreateStretchButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn);
   // Font, focus rectangle and content of a skinned face on `content`.
   void DrawFaceContent(TBitmap* B, TRect content, bool ADown, bool AMouseIn);
   void SelectSkinFont(TCanvas* canvas, bool ADown, bool AMouseIn);
   // Image and caption from the images menu, the image list or the glyph.
   void DrawContent(TCanvas* canvas, const TRect& rect, bool imageDown, bool glyphDown, int glyphNum);
-  bool HasAnimationStrip() const;
-  void AnimateOnHotChange(bool forward);
 
   void MorphTick(TObject* sender) { (void)sender; DoMorph(); }
   void AnimateTick(TObject* sender) { (void)sender; DoAnimate(); }

@@ -29,54 +29,19 @@ void TspSkinButton::Click() {
 
 // Pressed state and groups
 
-void TspSkinButton::SetDown(bool value) {
-  down_ = value;
-  if (EnableMorphing()) {
-    morph_.SetFactor(1);
-    if (value) StopMorph();
-    else StartMorph();
-  }
-  Repaint();
-  if (groupIndex_ != 0 && value && !allowAllUp_) DoAllUp();
-}
+void TspSkinButton::SetDown(bool value) { ButtonPress::SetDown(*this, value); }
 
-void TspSkinButton::DoAllUp() {
-  if (Parent() == nullptr) return;
-  for (int i = 0; i < Parent()->ControlCount(); ++i) {
-    auto* other = dynamic_cast<TspSkinButton*>(Parent()->Controls(i));
-    if (other != nullptr && other != this && other->groupIndex_ == groupIndex_ && other->down_) other->SetDown(false);
-  }
-}
+void TspSkinButton::DoAllUp() { ButtonPress::DoAllUp(*this); }
 
-void TspSkinButton::RefreshButton() {
-  mouseIn_ = false;
-  down_ = false;
-  if (EnableMorphing()) morph_.SetFactor(0);
-  if (EnableAnimation()) StopAnimate();
-  Repaint();
-}
+void TspSkinButton::RefreshButton() { ButtonPress::RefreshButton(*this); }
 
-void TspSkinButton::ReDrawControl() {
-  if (EnableMorphing() && lookIndex_ != -1) StartMorph();
-  else Repaint();
-}
+void TspSkinButton::ReDrawControl() { ButtonPress::ReDrawControl(*this); }
 
 // Mouse
 
 void TspSkinButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TspSkinCustomControl::MouseDown(button, shift, x, y);
-  if (button != mbLeft) return;
-  if (lookIndex_ != -1 && EnableAnimation() && HasAnimationStrip()) StopAnimate();
-  pressed_ = true;
-  if (!down_) {
-    mouseIn_ = true;
-    SetDown(true);
-    if (repeatMode_ && groupIndex_ == 0) StartRepeat();
-    else if (groupIndex_ != 0) ButtonClick();
-    releaseOnClick_ = false;
-  } else if (groupIndex_ != 0) {
-    releaseOnClick_ = true;
-  }
+  if (button == mbLeft) ButtonPress::Press(*this);
 }
 
 void TspSkinButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -84,26 +49,8 @@ void TspSkinButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y
     TspSkinCustomControl::MouseUp(button, shift, x, y);
     return;
   }
-  pressed_ = false;
-  const bool wasDown = down_;
-  if (groupIndex_ == 0) {
-    if (mouseIn_) {
-      SetDown(false);
-      StopRepeat();
-      if (wasDown) ButtonClick();
-    } else {
-      down_ = false;
-      StopRepeat();
-    }
-  } else if (wasDown && allowAllUp_ && releaseOnClick_ && mouseIn_) {
-    SetDown(false);
-    ButtonClick();
-  }
+  ButtonPress::Release(*this);
   if (HandleAllocated() && Visible()) TspSkinCustomControl::MouseUp(button, shift, x, y);
-}
-
-void TspSkinButton::AnimateOnHotChange(bool forward) {
-  if (lookIndex_ != -1 && EnableAnimation() && HasAnimationStrip()) StartAnimate(forward);
 }
 
 void TspSkinButton::MouseEnterChanged(bool enter) {
@@ -116,7 +63,7 @@ void TspSkinButton::MouseEnterChanged(bool enter) {
       if (EnableMorphing()) morph_.SetFactor(1);
       Repaint();
     } else if (lookChanges) {
-      AnimateOnHotChange(true);
+      ButtonPress::AnimateHotChange(*this, true);
       ReDrawControl();
     }
     if (down_ && repeatMode_ && groupIndex_ == 0) StartRepeat();
@@ -125,7 +72,7 @@ void TspSkinButton::MouseEnterChanged(bool enter) {
   const bool standsAsDefault = canFocused_ && default_ && activeDefault_ && !Focused();
   if (!standsAsDefault) mouseIn_ = false;
   if (lookChanges) {
-    AnimateOnHotChange(false);
+    ButtonPress::AnimateHotChange(*this, false);
     ReDrawControl();
   }
   if (down_ && repeatMode_ && repeat_.Running() && groupIndex_ == 0) StopRepeat();
@@ -202,7 +149,7 @@ void TspSkinButton::WMKillFocus(TMessage& message) {
   if (groupIndex_ == 0 && down_) down_ = false;
   TspSkinCustomControl::Dispatch(message);
   if (!canFocused_) return;
-  AnimateOnHotChange(false);
+  ButtonPress::AnimateHotChange(*this, false);
   ReDrawControl();
 }
 
@@ -255,7 +202,7 @@ void TspSkinButton::Dispatch(TMessage& message) {
     case WM_SETFOCUS:
       TspSkinCustomControl::Dispatch(message);
       if (!canFocused_) return;
-      AnimateOnHotChange(true);
+      ButtonPress::AnimateHotChange(*this, true);
       ReDrawControl();
       return;
     case WM_KILLFOCUS:

@@ -14,4 +14,6 @@ void InitializeSkinControls() {
   RegisterSkinViews();
   RegisterSkinSpeedButtons();
   RegisterSkinNotebooks();
+  RegisterSkinSplitters();
+  RegisterSkinScrollPanels();
 }

@@ -14,6 +14,8 @@ void RegisterSkinHintsAndImagesMenus();
 void RegisterSkinViews();
 void RegisterSkinSpeedButtons();
 void RegisterSkinNotebooks();
+void RegisterSkinSplitters();
+void RegisterSkinScrollPanels();
 
 class TIdentTable;
 // The names of TspButtonLayout in form resources.

@@ -100,6 +100,12 @@ void TspSkinNotebook::SetImages(TCustomImageList* value) {
   if (buttonsMode_) UpdateButtons();
 }
 
+void TspSkinNotebook::SetSkinData(TspSkinData* value) {
+  TspSkinPanel::SetSkinData(value);
+  for (TspSkinPage* page : pages_) page->SetSkinData(value);
+  for (TspPageButton* button : buttons_) button->SetSkinData(value);
+}
+
 void TspSkinNotebook::Notification(TComponent* component, TOperation operation) {
   TspSkinPanel::Notification(component, operation);
   if (operation != opRemove || component == nullptr) return;

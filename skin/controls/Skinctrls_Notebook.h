@@ -99,6 +99,8 @@ class TspSkinNotebook : public TspSkinPanel, public IReadStateHook {
   // The page buttons' images, by each page's ImageIndex (not owned).
   TCustomImageList* Images() const { return images_; }
   void SetImages(TCustomImageList* value);
+  // The pages and page buttons take the notebook's skin data too.
+  void SetSkinData(TspSkinData* value) override;
 
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TspSkinPage* Page(int index) const { return pages_[static_cast<size_t>(index)]; }

@@ -106,24 +106,14 @@ bool TspSkinSpeedButton::DrawnDown() const { return down_ && ((ShownHot() && gro
 
 void TspSkinSpeedButton::GetSkinData() {
   TspGraphicSkinCustomControl::GetSkinData();
-  if (lookIndex_ == -1) {
-    look_->Morphing = false;
-    look_->AnimateSkinRect = TRect();
-    return;
-  }
-  const auto* data = dynamic_cast<const TspDataSkinButtonControl*>(skinData_->CtrlList[lookIndex_].get());
+  const TspDataSkinButtonControl* data = ButtonPress::ButtonLook(*this);
   if (data == nullptr) return;
-  CopyButtonLook(*look_, *data, SR);
+  ButtonPress::ApplyLook(*this, *data);
   if (flat_) look_->Morphing = false;
-  animation_.ApplyFrame(*look_, SR);
 }
 
 void TspSkinSpeedButton::CalcSize(int& W, int& H) {
-  if (lookIndex_ == -1 || useSkinSize_ || ResizeMode == rmNineParts) {
-    TspGraphicSkinCustomControl::CalcSize(W, H);
-    return;
-  }
-  NCR = Rect(CR.Left, CR.Top, CR.Right + W - SR.Width(), CR.Bottom + H - SR.Height());
+  if (!ButtonPress::StretchedSize(*this, W, H)) TspGraphicSkinCustomControl::CalcSize(W, H);
 }
 
 void TspSkinSpeedButton::ChangeSkinData() {
@@ -186,14 +176,7 @@ void TspSkinSpeedButton::PaintFlatContent() {
 }
 
 void TspSkinSpeedButton::BuildSkinFace(TBitmap& face) {
-  if (EnableMorphing() && morph_.Factor() != 0 && morph_.Factor() != 1 && Enabled()) {
-    TBitmap active;
-    PrepareFace(*this, active);
-    CreateButtonImage(&face, SR, false, false);
-    CreateButtonImage(&active, look_->ActiveSkinRect, false, true);
-    BlendFaces(face, active, look_->MorphKind, morph_.Factor());
-    return;
-  }
+  if (ButtonPress::BuildMorphFace(*this, face)) return;
   if (!Enabled() && !look_->DisabledSkinRect.IsEmpty()) CreateButtonImage(&face, look_->DisabledSkinRect, false, false);
   else if (DrawnDown()) CreateButtonImage(&face, look_->DownSkinRect, true, true);
   else if (ShownHot() || (EnableMorphing() && morph_.Factor() == 1))
@@ -202,19 +185,11 @@ void TspSkinSpeedButton::BuildSkinFace(TBitmap& face) {
 }
 
 void TspSkinSpeedButton::CreateButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn) {
-  if (!useSkinSize_ && ResizeMode != rmNineParts) {
-    CreateStretchButtonImage(B, R, ADown, AMouseIn);
-    return;
-  }
-  CreateSkinControlImage(B, Picture, R);
-  DrawFaceContent(B->Canvas(), NCR, ADown, AMouseIn);
+  ButtonPress::CreateButtonImage(*this, B, R, ADown, AMouseIn);
 }
 
-void TspSkinSpeedButton::CreateStretchButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn) {
-  DrawFaceContent(B->Canvas(), StretchButtonFace(B, Picture, ResizeMode, R, CR), ADown, AMouseIn);
-}
-
-void TspSkinSpeedButton::DrawFaceContent(TCanvas* canvas, const TRect& content, bool ADown, bool AMouseIn) {
+void TspSkinSpeedButton::DrawFaceContent(TBitmap* B, const TRect& content, bool ADown, bool AMouseIn) {
+  TCanvas* canvas = B->Canvas();
   SelectButtonFont(canvas, *look_, skinData_, DefaultFont(), {UseSkinFont(), useSkinFontColor_, Enabled(), ADown, AMouseIn});
   canvas->Brush()->SetStyle(bsClear);
   const bool down = ADown && AMouseIn;

@@ -6,6 +6,7 @@
 // over an image list.
 #include <memory>
 
+#include "skin/controls/Skinctrls_ButtonPress.h"
 #include "skin/controls/Skinctrls_ButtonTimers.h"
 #include "skin/controls/Skinctrls_Faces.h"
 #include "skin/controls/Skinctrls_GraphicBases.h"
@@ -15,6 +16,9 @@
 
 class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   CLASSLIB_CLASS(TspSkinSpeedButton, TspGraphicSkinCustomControl)
+  template <class> friend struct TspButtonPress;
+  using ButtonPress = TspButtonPress<TspSkinSpeedButton>;
+
  public:
   explicit TspSkinSpeedButton(TComponent* owner);
   ~TspSkinSpeedButton() override;
@@ -131,13 +135,10 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   // The flat button's face-less drawing straight on the canvas.
   void PaintFlatContent();
   void BuildSkinFace(TBitmap& face);
-  void CreateStretchButtonImage(TBitmap* B, const TRect& R, bool ADown, bool AMouseIn);
-  void DrawFaceContent(TCanvas* canvas, const TRect& content, bool ADown, bool AMouseIn);
+  void DrawFaceContent(TBitmap* B, const TRect& content, bool ADown, bool AMouseIn);
   // Image and caption: images menu, tool-bar lists (`hot`: the hot list if any), glyph,
   // image list.
   void DrawContent(TCanvas* canvas, const TRect& rect, bool imageDown, bool hot, bool glyphDown, int glyphNum);
-  bool HasAnimationStrip() const { return !look_->AnimateSkinRect.IsEmpty(); }
-  void AnimateOnHotChange(bool forward);
   void MouseEnterChanged(bool enter);
   void CMDialogChar(TMessage& message);
   void CMEnabledChanged(TMessage& message);

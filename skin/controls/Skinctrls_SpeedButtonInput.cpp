@@ -8,75 +8,24 @@ void TspSkinSpeedButton::ButtonClick() {
   if (OnClick) OnClick(this);
 }
 
-void TspSkinSpeedButton::SetDown(bool value) {
-  down_ = value;
-  if (EnableMorphing()) {
-    morph_.SetFactor(1);
-    if (value) StopMorph();
-    else StartMorph();
-  }
-  Repaint();
-  if (groupIndex_ != 0 && value && !allowAllUp_) DoAllUp();
-}
+void TspSkinSpeedButton::SetDown(bool value) { ButtonPress::SetDown(*this, value); }
 
-void TspSkinSpeedButton::DoAllUp() {
-  if (Parent() == nullptr) return;
-  for (int i = 0; i < Parent()->ControlCount(); ++i) {
-    auto* other = dynamic_cast<TspSkinSpeedButton*>(Parent()->Controls(i));
-    if (other != nullptr && other != this && other->groupIndex_ == groupIndex_ && other->down_) other->SetDown(false);
-  }
-}
+void TspSkinSpeedButton::DoAllUp() { ButtonPress::DoAllUp(*this); }
 
-void TspSkinSpeedButton::RefreshButton() {
-  mouseIn_ = false;
-  down_ = false;
-  if (EnableMorphing()) morph_.SetFactor(0);
-  if (EnableAnimation()) StopAnimate();
-  Repaint();
-}
+void TspSkinSpeedButton::RefreshButton() { ButtonPress::RefreshButton(*this); }
 
-void TspSkinSpeedButton::ReDrawControl() {
-  if (EnableMorphing() && lookIndex_ != -1) StartMorph();
-  else Repaint();
-}
+void TspSkinSpeedButton::ReDrawControl() { ButtonPress::ReDrawControl(*this); }
 
 // Mouse
 
 void TspSkinSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   TspGraphicSkinCustomControl::MouseDown(button, shift, x, y);
-  if (button != mbLeft) return;
-  if (lookIndex_ != -1 && EnableAnimation() && HasAnimationStrip()) StopAnimate();
-  pressed_ = true;
-  if (!down_) {
-    mouseIn_ = true;
-    SetDown(true);
-    if (repeatMode_ && groupIndex_ == 0) StartRepeat();
-    else if (groupIndex_ != 0) ButtonClick();
-    releaseOnClick_ = false;
-  } else if (groupIndex_ != 0) {
-    releaseOnClick_ = true;
-  }
+  if (button == mbLeft) ButtonPress::Press(*this);
 }
 
 void TspSkinSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  if (button == mbLeft) {
-    pressed_ = false;
-    const bool wasDown = down_;
-    if (groupIndex_ == 0) {
-      StopRepeat();
-      if (mouseIn_) SetDown(false);
-      else down_ = false;
-      if (mouseIn_ && wasDown) ButtonClick();
-    } else if (wasDown && allowAllUp_ && releaseOnClick_ && mouseIn_) {
-      SetDown(false);
-      ButtonClick();
-    }
-  }
+  if (button == mbLeft) ButtonPress::Release(*this);
   TspGraphicSkinCustomControl::MouseUp(button, shift, x, y);
-}
-
-void TspSkinSpeedButton::AnimateOnHotChange(bool forward) {
-  if (lookIndex_ != -1 && EnableAnimation() && HasAnimationStrip()) StartAnimate(forward);
 }
 
 // A disabled button and a down group member keep their look; the hot flag follows the
@@ -89,7 +38,7 @@ void TspSkinSpeedButton::MouseEnterChanged(bool enter) {
     if (EnableMorphing()) morph_.SetFactor(1);
     Repaint();
   } else if (lookChanges) {
-    AnimateOnHotChange(enter);
+    ButtonPress::AnimateHotChange(*this, enter);
     ReDrawControl();
   }
   if (!down_ || !repeatMode_ || groupIndex_ != 0) return;

@@ -1,7 +1,8 @@
 // The skinned notebook: pages made, shown, deleted, moved and cleared through Pages, the
-// page buttons stacked around the shown page, ActivePage, the focus on a page switch and a
-// notebook read from a form resource.
+// page buttons stacked around the shown page, ActivePage, the focus on a page switch, a
+// notebook read from a form resource and a re-skin.
 #include "ButtonFixture.h"
+#include "ReskinRelay.h"
 #include "classlib/formres/FormResource.h"
 #include "classlib/formres/PropertyBinders.h"
 #include "classlib/stdctrls/Edit.h"
@@ -161,4 +162,48 @@ TEST_F(NotebookTest, ANotebookFromAFormResourceShowsItsStoredPageWithThatPagesCo
   EXPECT_EQ(3, book->PageButtonCount());
   EXPECT_EQ(-1, loaded->Lost->PageIndex());
   EXPECT_EQ("Only", Captions(loaded->Lost));
+}
+
+namespace {
+
+// What a control shows along its middle row.
+std::vector<COLORREF> ShownRow(TControl* control) {
+  std::vector<COLORREF> row;
+  const int y = control->Height() / 2;
+  for (int x = 0; x < control->Width(); ++x) row.push_back(testsupport::ControlPixel(control, x, y));
+  return row;
+}
+
+}  // namespace
+
+TEST_F(NotebookTest, AReskinGivesThePagesAndPageButtonsTheNewLooks) {
+  TspSkinData skin(nullptr);
+  skin.LoadFromFile(WriteButtonSkin("notebook_reskin_a").c_str());
+  TReskinRelay relay(form);
+  auto* book = PlaceBook({"A", "B", "C"});
+  // Without a look of its own the notebook's window keeps no outline, so its buttons show.
+  book->SetSkinDataName("none");
+  book->SetButtonSkinDataName("button");
+  // The pages were made before the notebook had a skin.
+  book->SetSkinData(&skin);
+  book->SetButtonsMode(true);
+  testsupport::ServeApplication(30);
+  const std::vector<COLORREF> before = ShownRow(book->PageButton(0));
+
+  skin.LoadFromFile(WriteButtonSkin("notebook_reskin_b", {{"skinrect", "16,0,32,12"}}).c_str());
+  testsupport::ServeApplication(30);
+  // A speed button made with the new skin shows what the page button shows now.
+  auto* fresh = new TspSkinSpeedButton(form);
+  fresh->SetSkinDataName("button");
+  fresh->SetParent(form);
+  fresh->SetBoundsRect(Rect(300, 10, 300 + book->PageButton(0)->Width(), 10 + book->PageButton(0)->Height()));
+  fresh->SetCaption("A");
+  fresh->SetSkinData(&skin);
+  testsupport::ServeApplication(30);
+  const std::vector<COLORREF> after = ShownRow(book->PageButton(0));
+  EXPECT_NE(before, after);
+  EXPECT_EQ(ShownRow(fresh), after);
+  for (int i = 0; i < book->PageCount(); ++i) EXPECT_EQ(&skin, book->Page(i)->SkinData());
+  EXPECT_EQ(skin.GetControlIndex(book->Page(book->PageIndex())->SkinDataName()),
+            book->Page(book->PageIndex())->LookIndex());
 }
