@@ -14,4 +14,5 @@ void InitializeSkinControls() {
   RegisterSkinViews();
   RegisterSkinSpeedButtons();
   RegisterSkinNotebooks();
+  RegisterSkinEdits();
 }

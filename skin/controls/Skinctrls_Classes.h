@@ -14,6 +14,7 @@ void RegisterSkinHintsAndImagesMenus();
 void RegisterSkinViews();
 void RegisterSkinSpeedButtons();
 void RegisterSkinNotebooks();
+void RegisterSkinEdits();
 
 class TIdentTable;
 // The names of TspButtonLayout in form resources.

@@ -1,0 +1,39 @@
+#include "classlib/formres/ClassProperties.h"
+#include "classlib/formres/ControlClasses.h"
+#include "classlib/formres/PropertyBinders.h"
+#include "skin/controls/Skinctrls_Classes.h"
+#include "skin/controls/Skinctrls_SkinEdit.h"
+#include "skin/data/Skindata_SkinData.h"
+
+namespace {
+
+void RegisterEdits() {
+  using E = TspCustomEdit;
+  RegisterClassProperties(E::StaticClass(), {BoolProperty<E>("ReadOnly", &E::SetReadOnly, false)});
+  using C = TspSkinCustomEdit;
+  RegisterClassProperties(
+      C::StaticClass(),
+      {ReferenceProperty<C, TspSkinData>("SkinData", &C::SetSkinData),
+       StringProperty<C>("SkinDataName", &C::SetSkinDataName, "edit"),
+       ColorProperty<C>("DefaultColor", &C::SetDefaultColor, clWindow), ObjectProperty<C>("DefaultFont", &C::DefaultFont),
+       BoolProperty<C>("UseSkinFont", &C::SetUseSkinFont, true),
+       IntegerProperty<C>("DefaultWidth", &C::SetDefaultWidth), IntegerProperty<C>("DefaultHeight", &C::SetDefaultHeight),
+       BoolProperty<C>("ButtonMode", &C::SetButtonMode, false),
+       BoolProperty<C>("AlphaBlend", &C::SetAlphaBlend, false),
+       IntegerProperty<C>("AlphaBlendValue",
+                          [](C* edit, int value) {
+                            if (value < 0 || value > 255) throw EFormValueError("AlphaBlendValue must lie between 0 and 255");
+                            edit->SetAlphaBlendValue(static_cast<BYTE>(value));
+                          }),
+       EnumProperty<C, TAlignment>("Alignment", &C::SetAlignment, AlignmentIdents(), "taLeftJustify"),
+       EventProperty<C>("OnButtonClick", &C::OnButtonClick), EventProperty<C>("OnMouseEnter", static_cast<TNotifyEvent C::*>(&C::OnMouseEnter)),
+       EventProperty<C>("OnMouseLeave", static_cast<TNotifyEvent C::*>(&C::OnMouseLeave))});
+  RegisterClassProperties(TspSkinEdit::StaticClass(), {});
+  RegisterClassProperties(TspSkinMaskEdit::StaticClass(), {});
+}
+
+}  // namespace
+
+void RegisterSkinEdits() {
+  RegisterEdits();
+}
