@@ -3,6 +3,7 @@
 #include "classlib/formres/PropertyBinders.h"
 #include "skin/controls/Skinctrls_Classes.h"
 #include "skin/controls/Skinctrls_SkinEdit.h"
+#include "skin/controls/Skinctrls_UpDown.h"
 #include "skin/data/Skindata_SkinData.h"
 
 namespace {
@@ -32,8 +33,24 @@ void RegisterEdits() {
   RegisterClassProperties(TspSkinMaskEdit::StaticClass(), {});
 }
 
+const TIdentTable kUpDownOrientations("TspUpDownOrientation",
+                                       {{"udHorizontal", udHorizontal}, {"udVertical", udVertical}});
+
+void RegisterUpDown() {
+  using C = TspSkinUpDown;
+  RegisterClassProperties(
+      C::StaticClass(),
+      {BoolProperty<C>("UseSkinSize", &C::SetUseSkinSize, true),
+       EnumProperty<C, TspUpDownOrientation>("Orientation", &C::SetOrientation, kUpDownOrientations, "udHorizontal"),
+       IntegerProperty<C>("Increment", &C::SetIncrement), IntegerProperty<C>("Min", &C::SetMin),
+       IntegerProperty<C>("Max", &C::SetMax), IntegerProperty<C>("Position", &C::SetPosition),
+       EventProperty<C>("OnChange", &C::OnChange), EventProperty<C>("OnUpButtonClick", &C::OnUpButtonClick),
+       EventProperty<C>("OnDownButtonClick", &C::OnDownButtonClick)});
+}
+
 }  // namespace
 
 void RegisterSkinEdits() {
   RegisterEdits();
+  RegisterUpDown();
 }

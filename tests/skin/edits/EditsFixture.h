@@ -8,6 +8,7 @@
 
 #include "MenuFixture.h"
 #include "skin/controls/Skinctrls_SkinEdit.h"
+#include "skin/controls/Skinctrls_UpDown.h"
 
 namespace edittest {
 
@@ -18,6 +19,24 @@ constexpr TColor kDisabledTextColour = static_cast<TColor>(0x0000FF);
 std::map<std::string, std::string> EditLookValues();
 // The menu tests' skin with that look, loaded once for the program.
 TspSkinData* SharedEditsSkin();
+
+// A control whose repeat timer is recorded: the intervals asked for, and whether one runs.
+template <class C>
+class TRecordedRepeat : public C {
+ public:
+  explicit TRecordedRepeat(TComponent* owner) : C(owner) {}
+  std::vector<UINT> intervals;
+  bool running = false;
+  // One tick of the repeat timer.
+  void Tick() { this->Perform(WM_TIMER, kRepeatTimerId, 0); }
+
+ protected:
+  void SetRepeatTimer(UINT interval) override {
+    intervals.push_back(interval);
+    running = true;
+  }
+  void KillRepeatTimer() override { running = false; }
+};
 
 // Counts notify events and records pressed keys.
 struct TEventLog {
