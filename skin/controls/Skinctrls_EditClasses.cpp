@@ -3,6 +3,7 @@
 #include "classlib/formres/PropertyBinders.h"
 #include "skin/controls/Skinctrls_Classes.h"
 #include "skin/controls/Skinctrls_SkinEdit.h"
+#include "skin/controls/Skinctrls_SpinEdit.h"
 #include "skin/controls/Skinctrls_UpDown.h"
 #include "skin/data/Skindata_SkinData.h"
 
@@ -35,6 +36,7 @@ void RegisterEdits() {
 
 const TIdentTable kUpDownOrientations("TspUpDownOrientation",
                                        {{"udHorizontal", udHorizontal}, {"udVertical", udVertical}});
+const TIdentTable kValueTypes("TspValueType", {{"vtInteger", vtInteger}, {"vtFloat", vtFloat}});
 
 void RegisterUpDown() {
   using C = TspSkinUpDown;
@@ -48,9 +50,30 @@ void RegisterUpDown() {
        EventProperty<C>("OnDownButtonClick", &C::OnDownButtonClick)});
 }
 
+void RegisterSpinEdit() {
+  using C = TspSkinSpinEdit;
+  RegisterClassProperties(
+      C::StaticClass(),
+      {ColorProperty<C>("DefaultColor", &C::SetDefaultColor, clWindow),
+       BoolProperty<C>("UseSkinSize", &C::SetUseSkinSize, true),
+       EnumProperty<C, TspValueType>("ValueType", &C::SetValueType, kValueTypes, "vtInteger"),
+       IntegerProperty<C>("Decimal",
+                          [](C* spin, int value) {
+                            if (value < 0 || value > 255) throw EFormValueError("Decimal must lie between 0 and 255");
+                            spin->SetDecimal(static_cast<BYTE>(value));
+                          }, 2),
+       FloatProperty<C>("MinValue", &C::SetMinValue, 0), FloatProperty<C>("MaxValue", &C::SetMaxValue, 0),
+       FloatProperty<C>("Value", &C::SetValue, 0), FloatProperty<C>("Increment", &C::SetIncrement, 1),
+       BoolProperty<C>("EditorEnabled", &C::SetEditorEnabled, true), IntegerProperty<C>("MaxLength", &C::SetMaxLength),
+       EventProperty<C>("OnChange", &C::OnChange), EventProperty<C>("OnEditKeyDown", &C::OnEditKeyDown),
+       EventProperty<C>("OnEditKeyUp", &C::OnEditKeyUp), EventProperty<C>("OnEditKeyPress", &C::OnEditKeyPress),
+       EventProperty<C>("OnEditEnter", &C::OnEditEnter), EventProperty<C>("OnEditExit", &C::OnEditExit)});
+}
+
 }  // namespace
 
 void RegisterSkinEdits() {
   RegisterEdits();
   RegisterUpDown();
+  RegisterSpinEdit();
 }

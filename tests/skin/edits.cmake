@@ -6,6 +6,8 @@ converter_test(skin_edits_tests skin
     ${CMAKE_CURRENT_LIST_DIR}/edits/EditsFixture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/edits/EditTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/edits/EditMenuTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/edits/NumberTextTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/edits/SpinEditTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/edits/UpDownTest.cpp
   LIBS skin_test_support skin_controls window_test_support
   SERIAL TIMEOUT 300)

@@ -52,6 +52,14 @@ TspSkinEdit* EditsTest::AddEdit(bool skinned, int width, int height) {
   return edit;
 }
 
+TRecordedRepeat<TspSkinSpinEdit>* EditsTest::AddSpinEdit() {
+  auto* spin = new TRecordedRepeat<TspSkinSpinEdit>(form_.get());
+  spin->SetParent(form_.get());
+  spin->SetBounds(10, 60, 120, 20);
+  testsupport::ServeApplication(20);
+  return spin;
+}
+
 std::string EditsTest::MenuCaptions(TspCustomEdit* edit) {
   std::string captions;
   TMenuItem* items = edit->SysPopupMenu()->Items();

@@ -8,6 +8,7 @@
 
 #include "MenuFixture.h"
 #include "skin/controls/Skinctrls_SkinEdit.h"
+#include "skin/controls/Skinctrls_SpinEdit.h"
 #include "skin/controls/Skinctrls_UpDown.h"
 
 namespace edittest {
@@ -53,6 +54,8 @@ class EditsTest : public menutest::MenuTest {
   void SetUp() override;
   // A skinned edit on the form (no skin when `skinned` is false), focused.
   TspSkinEdit* AddEdit(bool skinned, int width = 200, int height = 22);
+  // A spin edit without skin at (10, 60), 120 x 20.
+  TRecordedRepeat<TspSkinSpinEdit>* AddSpinEdit();
   // The captions of the edit's context menu, and their enabled states ("+" on, "-" off).
   static std::string MenuCaptions(TspCustomEdit* edit);
   static std::string MenuStates(TspCustomEdit* edit);
