@@ -32,6 +32,16 @@ AnsiString FirstLineOf(const AnsiString& text) {
   return end == std::string_view::npos ? text : AnsiString(s.substr(0, end));
 }
 
+int TextHeightOf(TFont* font) {
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, font->Handle());
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(screen, &metrics);
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  return metrics.tmHeight;
+}
+
 TspCustomEdit::TspCustomEdit(TComponent* owner) : TCustomMaskEdit(owner) {
   SetControlStyle(ControlStyle() + TControlStyle{csOpaque});
 }

@@ -75,5 +75,8 @@ class TspCustomEdit : public TCustomMaskEdit {
   std::unique_ptr<TspSkinPopupMenu> sysPopupMenu_;
 };
 
+// The height of a line of `font`'s text (its text metrics on the screen).
+int TextHeightOf(TFont* font);
+
 // The text before the first line break (all of it without one).
 AnsiString FirstLineOf(const AnsiString& text);

@@ -36,6 +36,11 @@ TColor StateColor(const TspDataSkinButtonControl& look, TspButtonState state) {
 
 }  // namespace
 
+TBitmap* SkinPictureAt(const TspSkinData& skin, int index) {
+  if (index < 0 || index >= static_cast<int>(skin.ActivePictures.size())) return nullptr;
+  return skin.ActivePictures[static_cast<size_t>(index)].get();
+}
+
 void DrawDefaultButton(TCanvas* canvas, const TRect& rect, TspButtonState state, bool frameWhenNormal, int arrow) {
   const bool framed = state.Hot || frameWhenNormal;
   TRect fill = rect;
@@ -55,9 +60,7 @@ bool DrawSkinButton(TspSkinData* skin, const char* lookName, TCanvas* canvas, co
   if (look == nullptr) return false;
   const int W = rect.Width(), H = rect.Height();
   if (W <= 0 || H <= 0) return true;
-  TBitmap* picture = look->PictureIndex >= 0 && look->PictureIndex < static_cast<int>(skin->ActivePictures.size())
-                         ? skin->ActivePictures[static_cast<size_t>(look->PictureIndex)].get()
-                         : nullptr;
+  TBitmap* picture = SkinPictureAt(*skin, look->PictureIndex);
   const int dw = W - look->SkinRect.Width(), dh = H - look->SkinRect.Height();
   const TRect& CR = look->ClientRect;
   TBitmap face;

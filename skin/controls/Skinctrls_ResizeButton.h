@@ -12,6 +12,9 @@ struct TspButtonState {
   bool Pressed = false;
 };
 
+// The skin's picture at `index`, or null when the index is -1 or beyond its pictures.
+TBitmap* SkinPictureAt(const TspSkinData& skin, int index);
+
 // No arrow on the button (DrawArrowImage codes: 1 left, 2 right, 3 up, 4 down).
 constexpr int kNoArrow = 0;
 

@@ -3,28 +3,19 @@
 #include <algorithm>
 
 #include "classlib/windowing/ControlMessages.h"
+#include "skin/controls/Skinctrls_ViewLink.h"
 #include "skin/data/Skindata_Lists.h"
 #include "skin/data/Skindata_SkinData.h"
 #include "skin/data/Skindata_Strings.h"
 #include "skin/data/Sputils_Compose.h"
+#include "skin/data/Sputils_Geometry.h"
 
 namespace {
 
-// Answers of the two frame-paint requests other skinned controls send.
-constexpr UINT CM_SENCPAINT_EDIT = 45513;
+// The frame-paint request with a background (CM_SENCPAINT's partner) and the answers.
 constexpr UINT CM_BENCPAINT = 48203;
-constexpr LRESULT kFramePainted = 12851;
+constexpr LRESULT kFramePainted = kNoFramePainted;
 constexpr LPARAM kBackgroundFramePaint = 16802;
-
-bool Holds(const TRect& r, const TPoint& p) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; }
-
-TRect Offset(const TRect& r, int dx, int dy) { return Rect(r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy); }
-
-// A skin picture by index, or null when the index is -1 or beyond the pictures.
-TBitmap* PictureOf(const TspSkinData& skin, int index) {
-  if (index < 0 || index >= static_cast<int>(skin.ActivePictures.size())) return nullptr;
-  return skin.ActivePictures[static_cast<size_t>(index)].get();
-}
 
 }  // namespace
 
@@ -76,7 +67,7 @@ void TspSkinCustomEdit::GetSkinData() {
   look_.DownButtonRect = data->DownButtonRect.IsEmpty() ? data->ActiveButtonRect : data->DownButtonRect;
   look_.UnEnabledButtonRect = data->UnEnabledButtonRect;
   look_.StretchEffect = data->StretchEffect;
-  look_.Picture = PictureOf(*skinData_, data->PictureIndex);
+  look_.Picture = SkinPictureAt(*skinData_, data->PictureIndex);
 }
 
 TFontCharset TspSkinCustomEdit::Charset() const {
@@ -196,7 +187,7 @@ void TspSkinCustomEdit::CalcRects() {
   editRect_ = look_.ClRect;
   editRect_.Right += dw;
   buttonRect_ = look_.ButtonRect;
-  if (buttonRect_.Left >= look_.SkinRect.Width() - look_.ROffset) buttonRect_ = Offset(buttonRect_, dw, 0);
+  if (buttonRect_.Left >= look_.SkinRect.Width() - look_.ROffset) buttonRect_ = MovedRect(buttonRect_, dw, 0);
   if (!useSkinFont_) {
     const int dh = H - look_.SkinRect.Height();
     editRect_.Bottom += dh;
@@ -205,14 +196,8 @@ void TspSkinCustomEdit::CalcRects() {
 }
 
 int TspSkinCustomEdit::CalcEditHeight() {
-  HDC screen = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(screen, Font()->Handle());
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(screen, &metrics);
-  SelectObject(screen, old);
-  ReleaseDC(nullptr, screen);
   const int frame = Skinned() ? look_.SkinRect.Height() - look_.ClRect.Height() : 4;
-  return metrics.tmHeight + frame;
+  return TextHeightOf(Font()) + frame;
 }
 
 void TspSkinCustomEdit::SetBounds(int left, int top, int width, int height) {
@@ -251,8 +236,8 @@ LRESULT TspSkinCustomEdit::HitTest(const TMessage& message) {
   const TPoint origin = Skinned() ? Point(look_.ClRect.Left, look_.ClRect.Top) : Point(2, 2);
   const TPoint at = Point(p.x + origin.X, p.y + origin.Y);
   CalcRects();
-  if (Holds(buttonRect_, at)) return kEditButtonHit;
-  if (!Holds(editRect_, at)) return kEditFrameHit;
+  if (PointInRect(buttonRect_, at)) return kEditButtonHit;
+  if (!PointInRect(editRect_, at)) return kEditFrameHit;
   return HTCLIENT;
 }
 
@@ -467,7 +452,7 @@ bool TspSkinCustomEdit::HandleFrameMessage(TMessage& message) {
       message.Result = 0;
       return true;
     }
-    case CM_SENCPAINT_EDIT:
+    case CM_SENCPAINT:
       if (message.WParam != 0) {
         PaintFrame(reinterpret_cast<HDC>(message.WParam), false);
         message.Result = kFramePainted;

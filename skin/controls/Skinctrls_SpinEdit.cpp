@@ -7,13 +7,12 @@
 #include "skin/data/Skindata_SkinData.h"
 #include "skin/data/Skindata_Strings.h"
 #include "skin/data/Sputils_Compose.h"
+#include "skin/data/Sputils_Geometry.h"
 
 namespace {
 
 constexpr int kArrowUp = 3, kArrowDown = 4;
 constexpr int kDefaultButtonWidth = 15;
-
-TRect Offset(const TRect& r, int dx) { return Rect(r.Left + dx, r.Top, r.Right + dx, r.Bottom); }
 
 }  // namespace
 
@@ -257,19 +256,9 @@ void TspSkinSpinEdit::SetUseSkinSize(bool value) {
 
 // ---- Geometry ---------------------------------------------------------------
 
-int TspSkinSpinEdit::EditorTextHeight() const {
-  HDC screen = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(screen, editor_->Font()->Handle());
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(screen, &metrics);
-  SelectObject(screen, old);
-  ReleaseDC(nullptr, screen);
-  return metrics.tmHeight;
-}
-
 void TspSkinSpinEdit::CalcRects() {
   const int W = Width(), H = Height();
-  const int editorHeight = EditorTextHeight();
+  const int editorHeight = TextHeightOf(editor_->Font());
   if (!Skinned()) {
     buttonRects_[kUpButton] = Rect(W - kDefaultButtonWidth - 2, 2, W - 2, H / 2);
     buttonRects_[kDownButton] = Rect(W - kDefaultButtonWidth - 2, H / 2, W - 2, H - 2);
@@ -278,8 +267,8 @@ void TspSkinSpinEdit::CalcRects() {
   }
   const int dw = W - SR.Width();
   TRect up = look_.UpButtonRect, down = look_.DownButtonRect;
-  if (up.Left > RT.X) up = Offset(up, dw);
-  if (down.Left > RT.X) down = Offset(down, dw);
+  if (up.Left > RT.X) up = MovedRect(up, dw, 0);
+  if (down.Left > RT.X) down = MovedRect(down, dw, 0);
   TRect area = CR;
   area.Right += dw;
   if (!useSkinSize_) {
@@ -336,14 +325,8 @@ void TspSkinSpinEdit::CreateControlSkinImage(TBitmap* bitmap) {
   else if (Picture != nullptr)
     CreateHSkinImage(look_.LOffset, look_.ROffset, bitmap, Picture, look_.ActiveSkinRect, Width(), SR.Height(),
                      ClientStretch);
-  if (Picture == nullptr) return;
-  const TRect hot[2] = {look_.ActiveUpButtonRect, look_.ActiveDownButtonRect};
-  const TRect down[2] = {look_.DownUpButtonRect, look_.DownDownButtonRect};
-  for (int i : {kUpButton, kDownButton}) {
-    const TspButtonState b = buttons_[i];
-    const TRect source = b.Hot && b.Pressed ? down[i] : (b.Hot ? hot[i] : TRect{});
-    if (!source.IsEmpty()) bitmap->Canvas()->CopyRect(buttonRects_[i], Picture->Canvas(), source);
-  }
+  DrawButtonPictures(bitmap, {look_.ActiveUpButtonRect, look_.ActiveDownButtonRect},
+                     {look_.DownUpButtonRect, look_.DownDownButtonRect});
 }
 
 void TspSkinSpinEdit::PaintEditorInto(HDC dc) {

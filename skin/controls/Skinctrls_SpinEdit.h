@@ -103,7 +103,6 @@ class TspSkinSpinEdit : public TspSkinStepControl {
   bool HoverColours() const { return Skinned() && look_.ActiveFontColor != look_.FontColor; }
   void ApplyEditorFont();
   void ApplyEditorColour();
-  int EditorTextHeight() const;
   void PaintEditorInto(HDC dc);
 
   TspSkinNumEdit* editor_;

@@ -1,12 +1,7 @@
 #include "skin/controls/Skinctrls_StepButtons.h"
 
 #include "classlib/windowing/ControlMessages.h"
-
-namespace {
-
-bool Holds(const TRect& r, int x, int y) { return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom; }
-
-}  // namespace
+#include "skin/data/Sputils_Geometry.h"
 
 TspSkinStepControl::TspSkinStepControl(TComponent* owner) : TspSkinCustomControl(owner) {}
 
@@ -22,7 +17,7 @@ void TspSkinStepControl::TestActive(int x, int y) {
   oldActive_ = active_;
   active_ = kNoButton;
   for (int i : {kUpButton, kDownButton}) {
-    if (Holds(buttonRects_[i], x, y)) {
+    if (PointInRect(buttonRects_[i], Point(x, y))) {
       active_ = i;
       break;
     }
@@ -31,6 +26,15 @@ void TspSkinStepControl::TestActive(int x, int y) {
   if (active_ == oldActive_) return;
   if (oldActive_ != kNoButton) ButtonLeave(oldActive_);
   if (active_ != kNoButton) ButtonEnter(active_);
+}
+
+void TspSkinStepControl::DrawButtonPictures(TBitmap* bitmap, const TRect (&hot)[2], const TRect (&down)[2]) {
+  if (Picture == nullptr) return;
+  for (int i : {kUpButton, kDownButton}) {
+    const TspButtonState b = buttons_[i];
+    const TRect source = b.Hot && b.Pressed ? down[i] : (b.Hot ? hot[i] : TRect{});
+    if (!source.IsEmpty()) bitmap->Canvas()->CopyRect(buttonRects_[i], Picture->Canvas(), source);
+  }
 }
 
 void TspSkinStepControl::ClearHot() {

@@ -48,6 +48,9 @@ class TspSkinStepControl : public TspSkinCustomControl {
   // The repeat timer seam (window timer kRepeatTimerId of the control).
   virtual void SetRepeatTimer(UINT interval);
   virtual void KillRepeatTimer();
+  // Copies each button's picture for its state from the skin picture onto its place:
+  // `down` (pressed and hot) or `hot`, nothing in the normal state.
+  void DrawButtonPictures(TBitmap* bitmap, const TRect (&hot)[2], const TRect (&down)[2]);
   // Clears both hot flags, repainting when one was set.
   void ClearHot();
 

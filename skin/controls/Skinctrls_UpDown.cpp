@@ -119,14 +119,8 @@ void TspSkinUpDown::CreateControlSkinImage(TBitmap* bitmap) {
     return;
   }
   TspSkinStepControl::CreateControlSkinImage(bitmap);
-  if (Picture == nullptr) return;
-  const TRect hot[2] = {look_.ActiveUpButtonRect, look_.ActiveDownButtonRect};
-  const TRect down[2] = {look_.DownUpButtonRect, look_.DownDownButtonRect};
-  for (int i : {kUpButton, kDownButton}) {
-    const TspButtonState b = buttons_[i];
-    const TRect source = b.Hot && b.Pressed ? down[i] : (b.Hot ? hot[i] : TRect{});
-    if (!source.IsEmpty()) bitmap->Canvas()->CopyRect(buttonRects_[i], Picture->Canvas(), source);
-  }
+  DrawButtonPictures(bitmap, {look_.ActiveUpButtonRect, look_.ActiveDownButtonRect},
+                     {look_.DownUpButtonRect, look_.DownDownButtonRect});
 }
 
 void TspSkinUpDown::Dispatch(TMessage& message) {
