@@ -16,4 +16,5 @@ void InitializeSkinControls() {
   RegisterSkinNotebooks();
   RegisterSkinSplitters();
   RegisterSkinScrollPanels();
+  RegisterSkinEdits();
 }

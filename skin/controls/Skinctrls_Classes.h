@@ -16,6 +16,7 @@ void RegisterSkinSpeedButtons();
 void RegisterSkinNotebooks();
 void RegisterSkinSplitters();
 void RegisterSkinScrollPanels();
+void RegisterSkinEdits();
 
 class TIdentTable;
 // The names of TspButtonLayout in form resources.
