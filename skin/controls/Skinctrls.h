@@ -13,6 +13,7 @@
 #include "skin/controls/Skinctrls_Label.h"
 #include "skin/controls/Skinctrls_LinkLabel.h"
 #include "skin/controls/Skinctrls_Notebook.h"
+#include "skin/controls/Skinctrls_ExPanel.h"
 #include "skin/controls/Skinctrls_Panel.h"
 #include "skin/controls/Skinctrls_Reskin.h"
 #include "skin/controls/Skinctrls_ScrollPanel.h"

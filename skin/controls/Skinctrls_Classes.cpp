@@ -17,4 +17,5 @@ void InitializeSkinControls() {
   RegisterSkinSplitters();
   RegisterSkinScrollPanels();
   RegisterSkinEdits();
+  RegisterSkinExPanels();
 }

@@ -17,6 +17,7 @@ void RegisterSkinNotebooks();
 void RegisterSkinSplitters();
 void RegisterSkinScrollPanels();
 void RegisterSkinEdits();
+void RegisterSkinExPanels();
 
 class TIdentTable;
 // The names of TspButtonLayout in form resources.

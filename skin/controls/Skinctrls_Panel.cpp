@@ -93,35 +93,18 @@ void TspSkinPanel::SetRollUpMode(bool value) {
   if (lookIndex_ == -1 && captionMode_) Repaint();
 }
 
-void TspSkinPanel::SaveConstraints() {
-  TSizeConstraints* c = Constraints();
-  savedConstraints_ = {c->MaxWidth, c->MinWidth, c->MaxHeight, c->MinHeight};
-  constraintsSaved_ = true;
-  c->MaxWidth = c->MinWidth = c->MaxHeight = c->MinHeight = 0;
-}
-
-void TspSkinPanel::RestoreConstraints() {
-  if (!constraintsSaved_) return;
-  TSizeConstraints* c = Constraints();
-  c->MaxWidth = savedConstraints_.MaxWidth;
-  c->MinWidth = savedConstraints_.MinWidth;
-  c->MaxHeight = savedConstraints_.MaxHeight;
-  c->MinHeight = savedConstraints_.MinHeight;
-  constraintsSaved_ = false;
-}
-
 void TspSkinPanel::SetRollUpState(bool value) {
   if (value == rollUpState_) return;
   if (!rollUpMode_) {
-    RestoreConstraints();
+    savedConstraints_.Restore(Constraints());
     rollUpState_ = false;
     return;
   }
   // Rolled up the panel may shrink to its caption; unrolled its own limits hold again.
-  if (value) SaveConstraints();
+  if (value) savedConstraints_.SaveAndClear(Constraints());
   rollUpState_ = value;
   DoRollUp(value);
-  if (!value) RestoreConstraints();
+  if (!value) savedConstraints_.Restore(Constraints());
   OnChangeRollUpState(this);
 }
 
@@ -135,16 +118,6 @@ void TspSkinPanel::DoRollUp(bool up) {
     realHeight_ = -1;
     ShowControls();
   }
-}
-
-void TspSkinPanel::ShowControls() {
-  for (int i = 0; i < ControlCount(); ++i) Controls(i)->SetVisible(true);
-  EnableAlign();
-}
-
-void TspSkinPanel::HideControls() {
-  DisableAlign();
-  for (int i = 0; i < ControlCount(); ++i) Controls(i)->SetVisible(false);
 }
 
 void TspSkinPanel::GetSkinClientRect(TRect& rect) {

@@ -7,6 +7,7 @@
 
 #include "skin/controls/Skinctrls_Bases.h"
 #include "skin/controls/Skinctrls_Label.h"
+#include "skin/controls/Skinctrls_Rolling.h"
 
 using TspSkinPanelNumGlyphs = int;  // 1..2
 using TspPaintPanelEvent = TEvent<TCanvas* /*Cnvs*/, TRect /*R*/>;
@@ -59,8 +60,8 @@ class TspSkinPanel : public TspSkinCustomControl {
   // The client area in transparent mode: below the caption's text height with a caption.
   void GetTranparentClientRect(TRect& rect);
   // Every child shown, then alignment on again; alignment off, then every child hidden.
-  void ShowControls();
-  void HideControls();
+  void ShowControls() { ShowChildControls(*this); }
+  void HideControls() { HideChildControls(*this); }
   // The caption's part at the current size, where a click toggles.
   TRect SizedCaptionRect() const { return sizedCaptionRect_; }
 
@@ -89,13 +90,9 @@ class TspSkinPanel : public TspSkinCustomControl {
  private:
   struct TCaptionLook;
   void DoRollUp(bool up);
-  void SaveConstraints();
-  void RestoreConstraints();
-  // The caption image is used, else the glyph; its width and the width counted with the text.
-  bool UsesCaptionImage() const;
-  int CaptionPictureWidth() const;
+  // The caption image, else the glyph; the width of text and glyph together.
+  TspCaptionPicture CaptionPicture() const;
   int CaptionContentWidth(int textWidth) const;
-  void DrawCaptionPicture(TCanvas* canvas, int x, int y);
   // The caption font: the look's (UseSkinFont) or DefaultFont, with the labels' charset.
   void ApplyCaptionFont(TFont* font);
   TColor TransparentFrameColor() const;
@@ -136,10 +133,7 @@ class TspSkinPanel : public TspSkinCustomControl {
 
   TRect sizedCaptionRect_;
   // The constraints in force before rolling up; restored on unrolling.
-  struct TSavedConstraints {
-    int MaxWidth = 0, MinWidth = 0, MaxHeight = 0, MinHeight = 0;
-  } savedConstraints_;
-  bool constraintsSaved_ = false;
+  TspSavedConstraints savedConstraints_;
 };
 
 // A panel whose owner draws on the face through OnPanelPaint; always composed off screen.

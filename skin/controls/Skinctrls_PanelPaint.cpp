@@ -35,23 +35,12 @@ int AlignedLeft(const TRect& rect, TAlignment alignment, int width, int indent) 
 
 }  // namespace
 
-bool TspSkinPanel::UsesCaptionImage() const {
-  return glyph_->Empty() && captionImageList_ != nullptr && captionImageIndex_ >= 0 &&
-         captionImageIndex_ < captionImageList_->Count();
-}
-
-int TspSkinPanel::CaptionPictureWidth() const {
-  if (UsesCaptionImage()) return captionImageList_->Width();
-  return glyph_->Empty() ? 0 : glyph_->Width() / numGlyphs_;
+TspCaptionPicture TspSkinPanel::CaptionPicture() const {
+  return TspCaptionPicture{captionImageList_, captionImageIndex_, glyph_.get(), numGlyphs_};
 }
 
 int TspSkinPanel::CaptionContentWidth(int textWidth) const {
   return glyph_->Empty() ? textWidth : textWidth + glyph_->Width() / numGlyphs_ + spacing_;
-}
-
-void TspSkinPanel::DrawCaptionPicture(TCanvas* canvas, int x, int y) {
-  if (UsesCaptionImage()) captionImageList_->Draw(canvas, x, y, captionImageIndex_, Enabled());
-  else if (!glyph_->Empty()) DrawGlyph(canvas, x, y, glyph_.get(), numGlyphs_, !Enabled() && numGlyphs_ == 2 ? 2 : 1);
 }
 
 void TspSkinPanel::ApplyCaptionFont(TFont* font) {
@@ -122,9 +111,10 @@ void TspSkinPanel::PaintTransparentGroupFrame(TBitmap& face) {
     DrawCheckImage(canvas, sizedCaptionRect_.Left, sizedCaptionRect_);
     x += checkImageRect_.Width() + 5;
   }
+  const TspCaptionPicture picture = CaptionPicture();
   const int pictureX = x;
-  const int pictureY = CentredTop(sizedCaptionRect_, UsesCaptionImage() ? captionImageList_->Height() : glyph_->Height());
-  if (const int pictureWidth = CaptionPictureWidth(); pictureWidth > 0) x += pictureWidth + 2;
+  const int pictureY = CentredTop(sizedCaptionRect_, picture.Height());
+  if (const int pictureWidth = picture.Width(); pictureWidth > 0) x += pictureWidth + 2;
 
   const TRect textRect = Rect(x, 0, face.Width(), textHeight + 5);
   const int lookIndex = skinData_->GetControlIndex("stdlabel");
@@ -134,7 +124,7 @@ void TspSkinPanel::PaintTransparentGroupFrame(TBitmap& face) {
   canvas->Brush()->SetStyle(bsClear);
   SPDrawText(canvas, Caption(), textRect);
   const int w = Caption().IsEmpty() ? 0 : canvas->TextWidth(Caption());
-  DrawCaptionPicture(canvas, pictureX, pictureY);
+  picture.Draw(canvas, pictureX, pictureY, Enabled());
 
   const int middle = textRect.Height() / 2;
   int lineFrom = textRect.Left + w + 3;
@@ -183,12 +173,12 @@ void TspSkinPanel::DrawDefaultCaption(TCanvas* canvas) {
     Frm3D(canvas, box, clBtnShadow, clBtnShadow);
     if (checked_) ::DrawCheckImage(canvas, box.Left + 3, box.Top + 2, clBtnText);
   }
+  const TspCaptionPicture picture = CaptionPicture();
   const int pictureX = x;
-  const int pictureHeight = UsesCaptionImage() ? captionImageList_->Height() : glyph_->Height();
-  if (const int pictureWidth = CaptionPictureWidth(); pictureWidth > 0) x += pictureWidth + spacing_;
+  if (const int pictureWidth = picture.Width(); pictureWidth > 0) x += pictureWidth + spacing_;
   canvas->Brush()->SetStyle(bsClear);
   canvas->TextRect(r, x, y, Caption());
-  DrawCaptionPicture(canvas, pictureX, CentredTop(r, pictureHeight));
+  picture.Draw(canvas, pictureX, CentredTop(r, picture.Height()), Enabled());
   if (rollUpMode_)
     DrawArrowImage(canvas, Rect(r.Right, r.Top, r.Right + 10, r.Bottom), clBtnText, rollUpState_ ? kArrowDown : kArrowUp);
 }
@@ -217,9 +207,9 @@ void TspSkinPanel::DrawSkinCaption(TCanvas* canvas) {
   const SIZE text = canvas->TextExtent(Caption());
   const int y = CentredTop(r, text.cy);
   int x = AlignedLeft(r, lookAlignment_, CaptionContentWidth(text.cx), 0);
+  const TspCaptionPicture picture = CaptionPicture();
   const int pictureX = x;
-  const int pictureHeight = UsesCaptionImage() ? captionImageList_->Height() : glyph_->Height();
-  if (const int pictureWidth = CaptionPictureWidth(); pictureWidth > 0) x += pictureWidth + spacing_;
+  if (const int pictureWidth = picture.Width(); pictureWidth > 0) x += pictureWidth + spacing_;
   if (rollUpMode_) {
     const TRect arrow = Rect(r.Right, r.Top, r.Right + 10, r.Bottom);
     if (!markFrameRect_.IsEmpty())
@@ -231,7 +221,7 @@ void TspSkinPanel::DrawSkinCaption(TCanvas* canvas) {
   if (!frameRect_.IsEmpty()) DrawCaptionFrame(canvas, x, text.cx);
   canvas->Brush()->SetStyle(bsClear);
   canvas->TextRect(r, x, y, Caption());
-  DrawCaptionPicture(canvas, pictureX, CentredTop(r, pictureHeight));
+  picture.Draw(canvas, pictureX, CentredTop(r, picture.Height()), Enabled());
 }
 
 void TspSkinPanel::DrawCaptionFrame(TCanvas* canvas, int& x, int textWidth) {

@@ -1,8 +1,9 @@
-# The scroll panel on shown forms: non-client scroll buttons with real mouse and key
-# input, the range, and its looks from the test skin; with the splitters, read from a
-# form resource.
+# The scroll panel and the expandable panel on shown forms: non-client scroll buttons,
+# rolling and caption buttons with real mouse and key input, and their looks from the test
+# skin; with the splitters, read from a form resource.
 converter_test(skin_panels_tests skin
   SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/panels/ExPanelTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/panels/ScrollPanelTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/panels/PanelsFormTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/buttons/ButtonFixture.cpp
