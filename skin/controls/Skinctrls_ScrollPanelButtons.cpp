@@ -1,5 +1,6 @@
 // TspSkinScrollPanel: the two scroll buttons in the non-client area (size, hit test,
 // pointer, painting) and the window messages.
+#include "skin/controls/Skinctrls_FrameMessages.h"
 #include "skin/controls/Skinctrls_ScrollPanel.h"
 #include "skin/data/Skindata_Buttons.h"
 #include "skin/data/Sputils_Compose.h"
@@ -219,6 +220,23 @@ void TspSkinScrollPanel::Dispatch(TMessage& message) {
       return;
     case WM_MOUSEWHEEL:
       WMMouseWheel(message);
+      return;
+    case CM_SENCPAINT:
+      // The form paints the non-client parts into a context of its own.
+      if (message.WParam != 0 && ButtonsVisible()) {
+        DrawButtons(reinterpret_cast<HDC>(message.WParam));
+        message.Result = kFramePaintAnswer;
+      } else {
+        message.Result = 0;
+      }
+      return;
+    case CM_BENCPAINT:
+      if (message.LParam != kBackgroundFramePaint) {
+        TspSkinControl::Dispatch(message);
+        return;
+      }
+      if (message.WParam != 0 && ButtonsVisible()) DrawButtons(reinterpret_cast<HDC>(message.WParam));
+      message.Result = kBackgroundFramePaint;
       return;
     case CM_WANTSPECIALKEY:
       if (canFocused_ && (message.WParam == VK_LEFT || message.WParam == VK_RIGHT || message.WParam == VK_UP ||

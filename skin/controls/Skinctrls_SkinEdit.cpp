@@ -3,21 +3,12 @@
 #include <algorithm>
 
 #include "classlib/windowing/ControlMessages.h"
-#include "skin/controls/Skinctrls_ViewLink.h"
+#include "skin/controls/Skinctrls_FrameMessages.h"
 #include "skin/data/Skindata_Lists.h"
 #include "skin/data/Skindata_SkinData.h"
 #include "skin/data/Skindata_Strings.h"
 #include "skin/data/Sputils_Compose.h"
 #include "skin/data/Sputils_Geometry.h"
-
-namespace {
-
-// The frame-paint request with a background (CM_SENCPAINT's partner) and the answers.
-constexpr UINT CM_BENCPAINT = 48203;
-constexpr LRESULT kFramePainted = kNoFramePainted;
-constexpr LPARAM kBackgroundFramePaint = 16802;
-
-}  // namespace
 
 TspSkinCustomEdit::TspSkinCustomEdit(TComponent* owner)
     : TspCustomEdit(owner), defaultFont_(std::make_unique<TFont>()) {
@@ -455,7 +446,7 @@ bool TspSkinCustomEdit::HandleFrameMessage(TMessage& message) {
     case CM_SENCPAINT:
       if (message.WParam != 0) {
         PaintFrame(reinterpret_cast<HDC>(message.WParam), false);
-        message.Result = kFramePainted;
+        message.Result = kFramePaintAnswer;
         return true;
       }
       return false;

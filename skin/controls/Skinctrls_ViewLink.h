@@ -7,14 +7,14 @@
 #include "classlib/graphics/GraphicsObjects.h"
 #include "classlib/runtime/AnsiString.h"
 #include "classlib/windowing/WinControl.h"
+#include "skin/controls/Skinctrls_FrameMessages.h"
 #include "skin/controls/Skinctrls_Reskin.h"
 
 class TspSkinData;
 class TspSkinScrollBar;
 
-// CM_SENCPAINT asks a skinned control to paint its frame; these views have none.
-constexpr UINT CM_SENCPAINT = 45513;
-constexpr LRESULT kNoFramePainted = 12851;
+// These views have no frame to paint on CM_SENCPAINT.
+constexpr LRESULT kNoFramePainted = kFramePaintAnswer;
 // CM_SEPAINT asks the skinned list view to paint its column header into wParam's context.
 constexpr UINT CM_SEPAINT = 45512;
 

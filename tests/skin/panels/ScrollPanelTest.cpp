@@ -174,6 +174,45 @@ TEST_F(ScrollPanelTest, ArrowKeysAndTheWheelStepOnlyWithCanFocused) {
   }
 }
 
+TEST_F(ScrollPanelTest, TheFormsPaintRequestsDrawTheShownButtonsIntoItsContext) {
+  constexpr UINT kFramePaint = 45513;
+  constexpr UINT kBackgroundPaint = 48203;
+  constexpr LPARAM kBackgroundTag = 16802;
+  struct Case {
+    const char* what;
+    bool withButtons;
+    UINT msg;
+    LPARAM lParam;
+    LRESULT answer;
+    bool painted;
+  } const cases[] = {
+      {"frame request, no buttons", false, kFramePaint, 0, 0, false},
+      {"background request, no buttons", false, kBackgroundPaint, kBackgroundTag, kBackgroundTag, false},
+      {"frame request", true, kFramePaint, 0, 12851, true},
+      {"background request", true, kBackgroundPaint, kBackgroundTag, kBackgroundTag, true},
+      {"background request without the tag", true, kBackgroundPaint, 0, 0, false},
+  };
+  const COLORREF red = RGB(255, 0, 0);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.withButtons && !panel->ButtonsVisible()) AddChild(0, 400);
+    ASSERT_EQ(c.withButtons, panel->ButtonsVisible());
+    TBitmap target;
+    target.SetSize(panel->Width(), panel->Height());
+    target.Canvas()->Brush()->SetColor(static_cast<TColor>(red));
+    target.Canvas()->FillRect(Rect(0, 0, panel->Width(), panel->Height()));
+    HDC dc = target.Canvas()->Handle();
+    EXPECT_EQ(c.answer, SendMessage(panel->Handle(), c.msg, reinterpret_cast<WPARAM>(dc), c.lParam));
+    // The forward button's shadow frame and face, in window coordinates; the client is
+    // never painted.
+    const COLORREF frame = c.painted ? static_cast<COLORREF>(GetSysColor(COLOR_BTNSHADOW)) : red;
+    const COLORREF face = c.painted ? static_cast<COLORREF>(GetSysColor(COLOR_BTNFACE)) : red;
+    EXPECT_EQ(frame, GetPixel(dc, 139, 0));
+    EXPECT_EQ(face, GetPixel(dc, 140, 2));
+    EXPECT_EQ(red, GetPixel(dc, 60, 15));
+  }
+}
+
 TEST_F(ScrollPanelTest, TheClientShowsThePanelLooksClientPieceAndFallsBackForOtherKinds) {
   TspSkinData* skin = skinbuttons::SkinWithLook(
       "panel", {{"pictureindex", "0"}, {"skinrect", "0,0,40,40"}, {"clientrect", "10,10,30,30"},
