@@ -23,7 +23,7 @@
 //   --param ID VALUE               with a preset: one more parameter pair for the plug-in
 //                                  (after the preset's; a repeated identifier takes the last)
 //   --no-plugins                   the resource holder keeps neither the WMV nor the
-//                                  RealMedia plug-in
+//                                  RealMedia plug-in (a preset's job never loads them)
 // Exit code 0 when the job completed (state 3), 1 when it failed or was stopped, 2 for
 // bad arguments.
 #include <cstdio>
@@ -218,8 +218,10 @@ int RunJob(const std::vector<std::string>& command) {
   for (size_t i = 0; i < args.size(); ++i)
     if (!ApplyOption(args, i, job, options)) return Usage();
 
-  // The WMV and RealMedia plug-ins, kept as the program keeps them.
-  const std::unique_ptr<TEncoderPlugins> plugins = options.Plugins ? std::make_unique<TEncoderPlugins>() : nullptr;
+  // The WMV and RealMedia plug-ins, kept as the program keeps them, for a profile's job only:
+  // an audio preset never writes through them, and loading them would only add to its time.
+  const bool loadPlugins = options.Plugins && IsProfilePath(options.ProfilePath);
+  const std::unique_ptr<TEncoderPlugins> plugins = loadPlugins ? std::make_unique<TEncoderPlugins>() : nullptr;
   const AnsiString extension = GiveEncoderSettings(job, options);
   if (extension.IsEmpty()) {
     std::fprintf(stderr, "cannot read the profile or preset %s\n", options.ProfilePath.c_str());

@@ -1,5 +1,6 @@
 #include "engine/Resamplecontainer.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -36,14 +37,24 @@ bool ResampleContainer::IsConvertingLayout() const {
 }
 
 bool ResampleContainer::MakeResampler() {
-  if (Handle != 0) return true;
+  if (Handle != 0 || PassThrough) return true;
   if (Failed) return false;
   const bool sixteenBits = Buffer.inputBits == kSampleBits && Buffer.outputBits == kSampleBits &&
                            Buffer.inputLayout == kSampleLayoutInterleaved;
-  if (sixteenBits && Buffer.outputChannels >= 1 && Buffer.outputChannels <= kMaxChannels)
+  const bool valid = sixteenBits && Buffer.outputChannels >= 1 && Buffer.outputChannels <= kMaxChannels;
+  // The same rate and channels on both sides need no resampler: the samples are copied.
+  PassThrough = valid && Buffer.inputRate == Buffer.outputRate && Buffer.inputChannels == Buffer.outputChannels;
+  if (valid && !PassThrough)
     Handle = CreateResampler(Buffer.inputChannels, Buffer.inputRate, Buffer.outputChannels, Buffer.outputRate);
-  Failed = Handle == 0;
+  Failed = !PassThrough && Handle == 0;
   return !Failed;
+}
+
+std::int32_t ResampleContainer::Convert(const std::int16_t* samples, std::int32_t count) {
+  if (!PassThrough) return ResampleSamples(Handle, samples, count, Interleaved.data());
+  std::copy_n(samples, static_cast<std::size_t>(count) * static_cast<std::size_t>(Buffer.outputChannels),
+              Interleaved.data());
+  return count;
 }
 
 void ResampleContainer::EnsureCapacity(std::int32_t capacity) {
@@ -81,7 +92,7 @@ std::int32_t ResampleContainer::Process(const std::int16_t* samples, std::int32_
   if (count <= 0 || samples == nullptr || !MakeResampler()) return Produced(0);
   const std::int64_t needed = ResampledCapacity(count, Buffer.inputRate, Buffer.outputRate);
   if (Buffer.capacity < needed) EnsureCapacity(static_cast<std::int32_t>(needed));
-  const std::int32_t written = ResampleSamples(Handle, samples, count, Interleaved.data());
+  const std::int32_t written = Convert(samples, count);
   SplitChannels(written);
   return Produced(written);
 }

@@ -10,7 +10,7 @@ void InitAudioSampleBuffer(AudioSampleBuffer& buffer);
 
 // Converts decoded 16-bit interleaved audio into the format an audio plug-in asked for in
 // a sample buffer, through one resampler of the resampling library that keeps its state
-// from buffer to buffer. The container owns the output buffers it hangs into the record
+// from buffer to buffer (or by a plain copy when the rate and channels stay). The container owns the output buffers it hangs into the record
 // and takes them out again when it goes.
 class ResampleContainer {
  public:
@@ -34,7 +34,11 @@ class ResampleContainer {
 
  private:
   bool IsConvertingLayout() const;
+  // Makes the resampler the formats need (none when they are the same); false when none
+  // can be made.
   bool MakeResampler();
+  // Converts into the interleaved buffer (after MakeResampler); answers the count written.
+  std::int32_t Convert(const std::int16_t* samples, std::int32_t count);
   // Writes the record's produced count and answers it.
   std::int32_t Produced(std::int32_t count);
   // Splits the interleaved output into one buffer per channel (layout 0).
@@ -42,6 +46,7 @@ class ResampleContainer {
 
   ResamplerHandle Handle = 0;
   bool Failed = false;
+  bool PassThrough = false;
   AudioSampleBuffer& Buffer;
   std::vector<std::int16_t> Interleaved;
   std::vector<std::vector<std::int16_t>> Planes;

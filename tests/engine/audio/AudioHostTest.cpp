@@ -114,7 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TContainerCase{"planar_44100_to_22050", 44100, 2, {kSampleLayoutPlanar, 22050, 2}},
                     TContainerCase{"planar_stereo_to_mono", 44100, 2, {kSampleLayoutPlanar, 44100, 1}},
                     TContainerCase{"interleaved_mono_to_stereo", 22050, 1, {kSampleLayoutInterleaved, 22050, 2}},
-                    TContainerCase{"upsampled_8000_to_48000", 8000, 2, {kSampleLayoutInterleaved, 48000, 2}}),
+                    TContainerCase{"upsampled_8000_to_48000", 8000, 2, {kSampleLayoutInterleaved, 48000, 2}},
+                    TContainerCase{"interleaved_same_format", 48000, 2, {kSampleLayoutInterleaved, 48000, 2}}),
     [](const testing::TestParamInfo<TContainerCase>& info) { return std::string(info.param.name); });
 
 TEST(ResampleContainer, PlanarOutputKeepsEachChannelApart) {
@@ -130,6 +131,21 @@ TEST(ResampleContainer, PlanarOutputKeepsEachChannelApart) {
     ASSERT_EQ(left[static_cast<std::size_t>(i)], i);
     ASSERT_EQ(right[static_cast<std::size_t>(i)], -i);
   }
+}
+
+// Without a change of rate or channels the samples arrive exactly as given, buffer after
+// buffer, and nothing is kept back for the flush.
+TEST(ResampleContainer, TheSameFormatArrivesUnchanged) {
+  AudioSampleBuffer buffer = Record({kSampleLayoutInterleaved, 48000, 2});
+  ResampleContainer container(buffer);
+  container.SetInputFormat(16, true, 48000, 2);
+  for (int k = 0; k < 3; ++k) {
+    const auto input = Tones(48000, 4800, 2, k * 4800);
+    ASSERT_EQ(container.Process(input.data(), 4800), 4800);
+    const auto* output = static_cast<const std::int16_t*>(buffer.interleavedBuffer);
+    ASSERT_EQ(std::vector<std::int16_t>(output, output + input.size()), input) << "buffer " << k;
+  }
+  EXPECT_EQ(container.Flush(), 0);
 }
 
 TEST(ResampleContainer, AnOutputLayoutNotSetGetsTheCountAndNoSamples) {
