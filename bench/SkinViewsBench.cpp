@@ -2,8 +2,9 @@
 // library's plain list view with its native header and bars showing the same owner-data
 // rows: paged from top to bottom (the skinned view by its vertical bar) with each page
 // painted. The skinned view runs with the shipped main skin (Skin/Quorin/MainSkin.ini
-// beside the program) and with the default look. Prints the times and the ratios; nothing
-// fails.
+// beside the program) and with the default look. Each time is the best of a few passes
+// (the first pass also warms the caches). Prints the times, the ratios and whether each
+// ratio is within the aim of 1.5; nothing fails.
 #include <windows.h>
 
 #include <algorithm>
@@ -23,6 +24,9 @@
 namespace {
 
 int kRows = 10000;  // or the first argument
+constexpr int kPasses = 3;
+// The skinned view should page within this factor of the plain one.
+constexpr double kAim = 1.5;
 
 using TClock = std::chrono::steady_clock;
 
@@ -105,6 +109,19 @@ double TimePlain(TForm* form, TRows* rows) {
   return page;
 }
 
+// The best of kPasses runs of `time`, each building, paging and freeing its own view.
+template <class F>
+double Best(F time) {
+  double best = time();
+  for (int pass = 1; pass < kPasses; ++pass) best = std::min(best, time());
+  return best;
+}
+
+void PrintRatio(const char* what, double ratio) {
+  std::printf("page ratio %s / plain: %.2f (%s the aim of %.1f)\n", what, ratio, ratio <= kAim ? "within" : "misses",
+              kAim);
+}
+
 std::string ProgramFolder() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -126,19 +143,19 @@ int main(int argc, char** argv) {
   TspSkinData skin(nullptr);
   const std::string skinFile = ProgramFolder() + "Skin\\Quorin\\MainSkin.ini";
   if (GetFileAttributesA(skinFile.c_str()) != INVALID_FILE_ATTRIBUTES) skin.LoadFromFile(skinFile.c_str());
-  const double plain = TimePlain(form, &rows);
-  const double skinned = skin.Empty ? -1 : TimeSkinned(form, &skin, &rows);
-  const double defaultLook = TimeSkinned(form, nullptr, &rows);
+  const double plain = Best([&] { return TimePlain(form, &rows); });
+  const double skinned = skin.Empty ? -1 : Best([&] { return TimeSkinned(form, &skin, &rows); });
+  const double defaultLook = Best([&] { return TimeSkinned(form, nullptr, &rows); });
 
   std::printf("plain list view, %d rows: page %.2f ms\n", kRows, plain);
   if (skinned < 0) {
     std::printf("skinned list view: no shipped skin at %s, no time\n", skinFile.c_str());
   } else {
     std::printf("skinned list view, %d rows, shipped skin: page %.2f ms\n", kRows, skinned);
-    std::printf("page ratio skinned / plain: %.2f\n", skinned / plain);
+    PrintRatio("skinned", skinned / plain);
   }
   std::printf("default-look list view, %d rows: page %.2f ms\n", kRows, defaultLook);
-  std::printf("page ratio default look / plain: %.2f\n", defaultLook / plain);
+  PrintRatio("default look", defaultLook / plain);
   delete form;
   return 0;
 }

@@ -157,9 +157,35 @@ void THeaderControl::ItemChanged(const NMHEADERA* header) {
   SectionResize(section);
 }
 
+namespace {
+
+// The notifications that carry an NMHEADER; the window sends others with a bare NMHDR.
+bool IsSectionNotification(UINT code) {
+  switch (code) {
+    case HDN_ITEMCLICKA:
+    case HDN_ITEMCLICKW:
+    case HDN_BEGINTRACKA:
+    case HDN_BEGINTRACKW:
+    case HDN_TRACKA:
+    case HDN_TRACKW:
+    case HDN_ENDTRACKA:
+    case HDN_ENDTRACKW:
+    case HDN_ITEMCHANGEDA:
+    case HDN_ITEMCHANGEDW:
+    case HDN_ENDDRAG:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 void THeaderControl::CNNotify(TMessage& message) {
   message.Result = 0;
   if (syncing_) return;
+  const auto* notify = reinterpret_cast<const NMHDR*>(message.LParam);
+  if (!IsSectionNotification(notify->code)) return;  // e.g. NM_RELEASEDCAPTURE: an NMHDR only
   const auto* header = reinterpret_cast<const NMHEADERA*>(message.LParam);
   THeaderSection* section = SectionOf(header->iItem);
   const int width = header->pitem != nullptr && (header->pitem->mask & HDI_WIDTH) != 0 ? header->pitem->cxy : 0;

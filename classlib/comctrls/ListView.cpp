@@ -20,6 +20,11 @@ void TListColumn::SetAlignment(TAlignment value) {
   Changed(false);
 }
 
+void TListColumn::SetImageIndex(int value) {
+  imageIndex_ = value;
+  Changed(false);
+}
+
 TListColumns::TListColumns(TCustomListView* view) : TOwnedCollection(view, TListColumn::StaticClass()), view_(view) {}
 
 void TListColumns::Update(TCollectionItem*) { view_->UpdateColumns(); }
@@ -89,8 +94,9 @@ void TCustomListView::ApplyColors() {
 }
 
 void TCustomListView::ApplyExtendedStyle() {
-  if (HandleAllocated())
-    SendMessageA(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, rowSelect_ ? LVS_EX_FULLROWSELECT : 0);
+  if (!HandleAllocated()) return;
+  const DWORD style = (rowSelect_ ? LVS_EX_FULLROWSELECT : 0) | (fullDrag_ ? LVS_EX_HEADERDRAGDROP : 0);
+  SendMessageA(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_HEADERDRAGDROP, style);
 }
 
 void TCustomListView::ApplyImages() {
@@ -117,6 +123,11 @@ void TCustomListView::UpdateColumns() {
     info.cx = column->Width();
     info.pszText = const_cast<char*>(caption.c_str());
     info.iSubItem = i;
+    if (column->ImageIndex() >= 0) {
+      info.mask |= LVCF_IMAGE;
+      info.fmt |= LVCFMT_IMAGE;
+      info.iImage = column->ImageIndex();
+    }
     SendMessageA(window, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&info));
   }
 }
@@ -129,6 +140,11 @@ void TCustomListView::UpdateItems(int first, int last) {
 void TCustomListView::UpdateCount() {
   fetched_->Reset(-1);
   if (HandleAllocated()) SendMessageA(Handle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(items_->Count()), LVSICF_NOSCROLL);
+}
+
+void TCustomListView::SetFullDrag(bool value) {
+  fullDrag_ = value;
+  ApplyExtendedStyle();
 }
 
 void TCustomListView::SetViewStyle(TViewStyle value) {

@@ -12,7 +12,8 @@ class TCustomListView;
 
 enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 
-// A column of a report view: caption, width and alignment.
+// A column of a report view: caption, width, alignment and the image of the view's
+// SmallImages shown in its header section (-1: none).
 class TListColumn : public TCollectionItem {
   CLASSLIB_CLASS(TListColumn, TCollectionItem)
  public:
@@ -23,11 +24,14 @@ class TListColumn : public TCollectionItem {
   void SetWidth(int value);
   TAlignment Alignment() const { return alignment_; }
   void SetAlignment(TAlignment value);
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int value);
 
  private:
   AnsiString caption_;
   int width_ = 50;
   TAlignment alignment_ = taLeftJustify;
+  int imageIndex_ = -1;
 };
 
 class TListColumns : public TOwnedCollection {
@@ -117,6 +121,9 @@ class TCustomListView : public TWinControl {
   void SetMultiSelect(bool value);
   bool RowSelect() const { return rowSelect_; }
   void SetRowSelect(bool value);
+  // The user may drag the report view's column headers into another order.
+  bool FullDrag() const { return fullDrag_; }
+  void SetFullDrag(bool value);
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool value);
   bool HideSelection() const { return hideSelection_; }
@@ -196,6 +203,7 @@ class TCustomListView : public TWinControl {
   bool ownerDraw_ = false;
   bool multiSelect_ = false;
   bool rowSelect_ = false;
+  bool fullDrag_ = false;
   bool readOnly_ = false;
   bool hideSelection_ = true;
   TCustomImageList* smallImages_ = nullptr;

@@ -83,7 +83,8 @@ void RegisterListView() {
                           {StringProperty<TListColumn>("Caption", &TListColumn::SetCaption),
                            IntegerProperty<TListColumn>("Width", &TListColumn::SetWidth, 50),
                            EnumProperty<TListColumn, TAlignment>("Alignment", &TListColumn::SetAlignment, AlignmentIdents(),
-                                                                 "taLeftJustify")});
+                                                                 "taLeftJustify"),
+                           IntegerProperty<TListColumn>("ImageIndex", &TListColumn::SetImageIndex, -1)});
   RegisterClassProperties(
       TCustomListView::StaticClass(),
       {CollectionProperty<TCustomListView>("Columns", [](TCustomListView* v) -> TCollection* { return v->Columns(); }),
@@ -95,6 +96,7 @@ void RegisterListView() {
        BoolProperty<TCustomListView>("OwnerDraw", &TCustomListView::SetOwnerDraw, false),
        BoolProperty<TCustomListView>("MultiSelect", &TCustomListView::SetMultiSelect, false),
        BoolProperty<TCustomListView>("RowSelect", &TCustomListView::SetRowSelect, false),
+       BoolProperty<TCustomListView>("FullDrag", &TCustomListView::SetFullDrag, false),
        BoolProperty<TCustomListView>("ReadOnly", &TCustomListView::SetReadOnly, false),
        BoolProperty<TCustomListView>("HideSelection", &TCustomListView::SetHideSelection, true),
        ReferenceProperty<TCustomListView, TCustomImageList>("SmallImages", &TCustomListView::SetSmallImages),

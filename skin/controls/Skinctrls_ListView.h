@@ -30,6 +30,8 @@ class TspSkinCustomListView : public TCustomListView, public TspViewSkinLink {
 
   // The rectangle of the header section at a display position.
   TRect GetHeaderSectionRect(int index);
+  // The column shown at a display position: with FullDrag the header's order decides.
+  int HeaderItemAt(int position);
   // Paints the whole header into `dc` (0: the header's own paint cycle).
   void PaintHeader(HDC dc);
   void DrawHeaderSection(TCanvas* canvas, TListColumn* column, bool active, bool pressed, const TRect& rect);

@@ -2,6 +2,7 @@
 // HeaderWndProc, which paints every section from the header look and keeps the pressed
 // section while the left button is down inside one (not on a divider).
 #include <algorithm>
+#include <vector>
 
 #include "classlib/windowing/WindowBinding.h"
 #include "skin/controls/Skinctrls_ListView.h"
@@ -88,9 +89,19 @@ void TspSkinCustomListView::HeaderMouse(const TMessage& message) {
   RedrawWindow(header_, nullptr, nullptr, RDW_INVALIDATE);
 }
 
+int TspSkinCustomListView::HeaderItemAt(int position) {
+  if (!FullDrag()) return position;
+  std::vector<int> order(static_cast<size_t>(Columns()->Count()));
+  if (position < 0 || position >= static_cast<int>(order.size()) ||
+      !SendMessageA(header_, HDM_GETORDERARRAY, order.size(), reinterpret_cast<LPARAM>(order.data()))) {
+    return position;
+  }
+  return order[static_cast<size_t>(position)];
+}
+
 TRect TspSkinCustomListView::GetHeaderSectionRect(int index) {
   RECT r{};
-  SendMessageA(header_, HDM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+  SendMessageA(header_, HDM_GETITEMRECT, static_cast<WPARAM>(HeaderItemAt(index)), reinterpret_cast<LPARAM>(&r));
   return Rect(r.left, r.top, r.right, r.bottom);
 }
 
@@ -104,7 +115,7 @@ void TspSkinCustomListView::PaintHeader(HDC dc) {
   int right = 0;
   for (int i = 0; i < count; ++i) {
     const TRect rect = GetHeaderSectionRect(i);
-    DrawHeaderSection(&canvas, Columns()->Items(i), false, i == pressedSection_ && headerDown_, rect);
+    DrawHeaderSection(&canvas, Columns()->Items(HeaderItemAt(i)), false, i == pressedSection_ && headerDown_, rect);
     right = std::max<int>(right, rect.Right);
   }
   PaintHeaderRest(&canvas, right);
@@ -158,7 +169,7 @@ void TspSkinCustomListView::DrawHeaderSection(TCanvas* canvas, TListColumn* colu
   } else {
     content.Left += kCaptionMargin;
     content.Right -= kCaptionMargin;
-    DrawSectionContent(target, content, {column->Caption(), column->Alignment(), nullptr, -1, 0});
+    DrawSectionContent(target, content, {column->Caption(), column->Alignment(), SmallImages(), column->ImageIndex(), 0});
   }
   canvas->Draw(rect.Left, rect.Top, &bitmap);
 }

@@ -47,6 +47,9 @@ TEST_F(ViewsForm, TheFormReadsBackItsValuesAndAttachments) {
   EXPECT_EQ(vsReport, jobs->ViewStyle());
   ASSERT_EQ(2, jobs->Columns()->Count());
   EXPECT_EQ(AnsiString("Status"), jobs->Columns()->Items(1)->Caption());
+  EXPECT_EQ(-1, jobs->Columns()->Items(0)->ImageIndex());
+  EXPECT_EQ(2, jobs->Columns()->Items(1)->ImageIndex());
+  EXPECT_TRUE(jobs->FullDrag());
   EXPECT_EQ(form->Skin, jobs->SkinData());
   EXPECT_EQ(form->JobsVBar, jobs->VScrollBar());
   EXPECT_EQ(form->JobsHBar, jobs->HScrollBar());
