@@ -1,4 +1,5 @@
 #include "skin/shell/Spskinshellctrls.h"
+#include "skin/shell/Skintabs.h"
 
 #include <memory>
 
@@ -19,6 +20,7 @@ void CreateDesktopShellFolder() {
 
 void InitializeShellControls() {
   if (g_lock) return;
+  RegisterSkinTabs();
   g_oleStarted = SUCCEEDED(OleInitialize(nullptr));
   try {
     CreateDesktopShellFolder();

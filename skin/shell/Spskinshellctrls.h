@@ -12,8 +12,9 @@
 extern TspShellFolder* DesktopFolder;
 
 // Starts the unit once, on the window thread (start-up and test mains call it): OLE for
-// the thread, the desktop item and the critical section of the change watchers. Raises
-// EOleError when the shell gives no desktop.
+// the thread, the desktop item and the critical section of the change watchers, and the
+// page and tab controls' form resource classes. Raises EOleError when the shell gives no
+// desktop.
 void InitializeShellControls();
 // Ends it again: frees the desktop item and the critical section, releases the context
 // menu on screen (if any) and OLE.
