@@ -17,4 +17,6 @@ void InitializeSkinControls() {
   RegisterSkinSplitters();
   RegisterSkinScrollPanels();
   RegisterSkinEdits();
+  RegisterSkinMenuButtons();
+  RegisterSkinToolBars();
 }

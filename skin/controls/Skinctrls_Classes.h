@@ -17,6 +17,8 @@ void RegisterSkinNotebooks();
 void RegisterSkinSplitters();
 void RegisterSkinScrollPanels();
 void RegisterSkinEdits();
+void RegisterSkinMenuButtons();
+void RegisterSkinToolBars();
 
 class TIdentTable;
 // The names of TspButtonLayout in form resources.
