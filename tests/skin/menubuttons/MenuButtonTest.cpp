@@ -5,6 +5,7 @@
 #include "window_support.h"
 
 using namespace dropdown;
+using skinbuttons::FacePixel;
 using skinbuttons::PressAt;
 using skinbuttons::ReleaseButton;
 
