@@ -181,13 +181,16 @@ void TspSkinButton::SelectSkinFont(TCanvas* canvas, bool ADown, bool AMouseIn) {
 void TspSkinButton::DrawFaceContent(TBitmap* B, TRect content, bool ADown, bool AMouseIn) {
   TCanvas* canvas = B->Canvas();
   SelectSkinFont(canvas, ADown, AMouseIn);
-  if (look_->ShowFocus && Focused() && skinData_ != nullptr) {
-    canvas->Brush()->SetStyle(bsSolid);
-    canvas->Brush()->SetColor(skinData_->SkinColors->BtnFace);
-    canvas->DrawFocusRect(content);
-    canvas->Brush()->SetStyle(bsClear);
-  }
+  DrawFocusFrame(canvas, content);
   DrawContent(canvas, content, ADown, ADown, GetGlyphNum(ADown, AMouseIn));
+}
+
+void TspSkinButton::DrawFocusFrame(TCanvas* canvas, const TRect& rect) {
+  if (!look_->ShowFocus || !Focused() || skinData_ == nullptr) return;
+  canvas->Brush()->SetStyle(bsSolid);
+  canvas->Brush()->SetColor(skinData_->SkinColors->BtnFace);
+  canvas->DrawFocusRect(rect);
+  canvas->Brush()->SetStyle(bsClear);
 }
 
 void TspSkinButton::DrawContent(TCanvas* canvas, const TRect& rect, bool imageDown, bool listDown, int glyphNum) {

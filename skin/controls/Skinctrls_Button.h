@@ -146,6 +146,14 @@ class TspSkinButton : public TspSkinCustomControl {
   TTimer* MorphTimer() const { return morph_.Timer(); }
   TTimer* AnimateTimer() const { return animation_.Timer(); }
 
+  // Font, focus rectangle and content of a skinned face on `content`.
+  void DrawFaceContent(TBitmap* B, TRect content, bool ADown, bool AMouseIn);
+  void SelectSkinFont(TCanvas* canvas, bool ADown, bool AMouseIn);
+  // The look's focus rectangle around `rect` while focused (when the look shows focus).
+  void DrawFocusFrame(TCanvas* canvas, const TRect& rect);
+  // Image and caption from the images menu, the image list or the glyph.
+  void DrawContent(TCanvas* canvas, const TRect& rect, bool imageDown, bool glyphDown, int glyphNum);
+
   bool mouseIn_ = false;
   bool pressed_ = false;
   bool down_ = false;
@@ -160,11 +168,6 @@ class TspSkinButton : public TspSkinCustomControl {
  private:
   // The face for the state, from the look (Paint) or built in.
   void BuildSkinFace(TBitmap& face);
-  // Font, focus rectangle and content of a skinned face on `content`.
-  void DrawFaceContent(TBitmap* B, TRect content, bool ADown, bool AMouseIn);
-  void SelectSkinFont(TCanvas* canvas, bool ADown, bool AMouseIn);
-  // Image and caption from the images menu, the image list or the glyph.
-  void DrawContent(TCanvas* canvas, const TRect& rect, bool imageDown, bool glyphDown, int glyphNum);
 
   void MorphTick(TObject* sender) { (void)sender; DoMorph(); }
   void AnimateTick(TObject* sender) { (void)sender; DoAnimate(); }

@@ -8,9 +8,6 @@
 namespace {
 
 // Look-less faces: the frame and fill of the hot and the pressed state.
-constexpr TColor kDefaultHotFrame = static_cast<TColor>(0x800000);
-constexpr TColor kDefaultHotFill = static_cast<TColor>(0xD2BDB6);
-constexpr TColor kDefaultDownFill = static_cast<TColor>(0xB59385);
 
 }  // namespace
 
@@ -111,6 +108,11 @@ void DrawDefaultButtonFrame(TCanvas* canvas, TRect rect, bool drawnDown, bool ho
   TColor frame = clBtnShadow, fill = clBtnFace;
   if (drawnDown) frame = kDefaultHotFrame, fill = kDefaultDownFill;
   else if (hot) frame = kDefaultHotFrame, fill = kDefaultHotFill;
+  DrawFramedPart(canvas, rect, frame, fill);
+}
+
+void DrawFramedPart(TCanvas* canvas, const TRect& rect, TColor frame, TColor fill) {
+  canvas->Brush()->SetStyle(bsSolid);
   canvas->Brush()->SetColor(frame);
   canvas->FrameRect(rect);
   canvas->Brush()->SetColor(fill);

@@ -52,9 +52,17 @@ int GlyphCell(TspNumGlyphs numGlyphs, bool down, bool mouseIn, bool enabled);
 // client part `client` of R growing with it); answers the content rectangle on B.
 TRect StretchButtonFace(TBitmap* B, TBitmap* picture, int resizeMode, const TRect& R, const TRect& client);
 
+// The colours of look-less faces: the frame of a hot or pressed face, its fill when hot and
+// when pressed.
+inline constexpr TColor kDefaultHotFrame = static_cast<TColor>(0x800000);
+inline constexpr TColor kDefaultHotFill = static_cast<TColor>(0xD2BDB6);
+inline constexpr TColor kDefaultDownFill = static_cast<TColor>(0xB59385);
+
 // The look-less face: a one-pixel frame and a fill over `rect`, navy framed and coloured
 // when drawn down or hot, else in the button colours; the brush is left clear.
 void DrawDefaultButtonFrame(TCanvas* canvas, TRect rect, bool drawnDown, bool hot);
+// A one-pixel `frame` around `rect` filled with `fill`; the brush is left clear.
+void DrawFramedPart(TCanvas* canvas, const TRect& rect, TColor frame, TColor fill);
 
 // Points `menu` (whose component is `component`) at `value`, moving `self`'s free
 // notification and handing the menu `onChanged`.

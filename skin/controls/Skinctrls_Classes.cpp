@@ -18,4 +18,6 @@ void InitializeSkinControls() {
   RegisterSkinScrollPanels();
   RegisterSkinEdits();
   RegisterSkinExPanels();
+  RegisterSkinMenuButtons();
+  RegisterSkinToolBars();
 }

@@ -18,6 +18,8 @@ void RegisterSkinSplitters();
 void RegisterSkinScrollPanels();
 void RegisterSkinEdits();
 void RegisterSkinExPanels();
+void RegisterSkinMenuButtons();
+void RegisterSkinToolBars();
 
 class TIdentTable;
 // The names of TspButtonLayout in form resources.

@@ -11,13 +11,8 @@ constexpr TColor kPressedFill = static_cast<TColor>(0xB59385);
 constexpr TColor kHotFill = static_cast<TColor>(0xD2BDB6);
 
 const TspDataSkinButtonControl* FindButtonLook(TspSkinData* skin, const char* lookName) {
-  if (skin == nullptr || skin->Empty) return nullptr;
   for (const char* name : {lookName, "resizebutton"}) {
-    const int index = skin->GetControlIndex(name);
-    if (index == -1) continue;
-    if (auto* look = dynamic_cast<const TspDataSkinButtonControl*>(skin->CtrlList[static_cast<size_t>(index)].get())) {
-      return look;
-    }
+    if (const TspDataSkinButtonControl* look = FindSkinButtonLook(skin, name)) return look;
   }
   return nullptr;
 }
@@ -35,6 +30,13 @@ TColor StateColor(const TspDataSkinButtonControl& look, TspButtonState state) {
 }
 
 }  // namespace
+
+const TspDataSkinButtonControl* FindSkinButtonLook(TspSkinData* skin, const char* lookName) {
+  if (skin == nullptr || skin->Empty) return nullptr;
+  const int index = skin->GetControlIndex(lookName);
+  if (index == -1) return nullptr;
+  return dynamic_cast<const TspDataSkinButtonControl*>(skin->CtrlList[static_cast<size_t>(index)].get());
+}
 
 TBitmap* SkinPictureAt(const TspSkinData& skin, int index) {
   if (index < 0 || index >= static_cast<int>(skin.ActivePictures.size())) return nullptr;

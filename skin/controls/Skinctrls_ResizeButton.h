@@ -12,6 +12,12 @@ struct TspButtonState {
   bool Pressed = false;
 };
 
+class TspDataSkinButtonControl;
+
+// The skin's button look of exactly that name, or null (no skin, an empty skin, no such
+// look or a look of another kind).
+const TspDataSkinButtonControl* FindSkinButtonLook(TspSkinData* skin, const char* lookName);
+
 // The skin's picture at `index`, or null when the index is -1 or beyond its pictures.
 TBitmap* SkinPictureAt(const TspSkinData& skin, int index);
 

@@ -9,15 +9,13 @@
 #include <optional>
 
 #include "skin/controls/Skinctrls_Bases.h"
+#include "skin/controls/Skinctrls_NCScrollButtons.h"
 
 class TspDataSkinButtonControl;
 class TspDataSkinPanelControl;
 
 enum TspScrollType { stHorizontal, stVertical };
 
-// Hit-test answers of the two scroll buttons (back, forward).
-constexpr LRESULT HTSCROLLBACK = 119;
-constexpr LRESULT HTSCROLLFORWARD = 120;
 
 class TspSkinScrollPanel : public TspSkinControl {
   CLASSLIB_CLASS(TspSkinScrollPanel, TspSkinControl)
@@ -95,8 +93,6 @@ class TspSkinScrollPanel : public TspSkinControl {
   void DrawButtons(HDC dc);
   void DrawButton(TCanvas* canvas, int index);
   void RepaintNonClient();
-  // The button of a hit-test answer (-1: none).
-  static int ButtonOfHit(WPARAM hit);
   bool NonClientMessage(TMessage& message);
   // A press takes the focus with CanFocused; true when it did not come (the press is dropped).
   bool TakeFocusOnPress();

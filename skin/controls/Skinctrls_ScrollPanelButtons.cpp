@@ -15,11 +15,6 @@ constexpr int kArrowDown = 4;
 
 TPoint Shifted(TPoint p, int dx, int dy) { return TPoint{p.X + dx, p.Y + dy}; }
 
-// The signed screen point packed in a mouse message's lParam.
-TPoint MessagePoint(LPARAM lParam) {
-  return TPoint{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-
 }  // namespace
 
 void TspSkinScrollPanel::PlaceButtons() {
@@ -38,20 +33,12 @@ void TspSkinScrollPanel::SetButtonsVisible(bool value) {
   if (ButtonsVisible() == value) return;
   for (TScrollButton& button : buttons_) button.visible = value;
   if (!HandleAllocated()) return;
-  // The system asks for the non-client size again (WM_NCCALCSIZE).
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RecalcFrame(Handle());
   Realign();
 }
 
 void TspSkinScrollPanel::RepaintNonClient() {
   if (HandleAllocated()) SendMessage(Handle(), WM_NCPAINT, 1, 0);
-}
-
-int TspSkinScrollPanel::ButtonOfHit(WPARAM hit) {
-  if (static_cast<LRESULT>(hit) == HTSCROLLBACK) return 0;
-  if (static_cast<LRESULT>(hit) == HTSCROLLFORWARD) return 1;
-  return -1;
 }
 
 void TspSkinScrollPanel::LeaveButtons() {
@@ -130,11 +117,10 @@ void TspSkinScrollPanel::WMNCCalcSize(TMessage& message) {
 }
 
 void TspSkinScrollPanel::WMNCHitTest(TMessage& message) {
-  const TPoint p = ScreenToClient(MessagePoint(message.LParam));
-  const int along = Vertical() ? p.Y : p.X;
-  const int clientExtent = Vertical() ? ClientHeight() : ClientWidth();
-  if (ButtonsVisible() && along < 0) message.Result = HTSCROLLBACK;
-  else if (ButtonsVisible() && along >= clientExtent) message.Result = HTSCROLLFORWARD;
+  const TPoint p = ScreenToClient(MessageScreenPoint(message.LParam));
+  const LRESULT hit =
+      ScrollButtonHit(ButtonsVisible(), Vertical() ? p.Y : p.X, Vertical() ? ClientHeight() : ClientWidth());
+  if (hit != 0) message.Result = hit;
   else TspSkinControl::WndProc(message);
 }
 
@@ -146,7 +132,7 @@ bool TspSkinScrollPanel::TakeFocusOnPress() {
 
 // Answers true when the message was handled here and goes no further.
 bool TspSkinScrollPanel::NonClientMessage(TMessage& message) {
-  const int index = ButtonOfHit(message.WParam);
+  const int index = ScrollButtonOfHit(message.WParam);
   switch (message.Msg) {
     case WM_NCMOUSEMOVE:
       if (index >= 0 && !buttons_[index].hot) {
@@ -212,7 +198,7 @@ void TspSkinScrollPanel::Dispatch(TMessage& message) {
       if (ButtonsVisible()) RepaintNonClient();
       return;
     case WM_SETCURSOR:
-      if (ButtonOfHit(LOWORD(message.LParam)) >= 0) message.LParam = MAKELPARAM(HTCLIENT, HIWORD(message.LParam));
+      if (ScrollButtonOfHit(LOWORD(message.LParam)) >= 0) message.LParam = MAKELPARAM(HTCLIENT, HIWORD(message.LParam));
       TspSkinControl::Dispatch(message);
       return;
     case WM_TIMER:

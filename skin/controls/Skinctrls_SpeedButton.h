@@ -128,17 +128,20 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
 
   std::unique_ptr<TspDataSkinButtonControl> look_;
 
- private:
   AnsiString ShownCaption() const { return showCaption_ ? Caption() : AnsiString(); }
   // The faces show the hot state only while enabled (the flag follows the pointer anyway).
   bool ShownHot() const { return mouseIn_ && Enabled(); }
+  // Image and caption: images menu, tool-bar lists (`hot`: the hot list if any), glyph,
+  // image list.
+  void DrawContent(TCanvas* canvas, const TRect& rect, bool imageDown, bool hot, bool glyphDown, int glyphNum);
+
+  bool mouseIn_ = false;
+
+ private:
   // The flat button's face-less drawing straight on the canvas.
   void PaintFlatContent();
   void BuildSkinFace(TBitmap& face);
   void DrawFaceContent(TBitmap* B, const TRect& content, bool ADown, bool AMouseIn);
-  // Image and caption: images menu, tool-bar lists (`hot`: the hot list if any), glyph,
-  // image list.
-  void DrawContent(TCanvas* canvas, const TRect& rect, bool imageDown, bool hot, bool glyphDown, int glyphNum);
   void MouseEnterChanged(bool enter);
   void CMDialogChar(TMessage& message);
   void CMEnabledChanged(TMessage& message);
@@ -179,7 +182,6 @@ class TspSkinSpeedButton : public TspGraphicSkinCustomControl {
   bool drawColorMarker_ = false;
   TColor colorValue_ = 0;
 
-  bool mouseIn_ = false;
   bool pressed_ = false;
   bool releaseOnClick_ = false;
   TspFaceMorph morph_{TNotifyEvent(this, &TspSkinSpeedButton::MorphTick)};
