@@ -11,6 +11,8 @@
 // face, client background, logo, icon), Formskinner_Sizing.cpp (size limits),
 // Formskinner_Reskin.cpp (skin application, re-skin walks, areas),
 // Formskinner_ObjectList.cpp (loading, tracking and addressing the skin objects),
+// Formskinner_ValueObjects.cpp (track bars, gauges, frame gauges and regulators),
+// Formskinner_AnimateObject.cpp (animations),
 // Formskinner_HitTest.cpp (hit tests), Formskinner_Pointer.cpp (the pointer's dispatch to
 // the objects, dragging, magnetic edges), Formskinner_WindowState.cpp (minimise, maximise,
 // restore), Formskinner_WndProc.cpp (the replacement window procedure),
@@ -64,6 +66,9 @@ using TspMouseLeaveEvent = TEvent<const AnsiString&>;
 using TspPaintEvent = TEvent<const AnsiString&, TCanvas*, const TRect&>;
 using TspSwitchChangeStateEvent = TEvent<const AnsiString&, TSwitchState>;
 using TspActivateCustomObjectEvent = TEvent<const AnsiString&, bool&>;
+// A track bar or frame regulator changed its value: the object's IDName and the value.
+using TspTrackBarChangeValueEvent = TEvent<const AnsiString&, int>;
+using TspFrameRegulatorChangeValueEvent = TEvent<const AnsiString&, int>;
 // Paints the caption's title instead of the component: canvas, title rectangle, active.
 using TspCaptionPaintEvent = TEvent<TCanvas*, const TRect&, bool>;
 
@@ -132,6 +137,8 @@ class TspFormSkinner : public TComponent, public IspSkinMenuHost {
   TspPaintEvent OnPaintEvent;
   TspSwitchChangeStateEvent OnSwitchChangeStateEvent;
   TspActivateCustomObjectEvent OnActivateCustomObject;
+  TspTrackBarChangeValueEvent OnTrackBarChangeValueEvent;
+  TspFrameRegulatorChangeValueEvent OnFrameRegulatorChangeValueEvent;
   TspCaptionPaintEvent OnCaptionPaint;
 
   // The built-in look without a usable skin (Formskinner_Default.cpp): caption fonts of
@@ -202,7 +209,8 @@ class TspFormSkinner : public TComponent, public IspSkinMenuHost {
   // The pointer's tracking (50 ms) and the morph steps (25 ms); both off at construction.
   std::unique_ptr<TTimer> MouseTimer;
   std::unique_ptr<TTimer> MorphTimer;
-  // The caption objects' activation animation (25 ms); off at construction.
+  // The caption objects' activation animation and the animation objects (25 ms); off at
+  // construction.
   std::unique_ptr<TTimer> AnimateTimer;
   int NewFormWidth = 0, NewFormHeight = 0;
   int ActiveObject = -1, OldActiveObject = -1, CaptureObject = -1;
@@ -307,6 +315,7 @@ class TspFormSkinner : public TComponent, public IspSkinMenuHost {
   void TestActive(int x, int y, bool canActivate);
   void TestMouse(TObject* sender);
   void TestMorph(TObject* sender);
+  void TestAnimate(TObject* sender);
   void TestCursors();
   void MouseDownEvent(const AnsiString& idName, int x, int y, const TRect& objectRect, TMouseButton button);
   void MouseUpEvent(const AnsiString& idName, int x, int y, const TRect& objectRect, TMouseButton button);
@@ -315,19 +324,29 @@ class TspFormSkinner : public TComponent, public IspSkinMenuHost {
   void MouseLeaveEvent(const AnsiString& idName);
   void PaintEvent(const AnsiString& idName, TCanvas* canvas, const TRect& objectRect);
   void SwitchChangeStateEvent(const AnsiString& idName, TSwitchState state);
+  void TrackBarChangeValueEvent(const AnsiString& idName, int value);
+  void FrameRegulatorChangeValueEvent(const AnsiString& idName, int value);
   // Operations by IDName on the first object of that name; other names or kinds do
-  // nothing (getters answer False / swsOff).
+  // nothing (getters answer False / swsOff / 0). While a skin is applied the value setters
+  // store (and report) without drawing.
   void SetEnabled(const AnsiString& idName, bool value);
   void ButtonSetDown(const AnsiString& idName, bool value);
   bool ButtonGetDown(const AnsiString& idName) const;
   void SwitchSetState(const AnsiString& idName, TSwitchState value);
   TSwitchState SwitchGetState(const AnsiString& idName) const;
   void UserObjectDraw(const AnsiString& idName);
+  void TrackBarSetValue(const AnsiString& idName, int value);
+  int TrackBarGetValue(const AnsiString& idName) const;
+  void GaugeSetValue(const AnsiString& idName, int value);
+  void FrameGaugeSetValue(const AnsiString& idName, int value);
+  void FrameRegulatorSetValue(const AnsiString& idName, int value);
+  int FrameRegulatorGetValue(const AnsiString& idName) const;
+  void AnimateStart(const AnsiString& idName);
+  void AnimateStop(const AnsiString& idName);
   // The text objects' texts (Formskinner_TextObjects.cpp).
   void LabelSetText(const AnsiString& idName, const AnsiString& text);
   void BitLabelSetText(const AnsiString& idName, const AnsiString& text);
   void CaptionSetText(const AnsiString& idName, const AnsiString& text);
-  void TestAnimate(TObject* sender);
 
   // Hit tests (Formskinner_HitTest.cpp): P in window coordinates (non-client mode) or
   // client coordinates (client mode).
@@ -455,6 +474,17 @@ class TspFormSkinner : public TComponent, public IspSkinMenuHost {
   template <class Kind>
   Kind* Find(const AnsiString& idName) const {
     return dynamic_cast<Kind*>(Object(GetIndex(idName)));
+  }
+  // SetValue of the named object of that kind, or SimplySetValue while a skin is applied.
+  template <class Kind>
+  void SetObjectValue(const AnsiString& idName, int value) {
+    Kind* object = Find<Kind>(idName);
+    if (object == nullptr) return;
+    if (ApplyingSkin) {
+      object->SimplySetValue(value);
+    } else {
+      object->SetValue(value);
+    }
   }
   bool NearEdge(const TPoint& p) const;
   int EdgeZone(const TPoint& p) const;

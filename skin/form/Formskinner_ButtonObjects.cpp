@@ -77,20 +77,20 @@ void TspSkinButtonObject::ReleaseGroup() {
   }
 }
 
-// A skinned popup menu opens itself; any other menu (the system menu) drops through the
-// form component's menu controller.
-void TspSkinButtonObject::TrackMenu() {
-  if (MenuItem == nullptr || MenuItem->Count() == 0) return;
-  TCustomForm* form = Parent->OwnerForm;
-  const TRect r = MovedRect(ObjectRect, form->Left(), form->Top());
-  if (auto* popup = dynamic_cast<TspSkinPopupMenu*>(MenuItem->GetParentMenu())) {
-    popup->PopupFromRect(r, PopupUp);
+void DropObjectMenu(TspFormSkinner* form, const TRect& objectRect, TMenuItem* item, bool popupUp) {
+  if (item == nullptr || item->Count() == 0) return;
+  TCustomForm* owner = form->OwnerForm;
+  const TRect r = MovedRect(objectRect, owner->Left(), owner->Top());
+  if (auto* popup = dynamic_cast<TspSkinPopupMenu*>(item->GetParentMenu())) {
+    popup->PopupFromRect(r, popupUp);
     return;
   }
-  TspSkinData* skin = Parent->MenusSkinData() != nullptr ? Parent->MenusSkinData() : Parent->SkinData();
-  Parent->SkinMenuOpen();
-  Parent->SkinMenu()->Popup(nullptr, skin, 0, r, MenuItem, PopupUp);
+  TspSkinData* skin = form->MenusSkinData() != nullptr ? form->MenusSkinData() : form->SkinData();
+  form->SkinMenuOpen();
+  form->SkinMenu()->Popup(nullptr, skin, 0, r, item, popupUp);
 }
+
+void TspSkinButtonObject::TrackMenu() { DropObjectMenu(Parent, ObjectRect, MenuItem, PopupUp); }
 
 void TspSkinButtonObject::MouseDown(int x, int y, TMouseButton button) {
   if (!Enabled) return;
@@ -141,14 +141,16 @@ TspSkinStdButtonObject::TspSkinStdButtonObject(TspFormSkinner* form, TspDataSkin
   RestoreInActiveSkinRect = button->RestoreInActiveRect;
 }
 
-bool TspSkinStdButtonObject::InRestoreMode() const {
-  switch (Command) {
-    case cmMaximize: return Parent->WindowState == spwsMaximized;
-    case cmMinimize: return Parent->WindowState == spwsMinimized;
-    case cmRollUp: return Parent->RollUpState;
+bool CommandInRestoreMode(const TspFormSkinner* form, TStdCommand command) {
+  switch (command) {
+    case cmMaximize: return form->WindowState == spwsMaximized;
+    case cmMinimize: return form->WindowState == spwsMinimized;
+    case cmRollUp: return form->RollUpState;
     default: return false;
   }
 }
+
+bool TspSkinStdButtonObject::InRestoreMode() const { return CommandInRestoreMode(Parent, Command); }
 
 bool TspSkinStdButtonObject::ShowsIcon() const { return Command == cmSysMenu && Parent->ShowIcon(); }
 
@@ -267,22 +269,25 @@ void TspSkinStdButtonObject::DblClick() {
 
 // The system menu, roll-up and tray commands come with the form menus, the roll-up and
 // the notification-area icon.
-void TspSkinStdButtonObject::DoCommand() {
-  switch (Command) {
-    case cmClose: DoClose(); break;
-    case cmMaximize: DoMax(); break;
-    case cmMinimize: DoMin(); break;
+void CarryOutWindowCommand(TspFormSkinner* form, TStdCommand command) {
+  switch (command) {
+    case cmClose: form->OwnerForm->Close(); break;
+    case cmMaximize:
+      form->SetWindowState(form->WindowState == spwsMaximized ? spwsNormal : spwsMaximized);
+      break;
+    case cmMinimize: {
+      const bool restore = form->SupportNCArea() && form->WindowState == spwsMinimized;
+      form->SetWindowState(restore ? spwsNormal : spwsMinimized);
+      break;
+    }
     default: break;
   }
 }
 
-void TspSkinStdButtonObject::DoClose() { Parent->OwnerForm->Close(); }
+void TspSkinStdButtonObject::DoCommand() { CarryOutWindowCommand(Parent, Command); }
 
-void TspSkinStdButtonObject::DoMax() {
-  Parent->SetWindowState(Parent->WindowState == spwsMaximized ? spwsNormal : spwsMaximized);
-}
+void TspSkinStdButtonObject::DoClose() { CarryOutWindowCommand(Parent, cmClose); }
 
-void TspSkinStdButtonObject::DoMin() {
-  const bool restore = Parent->SupportNCArea() && Parent->WindowState == spwsMinimized;
-  Parent->SetWindowState(restore ? spwsNormal : spwsMinimized);
-}
+void TspSkinStdButtonObject::DoMax() { CarryOutWindowCommand(Parent, cmMaximize); }
+
+void TspSkinStdButtonObject::DoMin() { CarryOutWindowCommand(Parent, cmMinimize); }

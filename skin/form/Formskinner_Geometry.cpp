@@ -7,6 +7,7 @@
 #include "skin/data/Sputils_Geometry.h"
 #include "skin/data/Sputils_Regions.h"
 #include "skin/form/Formskinner.h"
+#include "skin/form/Formskinner_AnimateObject.h"
 
 namespace {
 
@@ -24,14 +25,15 @@ TspRegion BandRegion(TBitmap* band, int x, int y) {
       RegionCalls().ExtCreateRegion(nullptr, static_cast<DWORD>(size), reinterpret_cast<const RGNDATA*>(data.data())));
 }
 
-// The visible caption buttons of `command` whose face lies in a picture, in list order.
-std::vector<TspSkinStdButtonObject*> PictureButtons(const std::vector<std::unique_ptr<TspActiveSkinObject>>& objects,
-                                                    TStdCommand command) {
-  std::vector<TspSkinStdButtonObject*> found;
+// The visible caption buttons and animations of `command` whose face lies in a picture,
+// in list order.
+std::vector<TspActiveSkinObject*> PictureButtons(const std::vector<std::unique_ptr<TspActiveSkinObject>>& objects,
+                                                 TStdCommand command) {
+  std::vector<TspActiveSkinObject*> found;
   for (const auto& object : objects) {
-    auto* button = dynamic_cast<TspSkinStdButtonObject*>(object.get());
-    if (button != nullptr && button->Visible && button->SkinRectInAPicture && button->Command == command) {
-      found.push_back(button);
+    TStdCommand own = cmClose;
+    if (ObjectCommand(object.get(), own) && own == command && object->Visible && object->SkinRectInAPicture) {
+      found.push_back(object.get());
     }
   }
   return found;
@@ -119,14 +121,14 @@ void TspFormSkinner::CalcAllRealObjectRect() {
   if (supportNCArea_) LayOutCaptionButtons();
 }
 
-// Caption buttons whose face lies in a picture carry no position: they line up in the
-// buttons rectangle (else the caption rectangle), close first, from the right end
-// leftwards (or from the left end rightwards); the system-menu button goes to the left
-// end of the caption.
+// Caption buttons and animations whose face lies in a picture carry no position: they
+// line up in the buttons rectangle (else the caption rectangle), close first, from the
+// right end leftwards (or from the left end rightwards); the system-menu one goes to the
+// left end of the caption, in the form's icon size when a button shows the icon.
 void TspFormSkinner::LayOutCaptionButtons() {
   const TRect base = !IsNullRect(NewButtonsRect) ? NewButtonsRect : NewCaptionRect;
   if (IsNullRect(base)) return;
-  std::vector<TspSkinStdButtonObject*> row;
+  std::vector<TspActiveSkinObject*> row;
   for (TStdCommand command : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray}) {
     const auto buttons = PictureButtons(ObjectList, command);
     if (!buttons.empty()) row.push_back(buttons.front());
@@ -134,10 +136,10 @@ void TspFormSkinner::LayOutCaptionButtons() {
   const auto custom = PictureButtons(ObjectList, cmDefault);
   row.insert(row.end(), custom.begin(), custom.end());
   const auto sysMenus = PictureButtons(ObjectList, cmSysMenu);
-  TspSkinStdButtonObject* sysMenu = sysMenus.empty() ? nullptr : sysMenus.front();
+  TspActiveSkinObject* sysMenu = sysMenus.empty() ? nullptr : sysMenus.front();
   const int y = base.Top;
   int x = ButtonsInLeft ? base.Left : base.Right;
-  for (TspSkinStdButtonObject* button : row) {
+  for (TspActiveSkinObject* button : row) {
     const int w = RectWidth(button->SkinRect);
     const int h = RectHeight(button->SkinRect);
     button->ObjectRect = ButtonsInLeft ? Rect(x, y, x + w, y + h) : Rect(x - w, y, x, y + h);
@@ -146,7 +148,7 @@ void TspFormSkinner::LayOutCaptionButtons() {
   if (sysMenu == nullptr) return;
   int w = RectWidth(sysMenu->SkinRect);
   int h = RectHeight(sysMenu->SkinRect);
-  if (showIcon_) GetIconSize(w, h);
+  if (showIcon_ && dynamic_cast<TspSkinStdButtonObject*>(sysMenu) != nullptr) GetIconSize(w, h);
   if (!ButtonsInLeft) {
     const int top = NewCaptionRect.Top + RectHeight(NewCaptionRect) / 2 - h / 2;
     sysMenu->ObjectRect = Rect(NewCaptionRect.Left, top, NewCaptionRect.Left + w, top + h);

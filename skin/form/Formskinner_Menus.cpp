@@ -4,6 +4,7 @@
 #include "skin/controls/Skinmenus.h"
 #include "skin/data/Sputils_Geometry.h"
 #include "skin/form/Formskinner.h"
+#include "skin/form/Formskinner_AnimateObject.h"
 
 void TspFormSkinner::CreateMenus() {
   BuiltInSysMenu = new TPopupMenu(this);
@@ -51,9 +52,9 @@ void TspFormSkinner::TrackSystemMenu2(const TRect& r) {
 
 void TspFormSkinner::PopupSystemMenu() {
   for (const auto& object : ObjectList) {
-    auto* button = dynamic_cast<TspSkinStdButtonObject*>(object.get());
-    if (button == nullptr || button->Command != cmSysMenu || !button->Enabled) continue;
-    TrackSystemMenu2(MovedRect(button->ObjectRect, OwnerForm->Left(), OwnerForm->Top()));
+    TStdCommand command = cmClose;
+    if (!ObjectCommand(object.get(), command) || command != cmSysMenu || !object->Enabled) continue;
+    TrackSystemMenu2(MovedRect(object->ObjectRect, OwnerForm->Left(), OwnerForm->Top()));
   }
 }
 
@@ -80,12 +81,19 @@ void TspFormSkinner::SkinMenuOpen() {
 
 void TspFormSkinner::SkinMenuClose() {
   SkinMenuOpened = false;
-  // The menu button that opened the menu comes up.
+  // The menu button that opened the menu comes up; an animation that dropped it plays
+  // back to its first frame.
   for (const auto& object : ObjectList) {
-    auto* button = dynamic_cast<TspSkinButtonObject*>(object.get());
-    if (button != nullptr && button->MenuItem != nullptr && button->Down) {
-      button->SetDown(false);
-      break;
+    if (auto* button = dynamic_cast<TspSkinButtonObject*>(object.get())) {
+      if (button->MenuItem != nullptr && button->Down) {
+        button->SetDown(false);
+        break;
+      }
+    } else if (auto* animation = dynamic_cast<TspSkinAnimateObject*>(object.get())) {
+      if (animation->MenuItem != nullptr && animation->MenuTracking) {
+        animation->PlayBack();
+        break;
+      }
     }
   }
   UnHookApp();

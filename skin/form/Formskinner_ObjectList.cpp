@@ -1,12 +1,14 @@
 // The form's skin objects: built from the skin, enabled and given hints by BorderIcons,
-// followed by the pointer (mouse timer), stepped by the morph timer, their events passed
-// to the application and their operations offered by IDName.
+// followed by the pointer (mouse timer), stepped by the morph and animation timers, their
+// events passed to the application and their operations offered by IDName.
 #include "classlib/windowing/Screen.h"
 #include "skin/controls/Skinhint.h"
 #include "skin/data/Skindata_Strings.h"
 #include "skin/data/Sputils_Geometry.h"
 #include "skin/form/Formskinner.h"
+#include "skin/form/Formskinner_AnimateObject.h"
 #include "skin/form/Formskinner_TextObjects.h"
+#include "skin/form/Formskinner_ValueObjects.h"
 
 namespace {
 
@@ -16,6 +18,7 @@ bool InRect(const TRect& r, int x, int y) { return x >= r.Left && x < r.Right &&
 // The object kind of a skin entry (kinds of later units are not made here), or null.
 std::unique_ptr<TspActiveSkinObject> MakeObject(TspFormSkinner* form, TspDataSkinObject* data) {
   if (dynamic_cast<TspDataSkinMainMenuBarButton*>(data) != nullptr) return nullptr;
+  if (dynamic_cast<TspDataSkinGauge*>(data) != nullptr) return std::make_unique<TspSkinGaugeObject>(form, data);
   if (dynamic_cast<TspDataSkinStdButton*>(data) != nullptr) return std::make_unique<TspSkinStdButtonObject>(form, data);
   if (dynamic_cast<TspDataSkinButton*>(data) != nullptr) return std::make_unique<TspSkinButtonObject>(form, data);
   if (dynamic_cast<TspDataUserObject*>(data) != nullptr) return std::make_unique<TspUserObject>(form, data);
@@ -23,6 +26,14 @@ std::unique_ptr<TspActiveSkinObject> MakeObject(TspFormSkinner* form, TspDataSki
   if (dynamic_cast<TspDataSkinCaption*>(data) != nullptr) return std::make_unique<TspSkinCaptionObject>(form, data);
   if (dynamic_cast<TspDataSkinLabel*>(data) != nullptr) return std::make_unique<TspSkinLabelObject>(form, data);
   if (dynamic_cast<TspDataSkinBitLabel*>(data) != nullptr) return std::make_unique<TspSkinBitLabelObject>(form, data);
+  if (dynamic_cast<TspDataSkinTrackBar*>(data) != nullptr) return std::make_unique<TspSkinTrackBarObject>(form, data);
+  if (dynamic_cast<TspDataSkinAnimate*>(data) != nullptr) return std::make_unique<TspSkinAnimateObject>(form, data);
+  if (dynamic_cast<TspDataSkinFrameRegulatorObject*>(data) != nullptr) {
+    return std::make_unique<TspSkinFrameRegulatorObject>(form, data);
+  }
+  if (dynamic_cast<TspDataSkinFrameGaugeObject*>(data) != nullptr) {
+    return std::make_unique<TspSkinFrameGaugeObject>(form, data);
+  }
   return nullptr;
 }
 
@@ -72,21 +83,27 @@ void TspFormSkinner::LoadObjects() {
   }
 }
 
+// Caption buttons and button-style animations follow BorderIcons; close commands stay as
+// they are.
 void TspFormSkinner::CheckObjects() {
   for (const auto& object : ObjectList) {
-    auto* button = dynamic_cast<TspSkinStdButtonObject*>(object.get());
-    if (button == nullptr) continue;
+    TStdCommand command = cmClose;
+    if (!ObjectCommand(object.get(), command)) continue;
+    auto* animation = dynamic_cast<TspSkinAnimateObject*>(object.get());
     if (HideCaptionButtons) {
-      button->Enabled = false;
-      button->Visible = !button->SkinRectInAPicture;
-    } else if (button->Command == cmDefault) {
+      object->Enabled = false;
+      object->Visible = !object->SkinRectInAPicture;
+    } else if (animation != nullptr && !animation->ButtonStyle) {
+      continue;
+    } else if (command == cmDefault) {
+      if (animation != nullptr) continue;
       bool visible = false;
-      OnActivateCustomObject(button->IDName, visible);
-      button->Visible = visible;
-    } else if (button->Command != cmClose) {
-      const bool allowed = CommandAllowed(button->Command, BorderIcons);
-      button->Enabled = allowed;
-      button->Visible = !button->SkinRectInAPicture || allowed;
+      OnActivateCustomObject(object->IDName, visible);
+      object->Visible = visible;
+    } else if (command != cmClose) {
+      const bool allowed = CommandAllowed(command, BorderIcons);
+      object->Enabled = allowed;
+      object->Visible = !object->SkinRectInAPicture || allowed;
     }
   }
   ChooseDefaultCaption();
@@ -97,20 +114,25 @@ void TspFormSkinner::CheckObjectsHint() {
   if (!UseDefaultObjectHint || skinData_ == nullptr) return;
   TspResourceStrData* strings = skinData_->ResourceStrData();
   for (const auto& object : ObjectList) {
-    auto* button = dynamic_cast<TspSkinStdButtonObject*>(object.get());
-    if (button == nullptr) continue;
-    const TCommandHint hint = CommandHint(button->Command);
+    TStdCommand command = cmClose;
+    if (!ObjectCommand(object.get(), command)) continue;
+    const TCommandHint hint = CommandHint(command);
     if (hint.key == nullptr) continue;
-    button->Hint = strings != nullptr ? strings->GetResStr(hint.key) : AnsiString(hint.text);
+    object->Hint = strings != nullptr ? strings->GetResStr(hint.key) : AnsiString(hint.text);
   }
 }
 
 // Every object forgets the pointer without drawing; the next frame paint shows it so.
+// Animations stop and go back to their first frame.
 void TspFormSkinner::UpDateActiveObjects() {
   for (const auto& object : ObjectList) {
     object->Active = false;
     object->MouseIn = false;
-    object->SetMorphKf(0);
+    if (auto* animation = dynamic_cast<TspSkinAnimateObject*>(object.get())) {
+      animation->Frame = 1;
+    } else {
+      object->SetMorphKf(0);
+    }
   }
 }
 
@@ -232,6 +254,23 @@ void TspFormSkinner::TestMorph(TObject* sender) {
   if (!stepped) MorphTimer->SetEnabled(false);
 }
 
+// Animations held down with a down face wait for the release.
+void TspFormSkinner::TestAnimate(TObject* sender) {
+  (void)sender;
+  bool stepped = false;
+  for (const auto& object : ObjectList) {
+    if (auto* animation = dynamic_cast<TspSkinAnimateObject*>(object.get())) {
+      if (animation->Active && !animation->HeldDown()) {
+        animation->ChangeFrame();
+        stepped = true;
+      }
+    } else if (auto* caption = dynamic_cast<TspSkinCaptionObject*>(object.get())) {
+      if (caption->EnableAnimation() && caption->StepAnimation()) stepped = true;
+    }
+  }
+  if (!stepped) AnimateTimer->SetEnabled(false);
+}
+
 void TspFormSkinner::MouseDownEvent(const AnsiString& idName, int x, int y, const TRect& objectRect,
                                     TMouseButton button) {
   OnMouseDownEvent(idName, x, y, objectRect, button);
@@ -256,6 +295,14 @@ void TspFormSkinner::PaintEvent(const AnsiString& idName, TCanvas* canvas, const
 
 void TspFormSkinner::SwitchChangeStateEvent(const AnsiString& idName, TSwitchState state) {
   OnSwitchChangeStateEvent(idName, state);
+}
+
+void TspFormSkinner::TrackBarChangeValueEvent(const AnsiString& idName, int value) {
+  OnTrackBarChangeValueEvent(idName, value);
+}
+
+void TspFormSkinner::FrameRegulatorChangeValueEvent(const AnsiString& idName, int value) {
+  OnFrameRegulatorChangeValueEvent(idName, value);
 }
 
 void TspFormSkinner::SetEnabled(const AnsiString& idName, bool value) {
@@ -288,4 +335,38 @@ TSwitchState TspFormSkinner::SwitchGetState(const AnsiString& idName) const {
 
 void TspFormSkinner::UserObjectDraw(const AnsiString& idName) {
   if (auto* object = Find<TspUserObject>(idName)) object->Draw(OwnerForm->Canvas(), true);
+}
+
+void TspFormSkinner::TrackBarSetValue(const AnsiString& idName, int value) {
+  SetObjectValue<TspSkinTrackBarObject>(idName, value);
+}
+
+int TspFormSkinner::TrackBarGetValue(const AnsiString& idName) const {
+  const auto* object = Find<TspSkinTrackBarObject>(idName);
+  return object != nullptr ? object->Value : 0;
+}
+
+void TspFormSkinner::GaugeSetValue(const AnsiString& idName, int value) {
+  SetObjectValue<TspSkinGaugeObject>(idName, value);
+}
+
+void TspFormSkinner::FrameGaugeSetValue(const AnsiString& idName, int value) {
+  SetObjectValue<TspSkinFrameGaugeObject>(idName, value);
+}
+
+void TspFormSkinner::FrameRegulatorSetValue(const AnsiString& idName, int value) {
+  SetObjectValue<TspSkinFrameRegulatorObject>(idName, value);
+}
+
+int TspFormSkinner::FrameRegulatorGetValue(const AnsiString& idName) const {
+  const auto* object = Find<TspSkinFrameRegulatorObject>(idName);
+  return object != nullptr ? object->Value : 0;
+}
+
+void TspFormSkinner::AnimateStart(const AnsiString& idName) {
+  if (auto* object = Find<TspSkinAnimateObject>(idName)) object->Start();
+}
+
+void TspFormSkinner::AnimateStop(const AnsiString& idName) {
+  if (auto* object = Find<TspSkinAnimateObject>(idName)) object->Stop();
 }

@@ -3,7 +3,8 @@
 // the pointer. The form component owns them (ObjectList), paints them, hands them the
 // pointer and runs their morph timer; each is addressed by IDName, the name of its skin
 // entry. Formskinner_Objects.cpp holds the base, the user object and the switch,
-// Formskinner_ButtonObjects.cpp the push button and the caption button.
+// Formskinner_ButtonObjects.cpp the push button and the caption button; the value
+// objects are in Formskinner_ValueObjects.h, the animation in Formskinner_AnimateObject.h.
 #include "classlib/graphics/Bitmap.h"
 #include "classlib/runtime/Object.h"
 #include "classlib/windowing/Control.h"
@@ -14,6 +15,21 @@ class TspSkinData;
 class TMenuItem;
 
 enum TSwitchState { swsOff, swsOn };
+
+// The period of the form component's animation timer (ms): the caption's activation
+// animation and the animation objects count their frame times in these ticks.
+constexpr int kAnimateTick = 25;
+
+// Window commands of caption buttons and button-style animations. A command is in
+// restore mode while carrying it out would undo the present window state (maximised,
+// minimised, rolled up); its restore faces show then. Close, maximise and minimise act
+// here; the other commands are carried out by the objects themselves.
+bool CommandInRestoreMode(const TspFormSkinner* form, TStdCommand command);
+void CarryOutWindowCommand(TspFormSkinner* form, TStdCommand command);
+// Drops `item`'s sub-menu beside `objectRect` (window coordinates of the form): a
+// skinned popup menu opens itself, any other menu drops through the form's menu
+// controller. Nothing without sub-items.
+void DropObjectMenu(TspFormSkinner* form, const TRect& objectRect, TMenuItem* item, bool popupUp);
 
 class TspActiveSkinObject : public TObject {
   CLASSLIB_CLASS(TspActiveSkinObject, TObject)

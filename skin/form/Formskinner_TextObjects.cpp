@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kAnimateTick = 25;
-
 // A bitmap of w x h holding `face` of `picture` stretched over it.
 void CutFace(TBitmap* bitmap, TBitmap* picture, const TRect& face, int w, int h) {
   bitmap->SetPixelFormat(pf24bit);
@@ -503,14 +501,4 @@ void TspFormSkinner::CaptionsChangeActive(bool update) {
     }
     if (!supportNCArea_ || !IsNullRect(caption->ActiveSkinRect)) caption->Redraw();
   }
-}
-
-void TspFormSkinner::TestAnimate(TObject* sender) {
-  (void)sender;
-  bool stepped = false;
-  for (const auto& object : ObjectList) {
-    auto* caption = dynamic_cast<TspSkinCaptionObject*>(object.get());
-    if (caption != nullptr && caption->EnableAnimation() && caption->StepAnimation()) stepped = true;
-  }
-  if (!stepped) AnimateTimer->SetEnabled(false);
 }
